@@ -1,0 +1,43 @@
+# Tarvela: the two set-up commands are `make run` and `make test`.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+RUN_DIR    := $(BUILD)/calisma
+TEST_ENV   := QT_QPA_PLATFORM=offscreen LANG=tr_TR.UTF-8 LC_ALL=tr_TR.UTF-8
+
+.PHONY: deps build run test test-main test-asan screenshots bench format
+
+deps:
+	./scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j$(JOBS)
+
+# Builds the program and starts it on a demo database, with a settings folder of its own
+# under the build folder (never the user's).
+run: build
+	./scripts/run-demo.sh $(BUILD) $(RUN_DIR)
+
+# Installs what is missing, builds, and runs every test: once in a normal build and once
+# under AddressSanitizer and UBSan.
+test: deps test-main test-asan
+
+test-main:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j$(JOBS)
+	cd $(BUILD) && $(TEST_ENV) ctest --output-on-failure -j$(JOBS)
+
+test-asan:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTARVELA_SANITIZE=ON >/dev/null
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && $(TEST_ENV) ASAN_OPTIONS=detect_leaks=0 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
+
+# Renders every window to a PNG under $(BUILD)/ekran-goruntuleri, offscreen.
+screenshots: build
+	cd $(BUILD) && $(TEST_ENV) TARVELA_EKRAN_KLASORU=$(CURDIR)/$(BUILD)/ekran-goruntuleri \
+	    ./bin/EkranGoruntuleri
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,0 +1,29 @@
+#include "settings/Tercihler.h"
+
+#include "controls/HataBildirici.h"
+#include "settings/AyarTablosu.h"
+
+TercihDeğerleri& tercihler() {
+    static TercihDeğerleri değerler;
+    return değerler;
+}
+
+void tercihleriOku() {
+    auto& t = tercihler();
+    Adımlar({
+        [&] { t.girişlerSaklansın = ayarSayıOku(Ayar::GirişlerSaklansın); },
+        [&] {
+            const int sayı = ayarSayıOku(Ayar::SaklanacakGirişSayısı);
+            if (sayı < 0 || sayı > 255)
+                throw Hata(6, QStringLiteral("Taşma: giriş sayısı 0 ile 255 arasında olmalı."));
+            t.saklanacakGirişSayısı = static_cast<std::uint8_t>(sayı);
+        },
+        [&] { t.ilkHarflerBüyük = ayarSayıOku(Ayar::İlkHarflerBüyük); },
+        [&] { t.otomatikBaşlasın = ayarSayıOku(Ayar::OtomatikBaşlasın); },
+        [&] { t.arkaplandaÇalışsın = ayarSayıOku(Ayar::ArkaplandaÇalışsın); },
+        [&] { t.sesliUyarıBilgisi = ayarSayıOku(Ayar::SesliUyarıBilgisi); },
+        [&] { t.sesDosyasıAdı = ayarOku(Ayar::SesDosyasıAdı); },
+        [&] { t.sesDosyasıYolu = ayarOku(Ayar::SesDosyasıYolu); },
+        [&] { t.hatırlatmaEnÜstte = ayarSayıOku(Ayar::HatırlatmaEnÜstte); },
+    });
+}

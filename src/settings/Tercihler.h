@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// The preference values held in memory for the whole run: read at start-up and whenever
+// the preferences window loads, written back by that window and by the reminder window.
+struct TercihDeğerleri {
+    int girişlerSaklansın = 0;
+    std::uint8_t saklanacakGirişSayısı = 0;
+    int ilkHarflerBüyük = 0;
+    int otomatikBaşlasın = 0;
+    int arkaplandaÇalışsın = 0;
+    int sesliUyarıBilgisi = 0;
+    QString sesDosyasıAdı;
+    QString sesDosyasıYolu;
+    int hatırlatmaEnÜstte = 0;
+    // The login-password flag, read once the database is connected.
+    bool girişŞifresiSor = false;
+};
+
+TercihDeğerleri& tercihler();
+
+// Reads the nine preference values from the store. A value that is not a number is reported
+// through the common error reporter and the preference keeps the value it had.
+void tercihleriOku();
