@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+class KayıtKümesi;
+
+// The job database file, opened through SQLCipher. The program talks to it only through the
+// operations below; statement texts come in the catalogue's own form and are translated
+// here. Every failure is thrown as Hata with the program's error numbers.
+class Veritabanı {
+public:
+    // The connect text that carries the database password.
+    static inline const QString BağlantıMetni = QStringLiteral(";Pwd=KMZ1994");
+
+    // Opens the file shared and read-write. Never creates a file.
+    static std::shared_ptr<Veritabanı> OpenDatabase(const QString& yol, bool özel = false,
+                                                    bool saltOkunur = false,
+                                                    const QString& bağlantı = BağlantıMetni);
+    ~Veritabanı();
+    Veritabanı(const Veritabanı&) = delete;
+    Veritabanı& operator=(const Veritabanı&) = delete;
+
+    // A recordset on the statement, positioned on its first row (or at its end).
+    std::unique_ptr<KayıtKümesi> OpenRecordset(const QString& deyim);
+    // Runs an action statement; the change is made before the call returns.
+    void Execute(const QString& deyim);
+
+    QString yol() const;
+
+    struct İç;
+
+private:
+    explicit Veritabanı(std::unique_ptr<İç> iç);
+    std::unique_ptr<İç> iç_;
+    friend class KayıtKümesi;
+};
+
+// Rows of one statement, read forwards once. A recordset over one table can also add,
+// change and delete rows.
+class KayıtKümesi {
+public:
+    ~KayıtKümesi();
+    KayıtKümesi(const KayıtKümesi&) = delete;
+    KayıtKümesi& operator=(const KayıtKümesi&) = delete;
+
+    // True once the position is past the last row.
+    bool Eof() const;
+    void MoveNext();
+
+    // Field values: text as QString, IsinTarihi as QDate, IsinSaati as QTime, the yes/no
+    // fields as bool (null reads as false), IsNo as qint64; a null text as an invalid QVariant.
+    QVariant alan(const QString& ad) const;
+    // The same by column number, for reading many rows fast.
+    int alanNo(const QString& ad) const;
+    QVariant alan(int no) const;
+    // Writes into the edit buffer; converted to the field's type on Update (a date text is
+    // read in the user's date format).
+    void alanYaz(const QString& ad, const QVariant& değer);
+
+    void AddNew();
+    void Edit();
+    void Update();
+    void Delete();
+    void Close();
+
+    struct İç;
+
+private:
+    explicit KayıtKümesi(std::unique_ptr<İç> iç);
+    std::unique_ptr<İç> iç_;
+    friend class Veritabanı;
+};
+
+// The one open database of the program, set after a successful connection.
+namespace AçıkVeritabanı {
+// The open database; throws Hata when none is open.
+Veritabanı& al();
+bool açıkMı();
+void ayarla(std::shared_ptr<Veritabanı> vt);
+void kapat();
+} // namespace AçıkVeritabanı

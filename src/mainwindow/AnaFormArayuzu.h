@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// What the other windows need of the main window. The main window implements it; tests of
+// other windows can put a small stand-in in its place.
+class AnaFormArayüzü {
+public:
+    virtual ~AnaFormArayüzü() = default;
+
+    // The main window itself, as owner of the modal windows it opens.
+    virtual QWidget* pencere() = 0;
+
+    // Folder tree: load from the database (the caller empties first), empty it.
+    virtual void KlasörleriYükle() = 0;
+    virtual void klasörAğacınıBoşalt() = 0;
+    // Key and text of the tree's selected node; empty when none is selected.
+    virtual QString seçiliKlasörAnahtarı() const = 0;
+    virtual QString seçiliKlasörAdı() const = 0;
+    // The folder-chosen handler run for the tree's selected node (refills the job list and
+    // writes the row count into the status bar).
+    virtual void seçiliKlasörüTıkla() = 0;
+
+    // Job list: number of rows, and selecting a row by its 1-based index.
+    virtual int işSatırSayısı() const = 0;
+    virtual void işSatırıSeç(int sıra) = 0;
+
+    // Status bar panel (1-based) text.
+    virtual void durumYaz(int panel, const QString& metin) = 0;
+
+    // Notification-area icon: put up and take away.
+    virtual void BildirimAlanınaSimgeEkle() = 0;
+    virtual void BildirimAlanındanSimgeyiSil() = 0;
+
+    // Closes the main window by program action: the program ends without a question.
+    virtual void programıKapat() = 0;
+};
+
+// The program's main window, once it exists (null before, and in tests that set none).
+AnaFormArayüzü* anaForm();
+void anaFormuAyarla(AnaFormArayüzü* form);
+
+// The shared edited-row index: the 1-based index of the job-list row being changed.
+qint16& düzenlenenSatır();
