@@ -41,3 +41,7 @@ screenshots: build
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+# Measures the job list and the reminder check on databases of 10,000 and 100,000 jobs.
+bench: build
+	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaBench
