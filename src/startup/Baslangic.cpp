@@ -1,11 +1,105 @@
 #include "startup/Baslangic.h"
 
+#include "controls/HataBildirici.h"
+#include "controls/Iz.h"
+#include "controls/Kaynaklar.h"
+#include "controls/MesajKutusu.h"
+#include "database/Veritabani.h"
+#include "mainwindow/AnaFormArayuzu.h"
+#include "settings/Tercihler.h"
+#include "startup/IsletimSistemi.h"
+#include "startup/KarsilamaFormu.h"
 #include "startup/ProgramDegerleri.h"
+#include "startup/TekKopya.h"
+
+#if __has_include("mainwindow/AnaForm.h")
+#include "mainwindow/AnaForm.h"
+#define TARVELA_ANAFORM_VAR 1
+#endif
+#if __has_include("database/VeritabaninaBaglanFormu.h")
+#include "database/VeritabaninaBaglanFormu.h"
+#define TARVELA_BAGLANTI_VAR 1
+#endif
 
 #include <QApplication>
+#include <QPointer>
+#include <QPrinterInfo>
+#include <QTimer>
+
+namespace {
+// Brings this copy's main window up at another copy's request: shown normally (also when it
+// was hidden or minimised), raised and activated.
+void anaPencereyiÖneGetir() {
+    İz(QStringLiteral("goster-istegi"));
+    AnaFormArayüzü* form = anaForm();
+    if (!form || !form->pencere())
+        return;
+    QWidget* pencere = form->pencere();
+    pencere->showNormal();
+    pencere->raise();
+    pencere->activateWindow();
+}
+} // namespace
 
 int BaşlangıçSırası(int argc, char** argv) {
     QApplication uygulama(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(Kaynaklar::simge(QStringLiteral("PROGRAM")));
+    [[maybe_unused]] const bool komutSatırıBoş = argc <= 1;
+
+    // The title names this copy for the single-instance test and captions the main window.
     program().uygulamaBaşlığı = buSürümünBaşlığı();
-    return 0;
+    QApplication::setApplicationDisplayName(ÜrünAdı);
+
+    TekKopya tekKopya(program().uygulamaBaşlığı);
+    if (tekKopya.öncekiKopyayıÖneGetir()) {
+        İz(QStringLiteral("onceki-kopya-bulundu"));
+        return 0;
+    }
+    tekKopya.dinle(anaPencereyiÖneGetir);
+
+    QPointer<KarşılamaFormu> karşılama = new KarşılamaFormu;
+    karşılama->show();
+    QApplication::processEvents();
+
+    const DenetimSonucu denetim = işletimSistemiDenetle(buSisteminKaydı());
+    if (!denetim.uygun) {
+        MesajKutusu::göster(QMessageBox::Critical, QString::fromUtf8(EskiSistemMesajı));
+        return 1;
+    }
+    program().ntBayrağı = denetim.ntBayrağı;
+
+    Adımlar({
+        [] {
+            program().programKlasörü =
+                programKlasörünüOluştur(QCoreApplication::applicationDirPath());
+        },
+        [] { program().ayarUygulamaAdı = QStringLiteral("Selvane\\") + ÜrünAdı; },
+        [] { program().yazıcıVar = !QPrinterInfo::availablePrinterNames().isEmpty(); },
+        // The preference values are read before the main window needs them.
+        [] { tercihleriOku(); },
+#ifdef TARVELA_ANAFORM_VAR
+        [&] {
+            auto* form = new AnaForm;
+            form->Form_Load(komutSatırıBoş, karşılama.data());
+        },
+#endif
+    });
+    if (ProgramSonu::sonlandıMı())
+        return ProgramSonu::çıkışKodu();
+    if (karşılama)
+        karşılama->close();
+
+#ifdef TARVELA_BAGLANTI_VAR
+    // The connect window opens from the first turn of the event loop, so that giving up
+    // there (which closes the main window) ends the loop like any later close does.
+    QTimer::singleShot(0, [] {
+        İz(QStringLiteral("baglaniliyor"));
+        Adım([] { VeritabanınaBağlan(); });
+        if (AçıkVeritabanı::açıkMı())
+            İz(QStringLiteral("baglandi"));
+    });
+#endif
+    İz(QStringLiteral("basladi"));
+    return uygulama.exec();
 }

@@ -1,11 +1,83 @@
 #include "TestOrtami.h"
 
+// moc cannot read namespace names with Turkish letters; it needs none of these.
+#ifndef Q_MOC_RUN
+#include "controls/MesajKutusu.h"
 #include "settings/AyarDeposu.h"
+#include "settings/AyarTablosu.h"
+#include "settings/MakineDegerleri.h"
+#include "settings/Tercihler.h"
+#include "startup/ProgramDegerleri.h"
+#endif
+
+#include <QFile>
 
 class AyarDeposuTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { TestOrtami::sıfırla(); }
+
+    void emptyStoreGivesEveryDefault() {
+        program().programKlasörü = QStringLiteral("/opt/tarvela/");
+        tercihler() = TercihDeğerleri{};
+        tercihleriOku();
+        const auto& t = tercihler();
+        QCOMPARE(t.girişlerSaklansın, 1);
+        QCOMPARE(int(t.saklanacakGirişSayısı), 3);
+        QCOMPARE(t.ilkHarflerBüyük, 1);
+        QCOMPARE(t.otomatikBaşlasın, 1);
+        QCOMPARE(t.arkaplandaÇalışsın, 1);
+        QCOMPARE(t.sesliUyarıBilgisi, 1);
+        QCOMPARE(t.sesDosyasıAdı, QStringLiteral("Alarm.wav"));
+        QCOMPARE(t.sesDosyasıYolu, QStringLiteral("/opt/tarvela/"));
+        QCOMPARE(t.hatırlatmaEnÜstte, 1);
+        QCOMPARE(ayarBayrakOku(Ayar::GirişŞifresiSor), false);
+        QCOMPARE(ayarOku(Ayar::GirişŞifresi), QString());
+        QCOMPARE(ayarSayıOku(Ayar::Veritabanı), 0);
+        QCOMPARE(ayarSayıOku(Ayar::BaşlamaKonumu), 1);
+        QCOMPARE(ayarSayıOku(Ayar::AyrıntıGöster), 1);
+        QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
+        // Nothing is written by reading.
+        QVERIFY(AyarDeposu::GetAllSettings(Bölüm::Ayarlar).isEmpty());
+    }
+
+    void loginFlagReadings() {
+        QCOMPARE(ayarBayrakOku(Ayar::GirişŞifresiSor), false);
+        ayarYaz(Ayar::GirişŞifresiSor, QStringLiteral("-1"));
+        QCOMPARE(ayarBayrakOku(Ayar::GirişŞifresiSor), true);
+        ayarYaz(Ayar::GirişŞifresiSor, QStringLiteral("0"));
+        QCOMPARE(ayarBayrakOku(Ayar::GirişŞifresiSor), false);
+        ayarYaz(Ayar::GirişŞifresiSor, QStringLiteral("True"));
+        QCOMPARE(ayarBayrakOku(Ayar::GirişŞifresiSor), true);
+        ayarYaz(Ayar::GirişŞifresiSor, QStringLiteral("5"));
+        QCOMPARE(ayarBayrakOku(Ayar::GirişŞifresiSor), true);
+    }
+
+    void keysAreStoredUnderTheirExactNames() {
+        ayarYaz(Ayar::SesDosyasıAdı, QString());
+        // An empty value stays a present key: the default does not come back.
+        QCOMPARE(ayarOku(Ayar::SesDosyasıAdı), QString());
+        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Ses Dosyası Adı", "yok"), QString());
+        ayarYaz(Ayar::Yükseklik, 6000);
+        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Yukseklik"), QStringLiteral("6000"));
+    }
+
+    void nestedSectionsAreSeparate() {
+        AyarDeposu::SaveSetting("Yapilacak Is Bilgileri\\Konular", "Sira-1", "Duruşma");
+        AyarDeposu::SaveSetting("Yapilacak Is Bilgileri\\Yerler", "Sira-1", "Adliye");
+        QVERIFY(AyarDeposu::GetAllSettings("Yapilacak Is Bilgileri").isEmpty());
+        QCOMPARE(AyarDeposu::GetAllSettings("Yapilacak Is Bilgileri\\Konular").size(), 1);
+
+        AyarDeposu::DeleteSetting("Yapilacak Is Bilgileri");
+        QVERIFY(AyarDeposu::GetAllSettings("Yapilacak Is Bilgileri\\Konular").isEmpty());
+        QVERIFY(AyarDeposu::GetAllSettings("Yapilacak Is Bilgileri\\Yerler").isEmpty());
+
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", "/srv/a");
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-2", "/srv/b");
+        AyarDeposu::DeleteSetting("Sunucular");
+        QVERIFY(AyarDeposu::GetAllSettings("Sunucular").isEmpty());
+    }
+
     void numericKeyOrder() {
         for (int i : {10, 2, 1, 11})
             AyarDeposu::SaveSetting("Yapilacak Is Bilgileri\\Konular", QString("Sira-%1").arg(i),
@@ -15,6 +87,42 @@ private slots:
         for (const auto& ç : çiftler)
             anahtarlar << ç.first;
         QCOMPARE(anahtarlar, QStringList({"Sira-1", "Sira-2", "Sira-10", "Sira-11"}));
+    }
+
+    void nonNumberIsReportedAndKeepsTheOldValue() {
+        tercihler() = TercihDeğerleri{};
+        tercihler().saklanacakGirişSayısı = 7;
+        tercihler().arkaplandaÇalışsın = 0;
+        ayarYaz(Ayar::SaklanacakGirişSayısı, QStringLiteral("beş"));
+        ayarYaz(Ayar::ArkaplandaÇalışsın, QStringLiteral("x"));
+        MesajKutusuTest::yanıtla({QMessageBox::Yes, QMessageBox::Yes});
+        tercihleriOku();
+        QCOMPARE(int(tercihler().saklanacakGirişSayısı), 7);
+        QCOMPARE(tercihler().arkaplandaÇalışsın, 0);
+        // The readings after the bad ones still happen.
+        QCOMPARE(tercihler().hatırlatmaEnÜstte, 1);
+        QCOMPARE(MesajKutusuTest::kayıtlar().size(), 2);
+        QCOMPARE(MesajKutusuTest::kayıtlar()[0].başlık, QStringLiteral("Hata oluştu!"));
+        QVERIFY(MesajKutusuTest::kayıtlar()[0].metin.contains("beş"));
+    }
+
+    void autoStartFileWrittenAndRemoved() {
+        const QString dosya = MakineDeğerleri::otomatikBaşlatmaDosyası();
+        QVERIFY(dosya.startsWith(TestOrtami::şimdiki().ayarKlasörü()));
+        MakineDeğerleri::otomatikBaşlatmayıUygula(true, QStringLiteral("/opt/tarvela/"));
+        QFile f(dosya);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString içerik = QString::fromUtf8(f.readAll());
+        f.close();
+        QVERIFY(içerik.contains("Exec=/opt/tarvela/Lodra -Simge\n"));
+        QVERIFY(içerik.contains("Name=Tarvela"));
+        MakineDeğerleri::otomatikBaşlatmayıUygula(false, QStringLiteral("/opt/tarvela/"));
+        QVERIFY(!QFile::exists(dosya));
+        // Removing an absent entry is no error.
+        MakineDeğerleri::otomatikBaşlatmaSil();
+        // A program folder at the root gives exactly one separator.
+        QCOMPARE(MakineDeğerleri::otomatikBaşlatmaKomutu(programKlasörünüOluştur("/")),
+                 QStringLiteral("/Lodra -Simge"));
     }
 };
 
