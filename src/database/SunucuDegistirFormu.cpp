@@ -1,0 +1,169 @@
+#include "database/SunucuDegistirFormu.h"
+
+#include "controls/Hata.h"
+#include "controls/HataBildirici.h"
+#include "controls/MesajKutusu.h"
+#include "controls/Modal.h"
+#include "controls/Odak.h"
+#include "controls/Twip.h"
+#include "database/AgaGozat.h"
+#include "database/SunucuListesi.h"
+#include "database/Veritabani.h"
+#include "database/VeritabaninaBaglanFormu.h"
+#include "mainwindow/AnaFormArayuzu.h"
+#include "settings/AyarTablosu.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+QRect twipAlanı(int sol, int üst, int genişlik, int yükseklik) {
+    return QRect(twipten(sol), twipten(üst), twipten(genişlik), twipten(yükseklik));
+}
+
+class SunucuDeğiştirFormu : public QDialog {
+public:
+    explicit SunucuDeğiştirFormu(QWidget* sahip) : QDialog(sahip) {
+        setObjectName(QStringLiteral("SunucuDeğiştirFormu"));
+        setWindowTitle(QStringLiteral("Sunucu Değiştirme"));
+        setFixedSize(twipten(6495), twipten(2985));
+
+        auto* listeEtiketi = new QLabel(QStringLiteral("&Sunucu Listesi"), this);
+        listeEtiketi->setObjectName(QStringLiteral("Etiket0"));
+        listeEtiketi->setGeometry(twipAlanı(300, 210, 4200, 255));
+
+        liste_ = new QListWidget(this);
+        liste_->setObjectName(QStringLiteral("SunucuListesi"));
+        liste_->setGeometry(twipAlanı(300, 480, 4200, 1260));
+        listeEtiketi->setBuddy(liste_);
+
+        auto* seçilenBaşlığı = new QLabel(QStringLiteral("Seçilen Sunucu"), this);
+        seçilenBaşlığı->setObjectName(QStringLiteral("Etiket1"));
+        seçilenBaşlığı->setGeometry(twipAlanı(300, 1890, 4200, 255));
+
+        seçilen_ = new QLabel(this);
+        seçilen_->setObjectName(QStringLiteral("Etiket2"));
+        seçilen_->setGeometry(twipAlanı(300, 2160, 4200, 555));
+        seçilen_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        seçilen_->setWordWrap(true);
+        seçilen_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+        seç_ = new QPushButton(QStringLiteral("&Yeni Sunucu Seç..."), this);
+        seç_->setObjectName(QStringLiteral("SunucuSeçDüğmesi"));
+        seç_->setGeometry(twipAlanı(4710, 480, 1485, 375));
+
+        bağlan_ = new QPushButton(QStringLiteral("Seçili Sunucu'ya &Bağlan"), this);
+        bağlan_->setObjectName(QStringLiteral("SeçilenSunucuyaBağlanDüğmesi"));
+        bağlan_->setGeometry(twipAlanı(4710, 960, 1485, 375));
+
+        vazgeç_ = new QPushButton(QStringLiteral("Vazgeç (Esc)"), this);
+        vazgeç_->setObjectName(QStringLiteral("VaçgeçDüğmesi"));
+        vazgeç_->setGeometry(twipAlanı(4710, 2340, 1485, 375));
+        vazgeç_->setAutoDefault(false);
+
+        connect(liste_, &QListWidget::currentRowChanged, this,
+                [this](int satır) { seçilen_->setText(sunucular_.klasör(satır)); });
+        connect(seç_, &QPushButton::clicked, this, [this] { Adım([this] { sunucuSeç(); }); });
+        connect(bağlan_, &QPushButton::clicked, this, [this] { bağlan(); });
+        connect(vazgeç_, &QPushButton::clicked, this, [this] { reject(); });
+
+        // Load: the list as the store holds it, then the folder in use selected.
+        Sessizce([this] {
+            sunucular_ = SunucuListesi::yükle();
+            liste_->addItems(sunucular_.klasörler());
+            liste_->setCurrentRow(sunucular_.seçilecekKonum());
+        });
+    }
+
+    // Cancel, Esc and the title bar: without an open database the program cannot go on.
+    void reject() override {
+        QDialog::reject();
+        if (!AçıkVeritabanı::açıkMı()) {
+            if (AnaFormArayüzü* form = anaForm())
+                form->programıKapat();
+            else
+                ProgramSonu::hemenSonlandır(0);
+        }
+    }
+
+private:
+    void sunucuSeç() {
+        const QString klasör = AğaGözat(this);
+        if (klasör.isEmpty())
+            return;
+        if (!DosyaVarMı(VeritabanıDosyası(klasör))) {
+            MesajKutusu::ünlem(BağlantıMetinleri::DosyaYok);
+            return;
+        }
+        const int seçilecek = sunucular_.yeniSunucuSeç(klasör);
+        {
+            const QSignalBlocker engel(liste_);
+            liste_->clear();
+            liste_->addItems(sunucular_.klasörler());
+        }
+        liste_->setCurrentRow(seçilecek);
+        seçilen_->setText(sunucular_.klasör(seçilecek));
+    }
+
+    void bağlan() {
+        const int konum = liste_->currentRow();
+        try {
+            const QString klasör = sunucular_.klasör(konum);
+            // With nothing selected there is no folder to look for the file in.
+            if (klasör.isEmpty())
+                throw Hata(HataNo::DosyaBulunamadı, QStringLiteral("Sunucu seçilmedi."));
+            auto vt = Veritabanı::OpenDatabase(VeritabanıDosyası(klasör), false, false,
+                                               Veritabanı::BağlantıMetni);
+            if (vt)
+                AçıkVeritabanı::ayarla(vt);
+            if (!vt || !AçıkVeritabanı::açıkMı()) {
+                MesajKutusu::ünlem(BağlantıMetinleri::AçılamadıTekrarDene);
+                liste_->setFocus();
+                return;
+            }
+        } catch (const Hata& hata) {
+            const QString metin = BağlantıMetinleri::hataMetni(hata.numara());
+            if (metin.isEmpty())
+                HataBildir(hata);
+            else
+                MesajKutusu::bilgi(metin);
+            return;
+        } catch (const std::exception& hata) {
+            HataBildir(hata);
+            return;
+        }
+
+        AnaFormArayüzü* form = anaForm();
+        Adımlar({
+            [form] {
+                if (form) {
+                    form->klasörAğacınıBoşalt();
+                    form->KlasörleriYükle();
+                }
+            },
+            [form] {
+                if (form)
+                    form->durumYaz(2, BağlantıMetinleri::BağlantıTamam);
+            },
+            [konum] { ayarYaz(Ayar::Veritabanı, konum); },
+        });
+        accept();
+    }
+
+    SunucuListesi sunucular_;
+    QListWidget* liste_ = nullptr;
+    QLabel* seçilen_ = nullptr;
+    QPushButton* seç_ = nullptr;
+    QPushButton* bağlan_ = nullptr;
+    QPushButton* vazgeç_ = nullptr;
+};
+
+} // namespace
+
+void SunucuDeğiştir(QWidget* sahip) {
+    SunucuDeğiştirFormu pencere(sahip);
+    Modal::göster(&pencere);
+}
