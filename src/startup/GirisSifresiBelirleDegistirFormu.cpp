@@ -10,11 +10,10 @@
 #include "startup/SifreKaristir.h"
 
 #include <QDialog>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace {
 
@@ -65,10 +64,17 @@ public:
 
         connect(tamam, &QPushButton::clicked, this, [this] { Adım([this] { tamamla(); }); });
         connect(iptal_, &QPushButton::clicked, this, [this] { Adım([this] { iptalEt(); }); });
-        // Esc is the cancel button; closing from the title bar just closes, changing nothing.
-        auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-        connect(esc, &QShortcut::activated, iptal_, &QPushButton::click);
         şifre_->setFocus();
+    }
+
+protected:
+    // Esc is the cancel button; closing from the title bar just closes, changing nothing.
+    void keyPressEvent(QKeyEvent* olay) override {
+        if (olay->key() == Qt::Key_Escape && olay->modifiers() == Qt::NoModifier) {
+            iptal_->click();
+            return;
+        }
+        QDialog::keyPressEvent(olay);
     }
 
 private:
