@@ -1,0 +1,118 @@
+#include "TestOrtami.h"
+
+#include "controls/Hata.h"
+#include "database/SunucuListesi.h"
+#include "settings/AyarDeposu.h"
+
+namespace {
+QStringList saklananlar() {
+    QStringList satırlar;
+    for (const auto& [anahtar, değer] : AyarDeposu::GetAllSettings("Sunucular"))
+        satırlar << anahtar + "=" + değer;
+    return satırlar;
+}
+
+void sakla(const QStringList& klasörler) {
+    for (int i = 0; i < klasörler.size(); ++i)
+        AyarDeposu::SaveSetting("Sunucular", SunucuAnahtarı(i + 1), klasörler.at(i));
+}
+} // namespace
+
+class SunucuListesiTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { TestOrtami::sıfırla(); }
+
+    // The store's numeric key order, and positions past either end falling back to 0 at
+    // start-up while the change-server window selects nothing for them.
+    void positions() {
+        for (int i : {10, 2, 1})
+            AyarDeposu::SaveSetting("Sunucular", SunucuAnahtarı(i), QString("/s%1").arg(i));
+        const SunucuListesi liste = SunucuListesi::yükle();
+        QCOMPARE(liste.klasörler(), QStringList({"/s1", "/s2", "/s10"}));
+        QCOMPARE(liste.kullanılacakKonum(), 0);
+        QCOMPARE(liste.seçilecekKonum(), 0);
+        const QList<QPair<QString, QPair<int, int>>> durumlar = {
+            {"2", {2, 2}}, {"3", {0, -1}}, {"7", {0, -1}}, {"-1", {0, -1}}};
+        for (const auto& [değer, beklenen] : durumlar) {
+            AyarDeposu::SaveSetting("Ayarlar", "Veritabani", değer);
+            QCOMPARE(liste.kullanılacakKonum(), beklenen.first);
+            QCOMPARE(liste.seçilecekKonum(), beklenen.second);
+        }
+        AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "iki");
+        QVERIFY_THROWS_EXCEPTION(Hata, liste.kullanılacakKonum());
+        QCOMPARE(SunucuListesi().seçilecekKonum(), -1);
+    }
+
+    void addingBelowFour() {
+        SunucuListesi liste = SunucuListesi::yükle();
+        QCOMPARE(liste.ekle("/srv/a"), 0);
+        QCOMPARE(saklananlar(), QStringList({"Sunucu-1=/srv/a"}));
+        QCOMPARE(liste.yeniSunucuSeç("/srv/b"), 1);
+        QCOMPARE(liste.yeniSunucuSeç("/srv/c"), 2);
+        // Already there (in another case): that entry, nothing added.
+        QCOMPARE(liste.yeniSunucuSeç("/SRV/B"), 1);
+        QCOMPARE(saklananlar(),
+                 QStringList({"Sunucu-1=/srv/a", "Sunucu-2=/srv/b", "Sunucu-3=/srv/c"}));
+        // Only the whole entry counts.
+        QCOMPARE(liste.bul("/srv"), -1);
+        QCOMPARE(liste.yeniSunucuSeç("/srv/d"), 3);
+        QCOMPARE(SunucuListesi::yükle().klasörler(), liste.klasörler());
+    }
+
+    void fifthReplacesFourth() {
+        sakla({"/a", "/b", "/c", "/d"});
+        SunucuListesi liste = SunucuListesi::yükle();
+        QCOMPARE(liste.yeniSunucuSeç("/e"), 3);
+        QCOMPARE(saklananlar(),
+                 QStringList({"Sunucu-1=/a", "Sunucu-2=/b", "Sunucu-3=/c", "Sunucu-4=/e"}));
+        // A folder among the four selects the fourth entry and changes nothing.
+        QCOMPARE(liste.yeniSunucuSeç("/b"), 3);
+        QCOMPARE(liste.klasörler(), QStringList({"/a", "/b", "/c", "/e"}));
+        QCOMPARE(saklananlar().size(), 4);
+    }
+
+    // A list made longer by hand: the last entry is selected and nothing is added.
+    void moreThanFour() {
+        sakla({"/a", "/b", "/c", "/d", "/e"});
+        SunucuListesi liste = SunucuListesi::yükle();
+        QCOMPARE(liste.yeniSunucuSeç("/f"), 4);
+        QCOMPARE(liste.yeniSunucuSeç("/a"), 4);
+        QCOMPARE(saklananlar().size(), 5);
+    }
+
+    // Keys with a gap: adding must not overwrite a stored folder, and a rewrite leaves no
+    // stale key behind.
+    void gapsInTheKeys() {
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", "/a");
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-2", "/b");
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-3", "/c");
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-7", "/g");
+        SunucuListesi liste = SunucuListesi::yükle();
+        QCOMPARE(liste.yeniSunucuSeç("/e"), 3);
+        QCOMPARE(saklananlar(),
+                 QStringList({"Sunucu-1=/a", "Sunucu-2=/b", "Sunucu-3=/c", "Sunucu-4=/e"}));
+
+        TestOrtami::sıfırla();
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", "/a");
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-3", "/c");
+        liste = SunucuListesi::yükle();
+        QCOMPARE(liste.ekle("/n"), 2);
+        QCOMPARE(saklananlar(), QStringList({"Sunucu-1=/a", "Sunucu-2=/c", "Sunucu-3=/n"}));
+    }
+
+    void forgetting() {
+        sakla({"/a", "/b"});
+        AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "1");
+        SunucuListesi liste = SunucuListesi::yükle();
+        liste.unut();
+        QVERIFY(liste.boşMu());
+        QVERIFY(saklananlar().isEmpty());
+        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("1"));
+        liste.unut();
+        QVERIFY(SunucuListesi::yükle().boşMu());
+    }
+};
+
+TARVELA_TEST_MAIN(SunucuListesiTest)
+#include "SunucuListesiTest.moc"
