@@ -6,6 +6,35 @@
 
 class KayıtKümesi;
 
+// Error numbers of the database layer besides the categories in HataNo.
+namespace VeritabanıHataNo {
+// Another computer holds the file's write lock longer than the wait allows; what the user
+// typed is kept and the step can be tried again.
+inline constexpr int Meşgul = 3260;
+// The file decrypts but a page is damaged.
+inline constexpr int Bozuk = 3049;
+// No current row (before the first or past the last row, or a deleted row).
+inline constexpr int GeçerliKayıtYok = 3021;
+// Update without AddNew or Edit.
+inline constexpr int DüzenlemeYok = 3020;
+// The row was deleted by someone else in the meantime.
+inline constexpr int KayıtSilinmiş = 3167;
+// The recordset cannot be changed (it does not read exactly one table).
+inline constexpr int SaltOkunur = 3027;
+// A field name that the recordset does not have.
+inline constexpr int AlanYok = 3265;
+// A value that cannot be converted to the field's type.
+inline constexpr int TürDönüşümü = 3421;
+// The counter field cannot be written.
+inline constexpr int AlanGüncellenemez = 3164;
+// A folder key or another unique value exists already.
+inline constexpr int YinelenenDeğer = 3022;
+// The recordset was closed.
+inline constexpr int NesneGeçersiz = 3420;
+// No database is open.
+inline constexpr int AçıkVeritabanıYok = 91;
+} // namespace VeritabanıHataNo
+
 // The job database file, opened through SQLCipher. The program talks to it only through the
 // operations below; statement texts come in the catalogue's own form and are translated
 // here. Every failure is thrown as Hata with the program's error numbers.

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QChar>
+#include <QStringView>
+
+struct sqlite3;
+
+// LIKE as a Turkish user expects it: letter case does not count, with the Turkish pairs
+// I/ı and İ/i ("istanbul" finds "İstanbul", "ırmak" finds "IRMAK").
+namespace TürkçeBenzer {
+// A letter in its Turkish lower-case form.
+QChar küçük(QChar c);
+// % any run, _ one character, `kaçış` makes the next character literal. Works in time
+// proportional to the lengths' product at worst.
+bool eşleşir(QStringView desen, QStringView metin, QChar kaçış = QChar());
+// Replaces the engine's like() with the one above on this connection.
+int kaydet(sqlite3* bağlantı);
+} // namespace TürkçeBenzer

@@ -1,0 +1,1055 @@
+#include "database/Veritabani.h"
+
+#include "controls/ProgramSaati.h"
+#include "controls/TarihBicimi.h"
+#include "database/JetCevirici.h"
+#include "database/TurkceBenzer.h"
+#include "database/VeritabaniIc.h"
+#include "database/VeritabaniKurulumu.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <QThread>
+#include <vector>
+
+#include <cerrno>
+#include <climits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// ---------------------------------------------------------------------------------------
+// Shared inner helpers
+// ---------------------------------------------------------------------------------------
+
+namespace Veritabanıİç {
+
+namespace {
+QString klasörü(const QString& dosya) {
+    return QFileInfo(dosya).absolutePath();
+}
+
+bool yazmaBitiVar(mode_t kip) {
+    return (kip & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
+} // namespace
+
+int yolDenetle(const QString& dosya, QString* açıklama) {
+    const auto yaz = [&](const QString& metin) {
+        if (açıklama)
+            *açıklama = metin;
+    };
+    if (dosya.trimmed().isEmpty() || dosya.contains(QChar(0))) {
+        yaz(QStringLiteral("Dosya adı geçersiz: '%1'").arg(dosya));
+        return HataNo::DosyaAdıGeçersiz;
+    }
+    const QByteArray yerel = QFile::encodeName(dosya);
+    if (yerel.size() >= PATH_MAX) {
+        yaz(QStringLiteral("Dosya adı çok uzun."));
+        return HataNo::DosyaAdıGeçersiz;
+    }
+    for (const QByteArray& parça : yerel.split('/'))
+        if (parça.size() > NAME_MAX) {
+            yaz(QStringLiteral("Dosya adının bir parçası çok uzun."));
+            return HataNo::DosyaAdıGeçersiz;
+        }
+    if (yerel.endsWith('/')) {
+        yaz(QStringLiteral("Dosya adı geçersiz: '%1'").arg(dosya));
+        return HataNo::DosyaAdıGeçersiz;
+    }
+
+    struct stat klasörBilgisi {};
+    const QByteArray klasör = QFile::encodeName(klasörü(dosya));
+    if (::stat(klasör.constData(), &klasörBilgisi) != 0 || !S_ISDIR(klasörBilgisi.st_mode)) {
+        const int hataKodu = errno;
+        if (hataKodu == EACCES) {
+            yaz(QStringLiteral("Klasöre erişim izni yok: %1").arg(klasörü(dosya)));
+            return HataNo::DosyaAçılamıyor;
+        }
+        if (hataKodu == EIO) {
+            yaz(QStringLiteral("Klasör okunurken giriş/çıkış hatası: %1").arg(klasörü(dosya)));
+            return HataNo::DiskVeyaAğHatası;
+        }
+        yaz(QStringLiteral("Klasör bulunamadı: %1").arg(klasörü(dosya)));
+        return HataNo::YolGeçersiz;
+    }
+
+    struct stat bilgi {};
+    if (::stat(yerel.constData(), &bilgi) != 0) {
+        const int hataKodu = errno;
+        if (hataKodu == ENOENT) {
+            yaz(QStringLiteral("Veritabanı dosyası bulunamadı: %1").arg(dosya));
+            return HataNo::DosyaBulunamadı;
+        }
+        if (hataKodu == EACCES) {
+            yaz(QStringLiteral("Dosyaya erişim izni yok: %1").arg(dosya));
+            return HataNo::DosyaAçılamıyor;
+        }
+        if (hataKodu == ENAMETOOLONG || hataKodu == ELOOP || hataKodu == ENOTDIR) {
+            yaz(QStringLiteral("Dosya adı geçersiz: '%1'").arg(dosya));
+            return HataNo::DosyaAdıGeçersiz;
+        }
+        yaz(QStringLiteral("Dosya okunamıyor: %1 (%2)")
+                .arg(dosya, QString::fromLocal8Bit(strerror(hataKodu))));
+        return HataNo::DiskVeyaAğHatası;
+    }
+    if (!S_ISREG(bilgi.st_mode)) {
+        yaz(QStringLiteral("Bir dosya değil: %1").arg(dosya));
+        return HataNo::DosyaAçılamıyor;
+    }
+    // A file or folder without any write permission counts as read-only, also for the
+    // administrator (as a read-only file does elsewhere); the file is opened read-write only.
+    if (::access(yerel.constData(), R_OK | W_OK) != 0 || !yazmaBitiVar(bilgi.st_mode)) {
+        yaz(QStringLiteral("Dosya salt okunur ya da erişim izni yok: %1").arg(dosya));
+        return HataNo::DosyaAçılamıyor;
+    }
+    if (::access(klasör.constData(), W_OK | X_OK) != 0 || !yazmaBitiVar(klasörBilgisi.st_mode)) {
+        yaz(QStringLiteral("Veritabanının klasörüne yazılamıyor: %1").arg(klasörü(dosya)));
+        return HataNo::DosyaAçılamıyor;
+    }
+    if (bilgi.st_size == 0) {
+        yaz(QStringLiteral("Dosya boş; bir veritabanı değil: %1").arg(dosya));
+        return HataNo::VeritabanıDeğil;
+    }
+    return 0;
+}
+
+Hata hata(sqlite3* db, int kod, const QString& dosya) {
+    const QString ileti = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
+    const int ana = kod & 0xff;
+    switch (ana) {
+    case SQLITE_NOTADB:
+        return Hata(HataNo::VeritabanıDeğil,
+                    QStringLiteral("Dosya bir veritabanı değil ya da parola yanlış."));
+    case SQLITE_CORRUPT:
+        return Hata(VeritabanıHataNo::Bozuk, QStringLiteral("Veritabanı dosyası bozuk."));
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Hata(VeritabanıHataNo::Meşgul,
+                    QStringLiteral("Veritabanı şu anda başka bir bilgisayar tarafından "
+                                   "kullanılıyor. Lütfen, biraz sonra tekrar deneyiniz."));
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        return Hata(
+            HataNo::DosyaAçılamıyor,
+            QStringLiteral("Veritabanı dosyasına yazılamıyor (salt okunur ya da izin yok)."));
+    case SQLITE_CANTOPEN: {
+        if (!dosya.isEmpty()) {
+            QString açıklama;
+            const int yolHatası = yolDenetle(dosya, &açıklama);
+            if (yolHatası != 0)
+                return Hata(yolHatası, açıklama);
+        }
+        return Hata(HataNo::DosyaAçılamıyor, QStringLiteral("Veritabanı dosyası açılamıyor."));
+    }
+    case SQLITE_FULL:
+        return Hata(HataNo::DiskVeyaAğHatası, QStringLiteral("Diskte yer kalmadı."));
+    case SQLITE_IOERR:
+        if (!dosya.isEmpty()) {
+            QString açıklama;
+            const int yolHatası = yolDenetle(dosya, &açıklama);
+            if (yolHatası == HataNo::DosyaBulunamadı || yolHatası == HataNo::YolGeçersiz)
+                return Hata(yolHatası, açıklama);
+        }
+        return Hata(HataNo::DiskVeyaAğHatası,
+                    QStringLiteral("Disk ya da ağ hatası: %1").arg(ileti));
+    case SQLITE_CONSTRAINT:
+        return Hata(VeritabanıHataNo::YinelenenDeğer,
+                    QStringLiteral("Bu değer zaten var; kayıt yapılamadı. (%1)").arg(ileti));
+    case SQLITE_NOMEM:
+        return Hata(7, QStringLiteral("Bellek yetersiz."));
+    case SQLITE_TOOBIG:
+        return Hata(3163, QStringLiteral("Değer, alana sığmayacak kadar büyük."));
+    case SQLITE_AUTH:
+        return Hata(JetÇevirici::SözdizimiHatası,
+                    QStringLiteral("Bu deyime izin verilmiyor. (%1)").arg(ileti));
+    case SQLITE_ERROR:
+        if (ileti.startsWith(QLatin1String("no such table")))
+            return Hata(3078, QStringLiteral("Tablo bulunamadı. (%1)").arg(ileti));
+        if (ileti.startsWith(QLatin1String("no such column")))
+            return Hata(3061, QStringLiteral("Alan bulunamadı. (%1)").arg(ileti));
+        return Hata(JetÇevirici::SözdizimiHatası,
+                    QStringLiteral("Sorgu ifadesinde hata. (%1)").arg(ileti));
+    default:
+        return Hata(HataNo::Beklenmeyen,
+                    QStringLiteral("Veritabanı hatası %1: %2").arg(kod).arg(ileti));
+    }
+}
+
+void çalıştır(sqlite3* db, const char* sql, const QString& dosya) {
+    const int sonuç = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    if (sonuç != SQLITE_OK)
+        throw hata(db, sonuç, dosya);
+}
+
+QString parolaAyıkla(const QString& bağlantı) {
+    for (const QString& parça : bağlantı.split(u';', Qt::SkipEmptyParts)) {
+        const qsizetype eşit = parça.indexOf(u'=');
+        if (eşit > 0 &&
+            parça.left(eşit).trimmed().compare(QLatin1String("Pwd"), Qt::CaseInsensitive) == 0)
+            return parça.mid(eşit + 1);
+    }
+    return QString();
+}
+
+void hazırla(sqlite3* db, const QString& parola) {
+    sqlite3_extended_result_codes(db, 1);
+    if (!parola.isEmpty()) {
+        const QByteArray anahtar = parola.toUtf8();
+        if (sqlite3_key(db, anahtar.constData(), int(anahtar.size())) != SQLITE_OK)
+            throw hata(db, SQLITE_NOTADB);
+    }
+    sqlite3_busy_timeout(db, BeklemeSüresiMs);
+    if (TürkçeBenzer::kaydet(db) != SQLITE_OK)
+        throw hata(db, SQLITE_ERROR);
+}
+
+QStringList şemaSorunları(sqlite3* db, const QString& dosya) {
+    QStringList sorunlar;
+    sqlite3_stmt* deyim = nullptr;
+    int sonuç = sqlite3_prepare_v2(db, "SELECT type, name, tbl_name FROM sqlite_master", -1, &deyim,
+                                   nullptr);
+    if (sonuç != SQLITE_OK)
+        throw hata(db, sonuç, dosya);
+    bool klasörTablosu = false, işTablosu = false;
+    while ((sonuç = sqlite3_step(deyim)) == SQLITE_ROW) {
+        const QString tür =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(deyim, 0)));
+        const QString ad =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(deyim, 1)));
+        const QString tablo =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(deyim, 2)));
+        const bool bizimTablo =
+            tablo.compare(QLatin1String("KlasorBilgileriTablosu"), Qt::CaseInsensitive) == 0 ||
+            tablo.compare(QLatin1String("YapilacakIslerTablosu"), Qt::CaseInsensitive) == 0;
+        if (tür == QLatin1String("table")) {
+            if (ad.compare(QLatin1String("KlasorBilgileriTablosu"), Qt::CaseInsensitive) == 0)
+                klasörTablosu = true;
+            else if (ad.compare(QLatin1String("YapilacakIslerTablosu"), Qt::CaseInsensitive) == 0)
+                işTablosu = true;
+            else if (ad != QLatin1String("sqlite_sequence"))
+                sorunlar << QStringLiteral("Beklenmeyen tablo: %1").arg(ad);
+        } else if (tür == QLatin1String("index") && bizimTablo) {
+            // Indexes only speed up reading.
+        } else {
+            sorunlar << QStringLiteral("Beklenmeyen nesne (%1): %2").arg(tür, ad);
+        }
+    }
+    sqlite3_finalize(deyim);
+    if (sonuç != SQLITE_DONE)
+        throw hata(db, sonuç, dosya);
+    const auto alanlarıDenetle = [&](const char* tablo, const QStringList& beklenen) {
+        QStringList bulunan;
+        const QByteArray sql = QByteArray("PRAGMA table_info(") + tablo + ")";
+        sqlite3_stmt* d = nullptr;
+        int s = sqlite3_prepare_v2(db, sql.constData(), -1, &d, nullptr);
+        if (s != SQLITE_OK)
+            throw hata(db, s, dosya);
+        while ((s = sqlite3_step(d)) == SQLITE_ROW)
+            bulunan << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, 1)));
+        sqlite3_finalize(d);
+        if (s != SQLITE_DONE)
+            throw hata(db, s, dosya);
+        QStringList eksik, fazla;
+        for (const QString& a : beklenen)
+            if (!bulunan.contains(a, Qt::CaseInsensitive))
+                eksik << a;
+        for (const QString& a : bulunan)
+            if (!beklenen.contains(a, Qt::CaseInsensitive))
+                fazla << a;
+        if (!eksik.isEmpty())
+            sorunlar
+                << QStringLiteral("%1 tablosunda eksik alanlar: %2").arg(tablo, eksik.join(", "));
+        if (!fazla.isEmpty())
+            sorunlar << QStringLiteral("%1 tablosunda beklenmeyen alanlar: %2")
+                            .arg(tablo, fazla.join(", "));
+    };
+    if (!klasörTablosu)
+        sorunlar << QStringLiteral("KlasorBilgileriTablosu tablosu yok.");
+    else
+        alanlarıDenetle("KlasorBilgileriTablosu", VeritabanıKurulumu::klasörAlanları());
+    if (!işTablosu)
+        sorunlar << QStringLiteral("YapilacakIslerTablosu tablosu yok.");
+    else
+        alanlarıDenetle("YapilacakIslerTablosu", VeritabanıKurulumu::işAlanları());
+    return sorunlar;
+}
+
+} // namespace Veritabanıİç
+
+using namespace Veritabanıİç;
+
+// ---------------------------------------------------------------------------------------
+// The connection
+// ---------------------------------------------------------------------------------------
+
+namespace {
+
+// Field types, fixed by the schema.
+enum class AlanTürü { Metin, Tarih, Saat, EvetHayır, Sayaç };
+
+AlanTürü alanTürü(const QString& ad) {
+    if (ad.compare(QLatin1String("IsinTarihi"), Qt::CaseInsensitive) == 0)
+        return AlanTürü::Tarih;
+    if (ad.compare(QLatin1String("IsinSaati"), Qt::CaseInsensitive) == 0)
+        return AlanTürü::Saat;
+    if (ad.compare(QLatin1String("Hatirlatma"), Qt::CaseInsensitive) == 0 ||
+        ad.compare(QLatin1String("IsYapildi"), Qt::CaseInsensitive) == 0)
+        return AlanTürü::EvetHayır;
+    if (ad.compare(QLatin1String("IsNo"), Qt::CaseInsensitive) == 0)
+        return AlanTürü::Sayaç;
+    return AlanTürü::Metin;
+}
+
+// A stored value as the program reads it.
+QVariant okunan(AlanTürü tür, sqlite3_stmt* d, int sütun) {
+    const int değerTürü = sqlite3_column_type(d, sütun);
+    if (tür == AlanTürü::EvetHayır) {
+        if (değerTürü == SQLITE_NULL)
+            return false;
+        if (değerTürü == SQLITE_TEXT) {
+            const QString m =
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, sütun)));
+            return m.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
+                   m.toLongLong() != 0;
+        }
+        return sqlite3_column_int64(d, sütun) != 0;
+    }
+    if (değerTürü == SQLITE_NULL)
+        return QVariant();
+    switch (tür) {
+    case AlanTürü::Sayaç:
+        return qint64(sqlite3_column_int64(d, sütun));
+    case AlanTürü::Tarih: {
+        const QString m =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, sütun)));
+        const QDate t = QDate::fromString(m.left(10), Qt::ISODate);
+        return t.isValid() ? QVariant(t) : QVariant();
+    }
+    case AlanTürü::Saat: {
+        const QString m =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, sütun)));
+        QTime z = QTime::fromString(m, QStringLiteral("HH:mm:ss"));
+        if (!z.isValid())
+            z = QTime::fromString(m, QStringLiteral("H:mm:ss"));
+        if (!z.isValid())
+            z = QTime::fromString(m, QStringLiteral("H:mm"));
+        return z.isValid() ? QVariant(z) : QVariant();
+    }
+    default: {
+        const auto* veri = static_cast<const char16_t*>(sqlite3_column_text16(d, sütun));
+        const int bayt = sqlite3_column_bytes16(d, sütun);
+        return QString(reinterpret_cast<const QChar*>(veri), bayt / 2);
+    }
+    }
+}
+
+[[noreturn]] void dönüştürülemez(const QString& alan, const QVariant& değer) {
+    throw Hata(VeritabanıHataNo::TürDönüşümü,
+               QStringLiteral("Veri türü dönüştürme hatası: '%1' değeri %2 alanına yazılamaz.")
+                   .arg(değer.toString().left(40), alan));
+}
+
+// A value written through a field, converted to what is stored: dates as YYYY-MM-DD, times
+// as HH:MM:SS, yes/no as 0/1. Date texts are read in the user's date format.
+QVariant saklanan(const QString& alan, const QVariant& değer) {
+    const AlanTürü tür = alanTürü(alan);
+    if (tür == AlanTürü::Sayaç)
+        throw Hata(
+            VeritabanıHataNo::AlanGüncellenemez,
+            QStringLiteral("%1 alanı güncelleştirilemez; numarayı veritabanı verir.").arg(alan));
+    const bool boş = !değer.isValid() || değer.isNull() ||
+                     (değer.typeId() == QMetaType::QString &&
+                      değer.toString().trimmed().isEmpty() && tür != AlanTürü::Metin);
+    if (tür == AlanTürü::EvetHayır) {
+        if (boş)
+            return qint64(0);
+        switch (değer.typeId()) {
+        case QMetaType::Bool:
+            return qint64(değer.toBool() ? 1 : 0);
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::UInt:
+        case QMetaType::ULongLong:
+        case QMetaType::Double:
+            return qint64(değer.toDouble() != 0 ? 1 : 0);
+        default: {
+            const QString m = değer.toString().trimmed();
+            if (m.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
+                m == QLatin1String("-1") || m == QLatin1String("1") ||
+                m.compare(QLatin1String("Evet"), Qt::CaseInsensitive) == 0)
+                return qint64(1);
+            if (m.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0 ||
+                m == QLatin1String("0") ||
+                m.compare(QLatin1String("Hayır"), Qt::CaseInsensitive) == 0)
+                return qint64(0);
+            dönüştürülemez(alan, değer);
+        }
+        }
+    }
+    if (boş)
+        return QVariant();
+    if (tür == AlanTürü::Tarih) {
+        QDate t;
+        if (değer.typeId() == QMetaType::QDate)
+            t = değer.toDate();
+        else if (değer.typeId() == QMetaType::QDateTime)
+            t = değer.toDateTime().date();
+        else {
+            const QString m = değer.toString().trimmed();
+            t = TarihBiçimi::çöz(m);
+            if (!t.isValid())
+                t = QDate::fromString(m, Qt::ISODate);
+        }
+        if (!t.isValid())
+            dönüştürülemez(alan, değer);
+        return t.toString(QStringLiteral("yyyy-MM-dd"));
+    }
+    if (tür == AlanTürü::Saat) {
+        QTime z;
+        if (değer.typeId() == QMetaType::QTime)
+            z = değer.toTime();
+        else if (değer.typeId() == QMetaType::QDateTime)
+            z = değer.toDateTime().time();
+        else {
+            const QString m = değer.toString().trimmed();
+            static const QRegularExpression biçim(
+                QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{1,2}))?$"));
+            const auto e = biçim.match(m);
+            if (e.hasMatch())
+                z = QTime(e.captured(1).toInt(), e.captured(2).toInt(),
+                          e.hasCaptured(3) ? e.captured(3).toInt() : 0);
+        }
+        if (!z.isValid())
+            dönüştürülemez(alan, değer);
+        return z.toString(QStringLiteral("HH:mm:ss"));
+    }
+    return değer.toString();
+}
+
+QVariant saklanandanOkunan(const QString& alan, const QVariant& saklanan) {
+    switch (alanTürü(alan)) {
+    case AlanTürü::EvetHayır:
+        return saklanan.toLongLong() != 0;
+    case AlanTürü::Tarih:
+        return saklanan.isNull() ? QVariant()
+                                 : QVariant(QDate::fromString(saklanan.toString(), Qt::ISODate));
+    case AlanTürü::Saat:
+        return saklanan.isNull()
+                   ? QVariant()
+                   : QVariant(QTime::fromString(saklanan.toString(), QStringLiteral("HH:mm:ss")));
+    default:
+        return saklanan;
+    }
+}
+
+void bağla(sqlite3* db, sqlite3_stmt* d, int sıra, const QVariant& değer) {
+    int sonuç;
+    if (!değer.isValid() || değer.isNull())
+        sonuç = sqlite3_bind_null(d, sıra);
+    else if (değer.typeId() == QMetaType::LongLong)
+        sonuç = sqlite3_bind_int64(d, sıra, değer.toLongLong());
+    else {
+        const QString m = değer.toString();
+        sonuç = sqlite3_bind_text16(d, sıra, m.utf16(), int(m.size() * 2), SQLITE_TRANSIENT);
+    }
+    if (sonuç != SQLITE_OK)
+        throw hata(db, sonuç);
+}
+
+// Statements sent by the program may read and change rows of the two tables only.
+int yetkiDenetimi(void*, int işlem, const char* a, const char*, const char*, const char*) {
+    const auto sistemTablosu = [&]() { return a && sqlite3_strnicmp(a, "sqlite_", 7) == 0; };
+    switch (işlem) {
+    case SQLITE_SELECT:
+    case SQLITE_FUNCTION:
+        return SQLITE_OK;
+    case SQLITE_READ:
+    case SQLITE_INSERT:
+    case SQLITE_UPDATE:
+    case SQLITE_DELETE:
+        return sistemTablosu() ? SQLITE_DENY : SQLITE_OK;
+    default:
+        return SQLITE_DENY;
+    }
+}
+
+struct Bağlantı {
+    sqlite3* db = nullptr;
+    QString dosya;
+    QString parola;
+    dev_t aygıt = 0;
+    ino_t düğüm = 0;
+    QDate yedekDenenenGün;
+    ~Bağlantı() { kapat(); }
+    void kapat() {
+        if (db)
+            sqlite3_close_v2(db);
+        db = nullptr;
+    }
+};
+
+QString yedekKlasörü(const QString& dosya) {
+    return QFileInfo(dosya).absolutePath() + QStringLiteral("/Yedekler");
+}
+
+constexpr int SaklananYedekSayısı = 7;
+
+void aç(Bağlantı& b) {
+    b.kapat();
+    QString açıklama;
+    if (const int yolHatası = yolDenetle(b.dosya, &açıklama))
+        throw Hata(yolHatası, açıklama);
+    const QByteArray yerel = QFile::encodeName(b.dosya);
+    sqlite3* db = nullptr;
+    // Read-write and never create: a missing file stays missing.
+    int sonuç = sqlite3_open_v2(yerel.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (sonuç != SQLITE_OK) {
+        const Hata h = hata(db, sonuç, b.dosya);
+        sqlite3_close_v2(db);
+        throw h;
+    }
+    try {
+        if (sqlite3_db_readonly(db, "main") == 1)
+            throw Hata(HataNo::DosyaAçılamıyor,
+                       QStringLiteral("Veritabanı dosyası salt okunur: %1").arg(b.dosya));
+        hazırla(db, b.parola);
+        // The first read proves the key; a file that is no database fails here.
+        sonuç = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        if ((sonuç & 0xff) == SQLITE_BUSY)
+            throw Hata(HataNo::DosyaAçılamıyor,
+                       QStringLiteral("Veritabanı dosyası başka bir bilgisayarda kilitli."));
+        if (sonuç != SQLITE_OK)
+            throw hata(db, sonuç, b.dosya);
+        const QStringList sorunlar = şemaSorunları(db, b.dosya);
+        if (!sorunlar.isEmpty())
+            throw Hata(HataNo::VeritabanıDeğil,
+                       QStringLiteral("Dosya bir Tarvela veritabanı değil: ") +
+                           sorunlar.join("; "));
+        // Every page is read once, so that a damaged page is found now and not in the
+        // middle of the work.
+        sqlite3_stmt* d = nullptr;
+        sonuç = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &d, nullptr);
+        if (sonuç != SQLITE_OK)
+            throw hata(db, sonuç, b.dosya);
+        sonuç = sqlite3_step(d);
+        const QString durum =
+            sonuç == SQLITE_ROW
+                ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, 0)))
+                : QString();
+        sqlite3_finalize(d);
+        if (sonuç != SQLITE_ROW)
+            throw hata(db, sonuç, b.dosya);
+        if (durum != QLatin1String("ok"))
+            throw Hata(VeritabanıHataNo::Bozuk,
+                       QStringLiteral("Veritabanı dosyası bozuk: ") + durum.left(200));
+        // Durable commits with a rollback journal beside the file.
+        çalıştır(db, "PRAGMA synchronous=FULL", b.dosya);
+        sqlite3_stmt* g = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &g, nullptr) == SQLITE_OK &&
+            sqlite3_step(g) == SQLITE_ROW &&
+            sqlite3_stricmp(reinterpret_cast<const char*>(sqlite3_column_text(g, 0)), "delete") !=
+                0) {
+            sqlite3_finalize(g);
+            g = nullptr;
+            çalıştır(db, "PRAGMA journal_mode=DELETE", b.dosya);
+        }
+        sqlite3_finalize(g);
+    } catch (...) {
+        sqlite3_close_v2(db);
+        throw;
+    }
+    struct stat bilgi {};
+    if (::stat(yerel.constData(), &bilgi) == 0) {
+        b.aygıt = bilgi.st_dev;
+        b.düğüm = bilgi.st_ino;
+    }
+    b.db = db;
+}
+
+// Before every statement: the file must still be the one that was opened. A file that is
+// gone is reported and never made again; a file put in its place (a restored copy) is
+// opened afresh.
+void dosyaDenetle(Bağlantı& b) {
+    struct stat bilgi {};
+    const QByteArray yerel = QFile::encodeName(b.dosya);
+    if (::stat(yerel.constData(), &bilgi) != 0) {
+        QString açıklama;
+        int no = yolDenetle(b.dosya, &açıklama);
+        if (no == 0) {
+            no = HataNo::DiskVeyaAğHatası;
+            açıklama = QStringLiteral("Veritabanı dosyasına ulaşılamıyor.");
+        }
+        throw Hata(no, açıklama);
+    }
+    if (!b.db || bilgi.st_dev != b.aygıt || bilgi.st_ino != b.düğüm)
+        aç(b);
+}
+
+sqlite3_stmt* hazırlaDeyim(Bağlantı& b, const QString& sql) {
+    const QByteArray metin = sql.toUtf8();
+    sqlite3_stmt* d = nullptr;
+    const char* kalan = nullptr;
+    sqlite3_set_authorizer(b.db, yetkiDenetimi, nullptr);
+    const int sonuç = sqlite3_prepare_v2(b.db, metin.constData(), int(metin.size()), &d, &kalan);
+    sqlite3_set_authorizer(b.db, nullptr, nullptr);
+    if (sonuç != SQLITE_OK) {
+        sqlite3_finalize(d);
+        throw hata(b.db, sonuç, b.dosya);
+    }
+    if (!d)
+        throw Hata(JetÇevirici::SözdizimiHatası, QStringLiteral("Boş deyim."));
+    while (kalan && *kalan && (*kalan == ' ' || *kalan == '\n' || *kalan == '\t' || *kalan == '\r'))
+        ++kalan;
+    if (kalan && *kalan) {
+        sqlite3_finalize(d);
+        throw Hata(JetÇevirici::DeyimSonundaFazlalık,
+                   QStringLiteral("SQL deyiminin sonundan sonra karakter bulundu."));
+    }
+    return d;
+}
+
+struct DeyimSilici {
+    sqlite3_stmt* d;
+    ~DeyimSilici() { sqlite3_finalize(d); }
+};
+
+// Keeps an encrypted copy of the file before the first write of each day: Yedekler/
+// Lodra-YYYY-MM-DD.vtb beside the file, the newest few kept. The copy is made with the
+// engine's own export inside one read transaction, so it is consistent while other
+// computers write. A copy that cannot be made does not stop the work.
+void günlükYedek(Bağlantı& b) {
+    const QDate bugün = ProgramSaati::bugün();
+    if (b.yedekDenenenGün == bugün)
+        return;
+    b.yedekDenenenGün = bugün;
+    const QString klasör = yedekKlasörü(b.dosya);
+    const QString ad =
+        QStringLiteral("Lodra-%1.vtb").arg(bugün.toString(QStringLiteral("yyyy-MM-dd")));
+    const QString hedef = klasör + u'/' + ad;
+    if (QFileInfo::exists(hedef))
+        return;
+    if (!QDir().mkpath(klasör)) {
+        qWarning().noquote() << "Yedek klasörü oluşturulamadı:" << klasör;
+        return;
+    }
+    const QString geçici = hedef + QStringLiteral(".yeni-%1").arg(::getpid());
+    QFile::remove(geçici);
+    bool bağlı = false;
+    try {
+        sqlite3_stmt* d = nullptr;
+        int sonuç = sqlite3_prepare_v2(b.db, "ATTACH DATABASE ? AS yedek KEY ?", -1, &d, nullptr);
+        if (sonuç != SQLITE_OK)
+            throw hata(b.db, sonuç);
+        {
+            DeyimSilici silici{d};
+            bağla(b.db, d, 1, QFile::encodeName(geçici).constData());
+            bağla(b.db, d, 2, b.parola);
+            sonuç = sqlite3_step(d);
+            if (sonuç != SQLITE_DONE)
+                throw hata(b.db, sonuç);
+        }
+        bağlı = true;
+        çalıştır(b.db, "BEGIN");
+        sonuç = sqlite3_exec(b.db, "SELECT sqlcipher_export('yedek')", nullptr, nullptr, nullptr);
+        if (sonuç != SQLITE_OK) {
+            const Hata h = hata(b.db, sonuç);
+            sqlite3_exec(b.db, "ROLLBACK", nullptr, nullptr, nullptr);
+            throw h;
+        }
+        çalıştır(b.db, "COMMIT");
+        çalıştır(b.db, "DETACH DATABASE yedek");
+        bağlı = false;
+        if (!QFile::rename(geçici, hedef)) {
+            QFile::remove(geçici);
+            return;
+        }
+    } catch (const Hata& h) {
+        if (bağlı)
+            sqlite3_exec(b.db, "DETACH DATABASE yedek", nullptr, nullptr, nullptr);
+        QFile::remove(geçici);
+        QFile::remove(geçici + QStringLiteral("-journal"));
+        qWarning().noquote() << "Günlük yedek alınamadı:" << h.açıklama();
+        return;
+    }
+    QStringList yedekler = QDir(klasör).entryList({QStringLiteral("Lodra-\?\?\?\?-\?\?-\?\?.vtb")},
+                                                  QDir::Files, QDir::Name);
+    while (yedekler.size() > SaklananYedekSayısı)
+        QFile::remove(klasör + u'/' + yedekler.takeFirst());
+}
+
+// Runs one write in an immediate transaction. When another computer holds the lock past
+// the engine's wait, the whole write is tried again until the wait time is over; then the
+// user is told that the database is in use.
+template <class İş> void yazma(Bağlantı& b, İş&& iş) {
+    dosyaDenetle(b);
+    günlükYedek(b);
+    QElapsedTimer süre;
+    süre.start();
+    while (true) {
+        int sonuç = sqlite3_exec(b.db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        if (sonuç == SQLITE_OK) {
+            try {
+                iş();
+                sonuç = sqlite3_exec(b.db, "COMMIT", nullptr, nullptr, nullptr);
+                if (sonuç == SQLITE_OK)
+                    return;
+            } catch (const Hata& h) {
+                if (!sqlite3_get_autocommit(b.db))
+                    sqlite3_exec(b.db, "ROLLBACK", nullptr, nullptr, nullptr);
+                if (h.numara() != VeritabanıHataNo::Meşgul)
+                    throw;
+                sonuç = SQLITE_BUSY;
+            }
+            if (!sqlite3_get_autocommit(b.db))
+                sqlite3_exec(b.db, "ROLLBACK", nullptr, nullptr, nullptr);
+        }
+        if ((sonuç & 0xff) != SQLITE_BUSY && (sonuç & 0xff) != SQLITE_LOCKED)
+            throw hata(b.db, sonuç, b.dosya);
+        if (süre.elapsed() >= BeklemeSüresiMs)
+            throw hata(b.db, SQLITE_BUSY);
+        QThread::msleep(20);
+    }
+}
+
+void adımAt(Bağlantı& b, sqlite3_stmt* d) {
+    const int sonuç = sqlite3_step(d);
+    if (sonuç != SQLITE_DONE && sonuç != SQLITE_ROW)
+        throw hata(b.db, sonuç, b.dosya);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// Veritabanı
+// ---------------------------------------------------------------------------------------
+
+struct Veritabanı::İç {
+    std::shared_ptr<Bağlantı> bağlantı;
+};
+
+struct KayıtKümesi::İç {
+    std::shared_ptr<Bağlantı> bağlantı;
+    QString tablo;
+    bool değiştirilebilir = false;
+    QStringList adlar;
+    QHash<QString, int> sıralar; // lower-case name -> column
+    std::vector<QVariant> hücreler;
+    std::vector<qint64> satırNo;
+    std::vector<bool> silindi;
+    qsizetype satırSayısı = 0;
+    qsizetype konum = 0;
+    bool kapalı = false;
+    enum class Kip { Yok, Ekle, Düzenle } kip = Kip::Yok;
+    QHash<int, QVariant> tampon;
+
+    void açıkMı() const {
+        if (kapalı)
+            throw Hata(VeritabanıHataNo::NesneGeçersiz, QStringLiteral("Kayıt kümesi kapatılmış."));
+    }
+    void geçerliSatır() const {
+        açıkMı();
+        if (konum >= satırSayısı)
+            throw Hata(VeritabanıHataNo::GeçerliKayıtYok, QStringLiteral("Geçerli kayıt yok."));
+        if (silindi[konum])
+            throw Hata(VeritabanıHataNo::KayıtSilinmiş, QStringLiteral("Kayıt silinmiş."));
+    }
+    int sütun(const QString& ad) const {
+        açıkMı();
+        const auto bulunan = sıralar.constFind(ad.toLower());
+        if (bulunan == sıralar.constEnd())
+            throw Hata(VeritabanıHataNo::AlanYok,
+                       QStringLiteral("Bu koleksiyonda öğe bulunamadı: %1").arg(ad));
+        return *bulunan;
+    }
+};
+
+Veritabanı::Veritabanı(std::unique_ptr<İç> iç) : iç_(std::move(iç)) {}
+Veritabanı::~Veritabanı() = default;
+
+std::shared_ptr<Veritabanı> Veritabanı::OpenDatabase(const QString& yol, bool özel, bool saltOkunur,
+                                                     const QString& bağlantı) {
+    // The program always opens shared and read-write; the other modes are not offered.
+    if (özel || saltOkunur)
+        throw Hata(HataNo::DosyaAçılamıyor,
+                   QStringLiteral("Veritabanı yalnız paylaşımlı ve okuma-yazma kipinde açılır."));
+    auto b = std::make_shared<Bağlantı>();
+    b->dosya = yol;
+    b->parola = parolaAyıkla(bağlantı);
+    aç(*b);
+    auto iç = std::make_unique<İç>();
+    iç->bağlantı = std::move(b);
+    return std::shared_ptr<Veritabanı>(new Veritabanı(std::move(iç)));
+}
+
+QString Veritabanı::yol() const {
+    return iç_->bağlantı->dosya;
+}
+
+void Veritabanı::Execute(const QString& deyim) {
+    const JetÇevirici::Sonuç çeviri = JetÇevirici::çevir(deyim);
+    Bağlantı& b = *iç_->bağlantı;
+    yazma(b, [&]() {
+        sqlite3_stmt* d = hazırlaDeyim(b, çeviri.sql);
+        DeyimSilici silici{d};
+        while (true) {
+            const int sonuç = sqlite3_step(d);
+            if (sonuç == SQLITE_DONE)
+                break;
+            if (sonuç != SQLITE_ROW)
+                throw hata(b.db, sonuç, b.dosya);
+        }
+    });
+}
+
+std::unique_ptr<KayıtKümesi> Veritabanı::OpenRecordset(const QString& deyim) {
+    const JetÇevirici::Sonuç çeviri = JetÇevirici::çevir(deyim);
+    Bağlantı& b = *iç_->bağlantı;
+    dosyaDenetle(b);
+    auto iç = std::make_unique<KayıtKümesi::İç>();
+    iç->bağlantı = iç_->bağlantı;
+    iç->tablo = çeviri.tablo;
+    iç->değiştirilebilir = çeviri.değiştirilebilir;
+    QElapsedTimer süre;
+    süre.start();
+    while (true) {
+        sqlite3_stmt* d = hazırlaDeyim(b, çeviri.sql);
+        DeyimSilici silici{d};
+        const int ilk = çeviri.değiştirilebilir ? 1 : 0;
+        const int sütunSayısı = sqlite3_column_count(d);
+        iç->adlar.clear();
+        iç->sıralar.clear();
+        std::vector<AlanTürü> türler;
+        for (int s = ilk; s < sütunSayısı; ++s) {
+            const QString ad = QString::fromUtf8(sqlite3_column_name(d, s));
+            iç->adlar << ad;
+            iç->sıralar.insert(ad.toLower(), s - ilk);
+            türler.push_back(alanTürü(ad));
+        }
+        iç->hücreler.clear();
+        iç->satırNo.clear();
+        int sonuç;
+        while ((sonuç = sqlite3_step(d)) == SQLITE_ROW) {
+            if (ilk)
+                iç->satırNo.push_back(sqlite3_column_int64(d, 0));
+            for (int s = ilk; s < sütunSayısı; ++s)
+                iç->hücreler.push_back(okunan(türler[s - ilk], d, s));
+        }
+        if (sonuç == SQLITE_DONE)
+            break;
+        if ((sonuç & 0xff) == SQLITE_BUSY && süre.elapsed() < BeklemeSüresiMs) {
+            QThread::msleep(20);
+            continue;
+        }
+        throw hata(b.db, sonuç, b.dosya);
+    }
+    const qsizetype genişlik = iç->adlar.size();
+    iç->satırSayısı = genişlik ? qsizetype(iç->hücreler.size()) / genişlik : 0;
+    if (!genişlik)
+        iç->satırSayısı = 0;
+    iç->silindi.assign(iç->satırSayısı, false);
+    return std::unique_ptr<KayıtKümesi>(new KayıtKümesi(std::move(iç)));
+}
+
+// ---------------------------------------------------------------------------------------
+// KayıtKümesi
+// ---------------------------------------------------------------------------------------
+
+KayıtKümesi::KayıtKümesi(std::unique_ptr<İç> iç) : iç_(std::move(iç)) {}
+KayıtKümesi::~KayıtKümesi() = default;
+
+bool KayıtKümesi::Eof() const {
+    iç_->açıkMı();
+    return iç_->konum >= iç_->satırSayısı;
+}
+
+void KayıtKümesi::MoveNext() {
+    iç_->açıkMı();
+    if (iç_->konum >= iç_->satırSayısı)
+        throw Hata(VeritabanıHataNo::GeçerliKayıtYok, QStringLiteral("Geçerli kayıt yok."));
+    ++iç_->konum;
+    iç_->kip = İç::Kip::Yok;
+    iç_->tampon.clear();
+}
+
+int KayıtKümesi::alanNo(const QString& ad) const {
+    return iç_->sütun(ad);
+}
+
+QVariant KayıtKümesi::alan(const QString& ad) const {
+    return alan(iç_->sütun(ad));
+}
+
+QVariant KayıtKümesi::alan(int no) const {
+    iç_->açıkMı();
+    if (no < 0 || no >= iç_->adlar.size())
+        throw Hata(VeritabanıHataNo::AlanYok,
+                   QStringLiteral("Bu koleksiyonda öğe bulunamadı: %1").arg(no));
+    if (iç_->kip != İç::Kip::Yok && iç_->tampon.contains(no))
+        return saklanandanOkunan(iç_->adlar[no], iç_->tampon.value(no));
+    if (iç_->kip == İç::Kip::Ekle)
+        return alanTürü(iç_->adlar[no]) == AlanTürü::EvetHayır ? QVariant(false) : QVariant();
+    iç_->geçerliSatır();
+    return iç_->hücreler[size_t(iç_->konum * iç_->adlar.size() + no)];
+}
+
+void KayıtKümesi::alanYaz(const QString& ad, const QVariant& değer) {
+    const int no = iç_->sütun(ad);
+    if (iç_->kip == İç::Kip::Yok)
+        throw Hata(VeritabanıHataNo::DüzenlemeYok,
+                   QStringLiteral("AddNew veya Edit olmadan alan yazılamaz."));
+    // Converted now, so that a wrong value is reported at the field that got it.
+    iç_->tampon.insert(no, saklanan(iç_->adlar[no], değer));
+}
+
+void KayıtKümesi::AddNew() {
+    iç_->açıkMı();
+    if (!iç_->değiştirilebilir)
+        throw Hata(VeritabanıHataNo::SaltOkunur,
+                   QStringLiteral("Güncelleştirilemiyor; veritabanı veya nesne salt okunur."));
+    iç_->kip = İç::Kip::Ekle;
+    iç_->tampon.clear();
+}
+
+void KayıtKümesi::Edit() {
+    iç_->açıkMı();
+    if (!iç_->değiştirilebilir)
+        throw Hata(VeritabanıHataNo::SaltOkunur,
+                   QStringLiteral("Güncelleştirilemiyor; veritabanı veya nesne salt okunur."));
+    iç_->geçerliSatır();
+    iç_->kip = İç::Kip::Düzenle;
+    iç_->tampon.clear();
+}
+
+void KayıtKümesi::Update() {
+    iç_->açıkMı();
+    if (iç_->kip == İç::Kip::Yok)
+        throw Hata(VeritabanıHataNo::DüzenlemeYok,
+                   QStringLiteral("AddNew veya Edit olmadan Update kullanılamaz."));
+    Bağlantı& b = *iç_->bağlantı;
+    // Names come from the engine's own column list of this table, never from the caller.
+    const auto tırnaklı = [](const QString& ad) {
+        QString a = ad;
+        a.replace(u'"', QStringLiteral("\"\""));
+        return u'"' + a + u'"';
+    };
+    QList<int> sütunlar = iç_->tampon.keys();
+    std::sort(sütunlar.begin(), sütunlar.end());
+    if (iç_->kip == İç::Kip::Ekle) {
+        // Yes/no fields that were not set are stored as no.
+        for (int s = 0; s < iç_->adlar.size(); ++s)
+            if (alanTürü(iç_->adlar[s]) == AlanTürü::EvetHayır && !iç_->tampon.contains(s)) {
+                iç_->tampon.insert(s, qint64(0));
+                sütunlar << s;
+            }
+        std::sort(sütunlar.begin(), sütunlar.end());
+        QStringList adlar, yerler;
+        for (int s : sütunlar) {
+            adlar << tırnaklı(iç_->adlar[s]);
+            yerler << QStringLiteral("?");
+        }
+        const QString sql =
+            adlar.isEmpty()
+                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tırnaklı(iç_->tablo))
+                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(tırnaklı(iç_->tablo), adlar.join(", "), yerler.join(", "));
+        yazma(b, [&]() {
+            sqlite3_stmt* d = hazırlaDeyim(b, sql);
+            DeyimSilici silici{d};
+            for (int i = 0; i < sütunlar.size(); ++i)
+                bağla(b.db, d, i + 1, iç_->tampon.value(sütunlar[i]));
+            adımAt(b, d);
+        });
+    } else {
+        if (!sütunlar.isEmpty()) {
+            QStringList atamalar;
+            for (int s : sütunlar)
+                atamalar << tırnaklı(iç_->adlar[s]) + QStringLiteral(" = ?");
+            const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                    .arg(tırnaklı(iç_->tablo), atamalar.join(", "));
+            const qint64 satır = iç_->satırNo[size_t(iç_->konum)];
+            yazma(b, [&]() {
+                sqlite3_stmt* d = hazırlaDeyim(b, sql);
+                DeyimSilici silici{d};
+                int i = 1;
+                for (int s : sütunlar)
+                    bağla(b.db, d, i++, iç_->tampon.value(s));
+                sqlite3_bind_int64(d, i, satır);
+                adımAt(b, d);
+                if (sqlite3_changes(b.db) == 0)
+                    throw Hata(
+                        VeritabanıHataNo::KayıtSilinmiş,
+                        QStringLiteral("Kayıt, bu arada başka bir kullanıcı tarafından silinmiş."));
+            });
+            for (int s : sütunlar)
+                iç_->hücreler[size_t(iç_->konum * iç_->adlar.size() + s)] =
+                    saklanandanOkunan(iç_->adlar[s], iç_->tampon.value(s));
+        }
+    }
+    iç_->kip = İç::Kip::Yok;
+    iç_->tampon.clear();
+}
+
+void KayıtKümesi::Delete() {
+    iç_->açıkMı();
+    if (!iç_->değiştirilebilir)
+        throw Hata(VeritabanıHataNo::SaltOkunur,
+                   QStringLiteral("Silinemiyor; veritabanı veya nesne salt okunur."));
+    iç_->geçerliSatır();
+    Bağlantı& b = *iç_->bağlantı;
+    const qint64 satır = iç_->satırNo[size_t(iç_->konum)];
+    QString tablo = iç_->tablo;
+    tablo.replace(u'"', QStringLiteral("\"\""));
+    const QString sql = QStringLiteral("DELETE FROM \"%1\" WHERE rowid = ?").arg(tablo);
+    yazma(b, [&]() {
+        sqlite3_stmt* d = hazırlaDeyim(b, sql);
+        DeyimSilici silici{d};
+        sqlite3_bind_int64(d, 1, satır);
+        adımAt(b, d);
+        if (sqlite3_changes(b.db) == 0)
+            throw Hata(VeritabanıHataNo::KayıtSilinmiş,
+                       QStringLiteral("Kayıt, bu arada başka bir kullanıcı tarafından silinmiş."));
+    });
+    iç_->silindi[size_t(iç_->konum)] = true;
+    iç_->kip = İç::Kip::Yok;
+    iç_->tampon.clear();
+}
+
+void KayıtKümesi::Close() {
+    iç_->kapalı = true;
+    iç_->hücreler.clear();
+    iç_->hücreler.shrink_to_fit();
+    iç_->bağlantı.reset();
+}
+
+// ---------------------------------------------------------------------------------------
+// The program-wide open database
+// ---------------------------------------------------------------------------------------
+
+namespace AçıkVeritabanı {
+namespace {
+std::shared_ptr<Veritabanı>& tutulan() {
+    static std::shared_ptr<Veritabanı> vt;
+    return vt;
+}
+} // namespace
+
+Veritabanı& al() {
+    if (!tutulan())
+        throw Hata(VeritabanıHataNo::AçıkVeritabanıYok, QStringLiteral("Açık bir veritabanı yok."));
+    return *tutulan();
+}
+bool açıkMı() {
+    return bool(tutulan());
+}
+void ayarla(std::shared_ptr<Veritabanı> vt) {
+    tutulan() = std::move(vt);
+}
+void kapat() {
+    tutulan().reset();
+}
+} // namespace AçıkVeritabanı

@@ -1,0 +1,34 @@
+#pragma once
+
+// Inner helpers of the database layer shared by the engine access and the database tool.
+// Not for the windows.
+
+#define SQLITE_HAS_CODEC 1
+#include <sqlcipher/sqlite3.h>
+
+#include "controls/Hata.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace Veritabanıİç {
+
+// How long a write waits for another computer's lock before it gives up.
+inline constexpr int BeklemeSüresiMs = 10000;
+
+// The program's error for an engine result code; the file path helps to tell a vanished
+// file from a vanished folder.
+Hata hata(sqlite3* db, int kod, const QString& dosya = QString());
+// Runs internal statements; throws the mapped error.
+void çalıştır(sqlite3* db, const char* sql, const QString& dosya = QString());
+// Sets the key, the durable-commit settings and the Turkish LIKE on a fresh connection.
+void hazırla(sqlite3* db, const QString& parola);
+// Problems of the schema: other tables, views or triggers, missing or extra fields.
+QStringList şemaSorunları(sqlite3* db, const QString& dosya);
+// The password inside a connect text such as ";Pwd=KMZ1994".
+QString parolaAyıkla(const QString& bağlantı);
+// The category of a path that cannot be opened (3024, 3044, 3051, 3055, 3043), checked
+// before the engine is asked; 0 when the file looks openable read-write.
+int yolDenetle(const QString& dosya, QString* açıklama);
+
+} // namespace Veritabanıİç

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+// Making and looking after the job database file outside the program: the database tool
+// and the tests use these; the program itself never creates the file.
+namespace VeritabanıKurulumu {
+
+inline const QString DosyaAdı = QStringLiteral("Lodra.vtb");
+inline const QString Parola = QStringLiteral("KMZ1994");
+
+// Creates an empty, encrypted database with both tables and their indexes. Refuses (Hata
+// 3204) when the file exists already; the file appears only when complete.
+void oluştur(const QString& dosya, const QString& parola = Parola);
+
+// Integrity and schema check of an existing file. Empty when the file is sound, otherwise
+// the problems found (Turkish). Never changes the file.
+QStringList denetle(const QString& dosya, const QString& parola = Parola);
+
+// Puts a backup copy in place of the database file after checking the copy; the old file is
+// kept beside it as "Lodra.vtb.eski". Throws Hata when the copy is not sound.
+void geriYükle(const QString& yedek, const QString& dosya, const QString& parola = Parola);
+
+struct ÖrnekAyarları {
+    int klasörSayısı = 12;
+    int işSayısı = 200;
+    QDate bugün;           // invalid: the program's clock
+    unsigned tohum = 2026; // the same seed gives the same data
+};
+// Adds demo folders (nested) and jobs (around today, some done, some to be reminded) in one
+// transaction.
+void örnekVeriDoldur(const QString& dosya, const ÖrnekAyarları& ayarlar,
+                     const QString& parola = Parola);
+
+// The expected fields of the two tables, in order.
+const QStringList& klasörAlanları();
+const QStringList& işAlanları();
+
+} // namespace VeritabanıKurulumu
