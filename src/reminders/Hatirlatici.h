@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
 
 class AnaFormArayüzü;
+class HatırlatmaFormu;
 
 // The main window's reminder check: a 32-second timer whose every tick looks for today's
 // jobs that have come due and shows them in the reminder window.
@@ -15,11 +17,20 @@ public:
 
     // Sets the period and starts the timer; the first check comes one period later.
     void başlat();
-    // One tick of the timer (tests call it directly).
+    // One tick of the timer (tests call it directly). While the reminder window is on screen
+    // a tick does nothing; otherwise it lists the due jobs and, when there are any, shows
+    // the reminder window modally over the main window and waits until it closes.
     void tik();
     QTimer& zamanlayıcı() { return zamanlayıcı_; }
+
+    // Empties the reminder window's list and fills it with the jobs due now.
+    void HatırlatılacakİşleriListele();
+    // The reminder window, made (hidden) when it does not exist yet. Closing it destroys
+    // it; the next reminder makes a new one.
+    HatırlatmaFormu* hatırlatmaFormu();
 
 private:
     AnaFormArayüzü& anaForm_;
     QTimer zamanlayıcı_;
+    QPointer<HatırlatmaFormu> form_;
 };

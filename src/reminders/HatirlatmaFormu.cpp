@@ -1,0 +1,417 @@
+#include "reminders/HatirlatmaFormu.h"
+
+#include "controls/HataBildirici.h"
+#include "controls/Kaynaklar.h"
+#include "controls/MesajKutusu.h"
+#include "controls/ProgramSaati.h"
+#include "controls/SutunDuzeni.h"
+#include "controls/TarihBicimi.h"
+#include "controls/Twip.h"
+#include "database/Veritabani.h"
+#include "jobentry/IsGirisi.h"
+#include "mainwindow/AnaFormArayuzu.h"
+#include "reminders/AlarmSesi.h"
+#include "settings/AyarDeposu.h"
+#include "settings/AyarTablosu.h"
+#include "settings/Tercihler.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+// Item data of a row: the job's date as a value and the row's small-icon number.
+constexpr int TarihRolü = Qt::UserRole;
+constexpr int SimgeRolü = Qt::UserRole + 1;
+
+struct Sütun {
+    const char* başlık;
+    int genişlik; // twips
+};
+constexpr Sütun Sütunlar[] = {{"Tarihi", 1300}, {"Saati", 1000},  {"Konusu", 1300},
+                              {"Yeri", 1500},   {"Sayısı", 1000}, {"Açıklama", 1400},
+                              {"", 0}};
+
+QPushButton* düğme(const QString& başlık, QWidget* sahip) {
+    auto* d = new QPushButton(başlık, sahip);
+    // Enter in the list must not settle or close anything by itself.
+    d->setAutoDefault(false);
+    return d;
+}
+} // namespace
+
+qint32& şimdikiİşNo() {
+    static qint32 no = 0;
+    return no;
+}
+
+HatırlatmaFormu::HatırlatmaFormu(QWidget* sahip) : QDialog(sahip) {
+    setObjectName(QStringLiteral("HatırlatmaFormu"));
+    setWindowTitle(Başlık);
+    setWindowFlags((windowFlags() | Qt::WindowCloseButtonHint) & ~Qt::WindowContextHelpButtonHint);
+    setAutoFillBackground(true);
+
+    SimgeKutusu = new QLabel(this);
+    SimgeKutusu->setPixmap(Kaynaklar::resim(QStringLiteral("ALARM"), QSize(32, 32)));
+    SimgeKutusu->setFixedSize(32, 32);
+
+    SayıEtiketi = new QLabel(this);
+    QFont kalın = SayıEtiketi->font();
+    kalın.setBold(true);
+    SayıEtiketi->setFont(kalın);
+
+    YapılacakİşlerListesi = new QTreeWidget(this);
+    YapılacakİşlerListesi->setObjectName(QStringLiteral("YapılacakİşlerListesi"));
+    YapılacakİşlerListesi->setRootIsDecorated(false);
+    YapılacakİşlerListesi->setUniformRowHeights(true);
+    YapılacakİşlerListesi->setAllColumnsShowFocus(true);
+    YapılacakİşlerListesi->setSelectionMode(QAbstractItemView::SingleSelection);
+    YapılacakİşlerListesi->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    auto* açıklamaEtiketi = new QLabel(QStringLiteral("Açıklama"), this);
+    AçıklamaKutusu = new QPlainTextEdit(this);
+    AçıklamaKutusu->setReadOnly(true);
+    AçıklamaKutusu->setFixedHeight(AçıklamaKutusu->fontMetrics().lineSpacing() * 3 + 12);
+
+    const QString seçenekBaşlıkları[3] = {QStringLiteral("İş y&apıldı "),
+                                          QStringLiteral("&15 dakika ertelensin "),
+                                          QStringLiteral("&Tekrar hatırlatılmasın ")};
+    seçenekGrubu_ = new QButtonGroup(this);
+    for (int i = 0; i < 3; ++i) {
+        İşSonucuSeçenekleri[i] = new QRadioButton(seçenekBaşlıkları[i], this);
+        seçenekGrubu_->addButton(İşSonucuSeçenekleri[i], i);
+    }
+
+    OnaylaDüğmesi = düğme(QStringLiteral("&Onayla"), this);
+    OnaylaDüğmesi->setEnabled(false);
+    DeğişiklikYapDüğmesi = düğme(QStringLiteral("&Değiştir..."), this);
+    // Printing the list comes with the printing work; the button keeps its place till then.
+    YazdırDüğmesi = düğme(QStringLiteral("&Yazdır..."), this);
+    YazdırDüğmesi->setEnabled(false);
+    KapatDüğmesi = düğme(QStringLiteral("Kapat (Esc)"), this);
+
+    SesliUyarıVermeyiDurdurOnayı =
+        new QCheckBox(QStringLiteral("&Sesli uyarı vermeyi durdur "), this);
+    HerZamanÜstteOlsunOnayı = new QCheckBox(QStringLiteral("&Her zaman üstte olsun "), this);
+
+    // Layout: icon and count line, the list, the description, then the options and check
+    // boxes on the left and the buttons on the right.
+    auto* üst = new QHBoxLayout;
+    üst->addWidget(SimgeKutusu);
+    üst->addWidget(SayıEtiketi, 1);
+
+    auto* seçenekler = new QVBoxLayout;
+    for (auto* s : İşSonucuSeçenekleri)
+        seçenekler->addWidget(s);
+    seçenekler->addSpacing(6);
+    seçenekler->addWidget(SesliUyarıVermeyiDurdurOnayı);
+    seçenekler->addWidget(HerZamanÜstteOlsunOnayı);
+    seçenekler->addStretch(1);
+
+    auto* düğmeler = new QVBoxLayout;
+    for (auto* d : {OnaylaDüğmesi, DeğişiklikYapDüğmesi, YazdırDüğmesi, KapatDüğmesi})
+        düğmeler->addWidget(d);
+    düğmeler->addStretch(1);
+
+    auto* alt = new QHBoxLayout;
+    alt->addLayout(seçenekler, 1);
+    alt->addLayout(düğmeler);
+
+    auto* ana = new QVBoxLayout(this);
+    ana->addLayout(üst);
+    ana->addWidget(YapılacakİşlerListesi, 1);
+    ana->addWidget(açıklamaEtiketi);
+    ana->addWidget(AçıklamaKutusu);
+    ana->addLayout(alt);
+    resize(twipten(9000), twipten(6600));
+
+    Sessizce([this] { sütunlarıKur(); });
+
+    connect(YapılacakİşlerListesi, &QTreeWidget::itemSelectionChanged, this,
+            [this] { Sessizce([this] { açıklamayıGöster(); }); });
+    connect(seçenekGrubu_, &QButtonGroup::idClicked, this,
+            [this](int i) { Sessizce([&] { İşSonucuSeçenekleri_Click(i); }); });
+    connect(OnaylaDüğmesi, &QPushButton::clicked, this, [this] { OnaylaDüğmesi_Click(); });
+    connect(DeğişiklikYapDüğmesi, &QPushButton::clicked, this,
+            [this] { DeğişiklikYapDüğmesi_Click(); });
+    connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { reject(); });
+    connect(SesliUyarıVermeyiDurdurOnayı, &QCheckBox::toggled, this, [this](bool işaretli) {
+        if (işaretli)
+            SesliUyarıVermeyiDurdurOnayı_Click();
+    });
+    // Also when the activation sets the box from the setting.
+    connect(HerZamanÜstteOlsunOnayı, &QCheckBox::toggled, this,
+            [this] { HerZamanÜstteOlsunOnayı_Click(); });
+}
+
+HatırlatmaFormu::~HatırlatmaFormu() = default;
+
+void HatırlatmaFormu::sütunlarıKur() {
+    QStringList başlıklar;
+    for (const auto& s : Sütunlar)
+        başlıklar << QString::fromUtf8(s.başlık);
+    YapılacakİşlerListesi->setHeaderLabels(başlıklar);
+    auto* başlık = YapılacakİşlerListesi->header();
+    başlık->setMinimumSectionSize(0);
+    başlık->setStretchLastSection(false);
+    başlık->setSectionsMovable(true);
+    for (int i = 0; i < int(std::size(Sütunlar)); ++i)
+        başlık->resizeSection(i, twipten(Sütunlar[i].genişlik));
+    SütunDüzeni::uygula(başlık, Bölüm::Liste3);
+}
+
+void HatırlatmaFormu::HatırlatılacakİşleriListele() {
+    Adım([this] {
+        if (YapılacakİşlerListesi->topLevelItemCount() > 0)
+            YapılacakİşlerListesi->clear();
+    });
+    // Before a database is connected there is nothing to remind of.
+    if (!AçıkVeritabanı::açıkMı())
+        return;
+    Adım([this] {
+        listeyiDoldur(hatırlatılacakİşler(AçıkVeritabanı::al(), ProgramSaati::şimdi()));
+    });
+}
+
+void HatırlatmaFormu::listeyiDoldur(const QList<HatırlatılacakİŞ>& işler) {
+    YapılacakİşlerListesi->clear();
+    const QIcon simge = Kaynaklar::simge(QStringLiteral("HATIRLAT"));
+    QList<QTreeWidgetItem*> satırlar;
+    for (const auto& iş : işler) {
+        const auto& s = iş.satır;
+        auto* öğe = new QTreeWidgetItem(
+            QStringList{s.tarih, s.saat, s.konu, s.yer, s.sayı, s.açıklama, s.isNo});
+        öğe->setIcon(0, simge);
+        öğe->setData(0, TarihRolü, iş.tarih);
+        öğe->setData(0, SimgeRolü, 1);
+        satırlar.append(öğe);
+    }
+    YapılacakİşlerListesi->addTopLevelItems(satırlar);
+    if (!satırlar.isEmpty()) {
+        YapılacakİşlerListesi->setCurrentItem(satırlar.first());
+        satırlar.first()->setSelected(true);
+    }
+}
+
+int HatırlatmaFormu::satırSayısı() const {
+    return YapılacakİşlerListesi->topLevelItemCount();
+}
+
+İşSatırı HatırlatmaFormu::satır(int sıra) const {
+    İşSatırı s;
+    const auto* öğe = YapılacakİşlerListesi->topLevelItem(sıra - 1);
+    if (!öğe)
+        return s;
+    s.tarih = öğe->text(0);
+    s.saat = öğe->text(1);
+    s.konu = öğe->text(2);
+    s.yer = öğe->text(3);
+    s.sayı = öğe->text(4);
+    s.açıklama = öğe->text(5);
+    s.isNo = öğe->text(6);
+    s.simge = öğe->data(0, SimgeRolü).toInt();
+    return s;
+}
+
+QTreeWidgetItem* HatırlatmaFormu::seçiliSatır() const {
+    const auto seçili = YapılacakİşlerListesi->selectedItems();
+    return seçili.isEmpty() ? nullptr : seçili.first();
+}
+
+void HatırlatmaFormu::açıklamayıGöster() {
+    // The box follows the selected row; with none selected it keeps what it shows.
+    if (auto* öğe = seçiliSatır())
+        AçıklamaKutusu->setPlainText(öğe->text(5));
+}
+
+void HatırlatmaFormu::showEvent(QShowEvent* olay) {
+    QDialog::showEvent(olay);
+    if (!gösterildi_) {
+        gösterildi_ = true;
+        Etkinleşme();
+    }
+}
+
+void HatırlatmaFormu::Etkinleşme() {
+    auto& t = tercihler();
+    Adımlar({
+        [&] { SayıEtiketi->setText(sayıSatırı(satırSayısı())); },
+        [&] { t.sesliUyarıBilgisi = ayarSayıOku(Ayar::SesliUyarıBilgisi, 1); },
+        [&] { t.hatırlatmaEnÜstte = ayarSayıOku(Ayar::HatırlatmaEnÜstte, 1); },
+        // Changing the box runs its own action, so the window is on top exactly when the
+        // setting says so.
+        [&] { HerZamanÜstteOlsunOnayı->setChecked(t.hatırlatmaEnÜstte == 1); },
+        [&] {
+            if (t.sesliUyarıBilgisi != 1) {
+                SesliUyarıVermeyiDurdurOnayı->setEnabled(false);
+                AlarmSesi::durdur();
+            } else if (isVisible()) {
+                AlarmSesi::çal(t.sesDosyasıYolu + t.sesDosyasıAdı);
+            }
+        },
+        [&] { açıklamayıGöster(); },
+    });
+}
+
+void HatırlatmaFormu::İşSonucuSeçenekleri_Click(int seçenek) {
+    OnaylaDüğmesi->setEnabled(true);
+    seçilenSonuç_ = seçenek;
+}
+
+void HatırlatmaFormu::OnaylaDüğmesi_Click() {
+    QTreeWidgetItem* öğe = seçiliSatır();
+    if (!öğe)
+        return;
+    // The shared edited-row index holds the row from here on, also after the removal.
+    qint16& sıra = düzenlenenSatır();
+    sıra = static_cast<qint16>(YapılacakİşlerListesi->indexOfTopLevelItem(öğe) + 1);
+    const qint32 isNo = öğe->text(6).toInt();
+    const QDate işinTarihi = öğe->data(0, TarihRolü).toDate();
+    şimdikiİşNo() = isNo;
+    Adımlar({
+        [&] {
+            AçıkVeritabanı::al().Execute(sonuçDeyimi(static_cast<İşSonucu>(seçilenSonuç_), isNo,
+                                                     işinTarihi, ProgramSaati::şimdi()));
+        },
+        [&] { delete YapılacakİşlerListesi->takeTopLevelItem(sıra - 1); },
+        [&] {
+            if (satırSayısı() > 0) {
+                // The row above the removed one, or the new first row.
+                if (sıra > 1)
+                    --sıra;
+                auto* yeni = YapılacakİşlerListesi->topLevelItem(sıra - 1);
+                YapılacakİşlerListesi->setCurrentItem(yeni);
+                yeni->setSelected(true);
+                YapılacakİşlerListesi->setFocus();
+            } else {
+                done(QDialog::Accepted);
+            }
+        },
+        [&] {
+            if (auto* ana = anaForm())
+                ana->seçiliKlasörüTıkla();
+        },
+    });
+}
+
+void HatırlatmaFormu::DeğişiklikYapDüğmesi_Click() {
+    QTreeWidgetItem* öğe = seçiliSatır();
+    if (!öğe)
+        return;
+    const int sıra = YapılacakİşlerListesi->indexOfTopLevelItem(öğe) + 1;
+    const İşSatırı iş = satır(sıra);
+    düzenlenenSatır() = static_cast<qint16>(sıra);
+    şimdikiİşNo() = iş.isNo.toInt();
+    const bool enÜstte = HerZamanÜstteOlsunOnayı->isChecked();
+    Adımlar({
+        [&] { İşDeğiştirmeyiAç(this, iş, QStringLiteral("Yapılacak İşi Değiştirme"), enÜstte); },
+        [&] { HatırlatılacakİşleriListele(); },
+        [&] {
+            if (satırSayısı() == 0)
+                done(QDialog::Accepted);
+            else if (isVisible())
+                // Back from the entry window: the count line and the alarm afresh.
+                Etkinleşme();
+        },
+    });
+}
+
+void HatırlatmaFormu::SesliUyarıVermeyiDurdurOnayı_Click() {
+    if (!SesliUyarıVermeyiDurdurOnayı->isChecked())
+        return;
+    auto& t = tercihler();
+    t.sesliUyarıBilgisi = 0;
+    t.sesDosyasıAdı.clear();
+    t.sesDosyasıYolu.clear();
+    SesliUyarıVermeyiDurdurOnayı->setEnabled(false);
+    AlarmSesi::durdur();
+    Adımlar({
+        [] { ayarYaz(Ayar::SesliUyarıBilgisi, QStringLiteral("0")); },
+        [] { ayarYaz(Ayar::SesDosyasıAdı, QString()); },
+        [] { ayarYaz(Ayar::SesDosyasıYolu, QString()); },
+    });
+}
+
+void HatırlatmaFormu::HerZamanÜstteOlsunOnayı_Click() {
+    const int değer = HerZamanÜstteOlsunOnayı->isChecked() ? 1 : 0;
+    tercihler().hatırlatmaEnÜstte = değer;
+    Adımlar({
+        [&] { ayarYaz(Ayar::HatırlatmaEnÜstte, değer); },
+        [&] { enÜstteYap(değer == 1); },
+    });
+}
+
+void HatırlatmaFormu::enÜstteYap(bool açık) {
+    Qt::WindowFlags bayraklar = windowFlags();
+    bayraklar.setFlag(Qt::WindowStaysOnTopHint, açık);
+    if (bayraklar == windowFlags())
+        return;
+    if (QWindow* pencere = windowHandle(); pencere && isVisible()) {
+        // Setting the flags of a shown widget would hide it, which ends a modal window's
+        // run: the native window takes them directly and keeps its place, size and focus.
+        overrideWindowFlags(bayraklar);
+        pencere->setFlags(bayraklar);
+    } else {
+        setWindowFlags(bayraklar);
+    }
+}
+
+bool HatırlatmaFormu::enÜstteMi() const {
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void HatırlatmaFormu::done(int sonuç) {
+    if (!isVisible()) {
+        QDialog::done(sonuç);
+        return;
+    }
+    Sessizce([this] { SütunDüzeni::kaydet(YapılacakİşlerListesi->header(), Bölüm::Liste3); });
+    AlarmSesi::durdur();
+    if (satırSayısı() > 0 && !MesajKutusu::soru(kapatmaSorusu()))
+        return;
+    QDialog::done(sonuç);
+}
+
+bool hatırlatmaFormuResminiKaydet(const QString& dosyaYolu) {
+    HatırlatmaFormu form;
+    const QDate bugün = ProgramSaati::bugün();
+    auto iş = [&](int no, const char* saat, const char* konu, const char* yer, const char* sayı,
+                  const char* açıklama) {
+        HatırlatılacakİŞ h;
+        h.tarih = bugün;
+        h.isNo = no;
+        h.satır = İşSatırı{TarihBiçimi::kısa(bugün),
+                           QString::fromUtf8(saat),
+                           QString::fromUtf8(konu),
+                           QString::fromUtf8(yer),
+                           QString::fromUtf8(sayı),
+                           QString::fromUtf8(açıklama),
+                           QString::number(no),
+                           1,
+                           QString()};
+        return h;
+    };
+    form.listeyiDoldur(
+        {iş(12, "09:30:00", "Duruşma", "Ankara 3. Asliye Hukuk", "2026/418",
+            "Tanık listesi verilecek"),
+         iş(17, "10:15:00", "Keşif", "Çankaya, Kızılay Mah.", "2026/77", "Bilirkişi ile birlikte"),
+         iş(23, "11:00:00", "Müvekkil görüşmesi", "Büro", "", "Vekaletname getirilecek")});
+    form.SayıEtiketi->setText(sayıSatırı(form.satırSayısı()));
+    form.HerZamanÜstteOlsunOnayı->blockSignals(true);
+    form.HerZamanÜstteOlsunOnayı->setChecked(true);
+    form.HerZamanÜstteOlsunOnayı->blockSignals(false);
+    form.İşSonucuSeçenekleri[1]->setChecked(true);
+    form.OnaylaDüğmesi->setEnabled(true);
+    form.setAttribute(Qt::WA_DontShowOnScreen);
+    form.layout()->activate();
+    form.AçıklamaKutusu->setPlainText(form.satır(1).açıklama);
+    return form.grab().save(dosyaYolu, "PNG");
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "reminders/HatirlatmaSorgusu.h"
+
+#include <QDialog>
+#include <QList>
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The reminder window: today's jobs whose time has come, a looping alarm, and the user's
+// decision for each job (done, put off by 15 minutes, not to be reminded again). Settling a
+// job changes it in the database at once and removes its row; the window closes itself when
+// the last row is gone.
+class HatırlatmaFormu : public QDialog {
+public:
+    explicit HatırlatmaFormu(QWidget* sahip = nullptr);
+    ~HatırlatmaFormu() override;
+
+    // Empties the list and fills it with the jobs due now (the scheduler's tick and the
+    // change action call it). Nothing is listed while no database is open.
+    void HatırlatılacakİşleriListele();
+    // Fills the list with the given jobs; the first row becomes the selected row.
+    void listeyiDoldur(const QList<HatırlatılacakİŞ>& işler);
+    int satırSayısı() const;
+    // The job shown in a row, as the entry window takes it over.
+    İşSatırı satır(int sıra) const;
+
+    // Runs when the window is first shown and whenever it becomes active again after a
+    // window opened from it has closed: count line, on-top state, the alarm loop afresh.
+    void Etkinleşme();
+
+    // Actions of the controls (the controls call them; tests may too).
+    void İşSonucuSeçenekleri_Click(int seçenek);
+    void OnaylaDüğmesi_Click();
+    void DeğişiklikYapDüğmesi_Click();
+    void SesliUyarıVermeyiDurdurOnayı_Click();
+    void HerZamanÜstteOlsunOnayı_Click();
+
+    // Whether the window is kept above all others at the moment.
+    bool enÜstteMi() const;
+
+    QLabel* SayıEtiketi = nullptr; // Etiket(0), the count line
+    QLabel* SimgeKutusu = nullptr;
+    QTreeWidget* YapılacakİşlerListesi = nullptr;
+    QPlainTextEdit* AçıklamaKutusu = nullptr;
+    QRadioButton* İşSonucuSeçenekleri[3] = {};
+    QPushButton* OnaylaDüğmesi = nullptr;
+    QPushButton* DeğişiklikYapDüğmesi = nullptr;
+    QPushButton* YazdırDüğmesi = nullptr;
+    QPushButton* KapatDüğmesi = nullptr;
+    QCheckBox* SesliUyarıVermeyiDurdurOnayı = nullptr;
+    QCheckBox* HerZamanÜstteOlsunOnayı = nullptr;
+
+    static inline const QString Başlık = QStringLiteral("Hatırlatılacak İşler");
+
+protected:
+    void showEvent(QShowEvent* olay) override;
+    // Every way of closing ends here: the close box, Esc, the close button, and the window
+    // closing itself. With rows left the user is asked first and may keep the window.
+    void done(int sonuç) override;
+
+private:
+    void sütunlarıKur();
+    void açıklamayıGöster();
+    void enÜstteYap(bool açık);
+    QTreeWidgetItem* seçiliSatır() const;
+
+    QButtonGroup* seçenekGrubu_ = nullptr;
+    int seçilenSonuç_ = 0;
+    bool gösterildi_ = false;
+};
+
+// The program-wide number of the job last confirmed or opened for change from a list.
+qint32& şimdikiİşNo();
+
+// Draws the reminder window with a few sample jobs into a PNG file (for screenshots).
+// No database, no sound. True when the file was written.
+bool hatırlatmaFormuResminiKaydet(const QString& dosyaYolu);

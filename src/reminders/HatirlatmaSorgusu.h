@@ -1,0 +1,39 @@
+#pragma once
+
+#include "controls/IsSatiri.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QTime>
+
+class Veritabanı;
+
+// One due job as the reminder list shows it, with the job's date and number as values.
+struct HatırlatılacakİŞ {
+    İşSatırı satır;
+    QDate tarih;
+    qint32 isNo = 0;
+};
+
+// Today's jobs whose time has come by the given moment (the current minute counts, its
+// seconds do not), that ask to be reminded and are not done, ordered by time.
+QList<HatırlatılacakİŞ> hatırlatılacakİşler(Veritabanı& vt, const QDateTime& an);
+
+// What the user decides for a listed job.
+enum class İşSonucu { Yapıldı = 0, Ertelendi = 1, TekrarHatırlatılmasın = 2 };
+
+inline constexpr int ErtelemeSaniyesi = 15 * 60;
+
+// The update that records the decision for job isNo, whose date is işinTarihi, made at the
+// moment an. Putting off stores the moment 15 minutes later: only the time when that moment
+// falls on the job's own date, the date and the time together when it does not (a job put
+// off from 23:45 on moves to the next day instead of wrapping to an earlier time of its day).
+QString sonuçDeyimi(İşSonucu sonuç, qint32 isNo, const QDate& işinTarihi, const QDateTime& an);
+
+// The count line above the list.
+QString sayıSatırı(int işSayısı);
+
+// The question asked when the window is closed with jobs still listed.
+QString kapatmaSorusu();
