@@ -4,8 +4,12 @@ namespace {
 AnaFormArayüzü* şimdikiAnaForm = nullptr;
 }
 
-AnaFormArayüzü* anaForm() { return şimdikiAnaForm; }
-void anaFormuAyarla(AnaFormArayüzü* form) { şimdikiAnaForm = form; }
+AnaFormArayüzü* anaForm() {
+    return şimdikiAnaForm;
+}
+void anaFormuAyarla(AnaFormArayüzü* form) {
+    şimdikiAnaForm = form;
+}
 
 qint16& düzenlenenSatır() {
     static qint16 sıra = 0;
