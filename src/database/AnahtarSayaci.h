@@ -3,6 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
+// moc cannot read Turkish identifiers; it needs nothing from this header.
+#ifndef Q_MOC_RUN
+
 // The folder key counter: a 16-bit number that starts at 0 with the program, grows with the
 // highest key read from the folder rows and never goes down within a run. A new folder key
 // is the counter plus one followed by "-Anahtar".
@@ -25,3 +28,4 @@ public:
 private:
     qint16 değer_ = 0;
 };
+#endif

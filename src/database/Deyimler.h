@@ -8,6 +8,8 @@
 // always written them (Jet form; the engine layer translates them). Text values are put
 // between single quotes; an apostrophe inside is doubled so that it can neither break nor
 // change a statement, which leaves every other text byte for byte as before.
+// moc cannot read the Turkish enumerators below; it needs nothing from this header.
+#ifndef Q_MOC_RUN
 namespace Deyim {
 // "#12/5/2026#": month and day without leading zeros, whatever the user's date format.
 QString tarihLiterali(const QDate& tarih);
@@ -17,8 +19,8 @@ QString saatLiterali(const QTime& zaman);
 QString metinLiterali(const QString& metin);
 
 // Folders.
-QString F1(); // SELECT * FROM KlasorBilgileriTablosu
-QString F2(); // the same, opened to add a row
+QString F1();                              // SELECT * FROM KlasorBilgileriTablosu
+QString F2();                              // the same, opened to add a row
 QString F3(const QString& klasörAnahtarı); // SELECT Adi ... WHERE Anahtari= '<key>'
 QString F4(const QString& klasörAnahtarı); // the same as F3, opened to delete the row
 QString F5(const QString& klasörAnahtarı); // DELETE * FROM YapilacakIslerTablosu WHERE ...
@@ -44,3 +46,4 @@ QString J13(Liste seçim, const QDate& tarih = QDate());
 // Search in IsinKonusu, IsinYeri or Aciklama.
 QString J14(const QString& alanAdı, const QString& aranan);
 } // namespace Deyim
+#endif

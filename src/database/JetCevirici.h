@@ -2,6 +2,9 @@
 
 #include <QString>
 
+// moc cannot read Turkish identifiers; it needs nothing from this header.
+#ifndef Q_MOC_RUN
+
 // Turns a statement in the program's own (Jet) form into SQLite text: #m/d/yyyy# and
 // #HH:MM:S# literals become ISO texts, True/False become 1/0, "DELETE * FROM" loses its
 // star, LIKE patterns use * and ? as wildcards (a literal % or _ matches only itself) and a
@@ -30,3 +33,4 @@ inline constexpr int SözdizimiHatası = 3075;
 inline constexpr int DeyimSonundaFazlalık = 3142;
 inline constexpr int GeçersizTarih = 3076;
 } // namespace JetÇevirici
+#endif

@@ -639,6 +639,14 @@ void günlükYedek(Bağlantı& b) {
     }
     const QString geçici = hedef + QStringLiteral(".yeni-%1").arg(::getpid());
     QFile::remove(geçici);
+    // The connection never creates files, so the copy is started as an empty file.
+    {
+        QFile boş(geçici);
+        if (!boş.open(QIODevice::WriteOnly)) {
+            qWarning().noquote() << "Yedek dosyası oluşturulamadı:" << geçici;
+            return;
+        }
+    }
     bool bağlı = false;
     try {
         sqlite3_stmt* d = nullptr;

@@ -4,6 +4,9 @@
 #include <QVariant>
 #include <memory>
 
+// moc cannot read Turkish identifiers; it needs nothing from this header.
+#ifndef Q_MOC_RUN
+
 class KayıtKümesi;
 
 // Error numbers of the database layer besides the categories in HataNo.
@@ -110,3 +113,4 @@ bool açıkMı();
 void ayarla(std::shared_ptr<Veritabanı> vt);
 void kapat();
 } // namespace AçıkVeritabanı
+#endif
