@@ -28,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -464,7 +465,9 @@ bool İşEklemeDeğiştirmeFormu::tarihKutusunuDoğrula() {
     }
     MesajKutusu::bilgi(QStringLiteral("Lütfen, TARİHİ doğru biçimde giriniz."));
     işinTarihiKutusu_->setFocus();
+    // Leaving the box clears its selection after this check: select once more afterwards.
     işinTarihiKutusu_->selectAll();
+    QTimer::singleShot(0, işinTarihiKutusu_, [kutu = işinTarihiKutusu_] { kutu->selectAll(); });
     return false;
 }
 
