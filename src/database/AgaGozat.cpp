@@ -24,7 +24,7 @@ QString AğaGözat(QWidget* sahip) {
         QFileDialog::ShowDirsOnly);
 }
 
-namespace AğaGözatTest {
+namespace AgaGozatTest {
 void etkinleştir() {
     durum().etkin = true;
 }
@@ -44,4 +44,4 @@ void temizle() {
     durum().yanıtlar.clear();
     durum().çağrı = 0;
 }
-} // namespace AğaGözatTest
+} // namespace AgaGozatTest

@@ -8,7 +8,7 @@ class QWidget;
 // folder exactly as the picker returned it.
 QString AğaGözat(QWidget* sahip);
 
-namespace AğaGözatTest {
+namespace AgaGozatTest {
 // From now on the picker is not shown: each call takes the next queued answer (a folder, or
 // the empty text for cancel); with none queued it is cancelled.
 void etkinleştir();
@@ -18,4 +18,4 @@ int bekleyenSayısı();
 // How often the picker was asked for.
 int çağrıSayısı();
 void temizle();
-} // namespace AğaGözatTest
+} // namespace AgaGozatTest

@@ -95,7 +95,7 @@ private:
         if (klasör.isEmpty())
             return;
         if (!DosyaVarMı(VeritabanıDosyası(klasör))) {
-            MesajKutusu::ünlem(BağlantıMetinleri::DosyaYok);
+            MesajKutusu::ünlem(BaglantiMetinleri::DosyaYok);
             return;
         }
         const int seçilecek = sunucular_.yeniSunucuSeç(klasör);
@@ -120,12 +120,12 @@ private:
             if (vt)
                 AçıkVeritabanı::ayarla(vt);
             if (!vt || !AçıkVeritabanı::açıkMı()) {
-                MesajKutusu::ünlem(BağlantıMetinleri::AçılamadıTekrarDene);
+                MesajKutusu::ünlem(BaglantiMetinleri::AçılamadıTekrarDene);
                 liste_->setFocus();
                 return;
             }
         } catch (const Hata& hata) {
-            const QString metin = BağlantıMetinleri::hataMetni(hata.numara());
+            const QString metin = BaglantiMetinleri::hataMetni(hata.numara());
             if (metin.isEmpty())
                 HataBildir(hata);
             else
@@ -146,7 +146,7 @@ private:
             },
             [form] {
                 if (form)
-                    form->durumYaz(2, BağlantıMetinleri::BağlantıTamam);
+                    form->durumYaz(2, BaglantiMetinleri::BağlantıTamam);
             },
             [konum] { ayarYaz(Ayar::Veritabanı, konum); },
         });

@@ -21,7 +21,7 @@
 #include <QShowEvent>
 #include <QTimer>
 
-namespace BağlantıMetinleri {
+namespace BaglantiMetinleri {
 QString hataMetni(int numara) {
     switch (numara) {
     case HataNo::DiskVeyaAğHatası:
@@ -38,7 +38,7 @@ QString hataMetni(int numara) {
         return QString();
     }
 }
-} // namespace BağlantıMetinleri
+} // namespace BaglantiMetinleri
 
 namespace {
 
@@ -83,6 +83,7 @@ public:
         connect(yenidenDene_, &QPushButton::clicked, this, [this] { bağlanmayıDene(); });
         connect(vazgeç_, &QPushButton::clicked, this, [this] { vazgeç(); });
         simgeGöster(QStringLiteral("BAGLAN"));
+        etiket_->setText(BaglantiMetinleri::Bağlanıyor);
     }
 
     bool bağlandı() const { return bağlandı_; }
@@ -115,7 +116,7 @@ private:
             return;
         deneniyor_ = true;
         simgeGöster(QStringLiteral("BAGLAN"));
-        etiket_->setText(BağlantıMetinleri::Bağlanıyor);
+        etiket_->setText(BaglantiMetinleri::Bağlanıyor);
         yenidenDene_->setEnabled(false);
         setCursor(Qt::WaitCursor);
         repaint();
@@ -136,7 +137,7 @@ private:
             konum = liste.kullanılacakKonum();
             seçilenKlasör_ = liste.klasör(konum);
         } else {
-            if (!MesajKutusu::soru(BağlantıMetinleri::YerBulunamadı)) {
+            if (!MesajKutusu::soru(BaglantiMetinleri::YerBulunamadı)) {
                 bitir();
                 return;
             }
@@ -148,7 +149,7 @@ private:
                 }
                 if (DosyaVarMı(VeritabanıDosyası(seçilenKlasör_)))
                     break;
-                MesajKutusu::ünlem(BağlantıMetinleri::DosyaYok);
+                MesajKutusu::ünlem(BaglantiMetinleri::DosyaYok);
             }
             konum = liste.ekle(seçilenKlasör_);
         }
@@ -162,13 +163,13 @@ private:
         AnaFormArayüzü* form = anaForm();
         if (!vt) {
             if (form)
-                form->durumYaz(2, BağlantıMetinleri::BağlantıYok);
+                form->durumYaz(2, BaglantiMetinleri::BağlantıYok);
             yenidenDene_->setEnabled(true);
             unsetCursor();
             return;
         }
         if (form)
-            form->durumYaz(2, BağlantıMetinleri::BağlantıTamam);
+            form->durumYaz(2, BaglantiMetinleri::BağlantıTamam);
         ayarYaz(Ayar::Veritabanı, konum);
         unsetCursor();
         hide();
@@ -189,8 +190,8 @@ private:
     }
 
     void başarısız(const Hata& hata) {
-        const QString metin = BağlantıMetinleri::hataMetni(hata.numara());
-        etiket_->setText(metin.isEmpty() ? BağlantıMetinleri::BağlanılamadıGenel : metin);
+        const QString metin = BaglantiMetinleri::hataMetni(hata.numara());
+        etiket_->setText(metin.isEmpty() ? BaglantiMetinleri::BağlanılamadıGenel : metin);
         if (metin.isEmpty() && !HataBildir(hata))
             return;
         // A folder that failed is forgotten: the next attempt offers to look for it again.
@@ -201,7 +202,7 @@ private:
     }
 
     void vazgeç() {
-        if (MesajKutusu::soru(BağlantıMetinleri::VazgeçSorusu))
+        if (MesajKutusu::soru(BaglantiMetinleri::VazgeçSorusu))
             bitir();
     }
 

@@ -9,7 +9,7 @@
 bool VeritabanınaBağlan();
 
 // Texts of the connect and change-server windows.
-namespace BağlantıMetinleri {
+namespace BaglantiMetinleri {
 inline const QString Bağlanıyor = QStringLiteral("Veritabanına bağlanılıyor. Lütfen, bekleyiniz!");
 inline const QString YerBulunamadı =
     QStringLiteral("Veritabanının ağ üzerindeki yeri bulunamadı.\r\nŞimdi, bulmak ister misiniz?");
@@ -29,4 +29,4 @@ inline const QString AçılamadıTekrarDene =
 // What the user is told when opening fails with this error number; empty for the numbers that
 // go to the common error reporter instead.
 QString hataMetni(int numara);
-} // namespace BağlantıMetinleri
+} // namespace BaglantiMetinleri

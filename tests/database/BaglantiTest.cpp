@@ -1,0 +1,284 @@
+#include "TestOrtami.h"
+
+#include "BaglantiTestDestegi.h"
+#include "controls/Hata.h"
+#include "controls/HataBildirici.h"
+#include "controls/MesajKutusu.h"
+#include "controls/Modal.h"
+#include "database/AgaGozat.h"
+#include "database/Veritabani.h"
+#include "database/VeritabaninaBaglanFormu.h"
+#include "settings/AyarDeposu.h"
+#include "settings/Tercihler.h"
+#include "startup/SifreKaristir.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+QStringList sunucular() {
+    QStringList satırlar;
+    for (const auto& [anahtar, değer] : AyarDeposu::GetAllSettings("Sunucular"))
+        satırlar << anahtar + "=" + değer;
+    return satırlar;
+}
+
+QString kök() {
+    return TestOrtami::şimdiki().veritabanıKlasörü();
+}
+
+// What the connect window showed once its attempt had run.
+struct PencereDurumu {
+    QString etiket;
+    QString simge;
+    bool yenidenDeneEtkin = false;
+    bool açık = false;
+};
+
+QPushButton* düğme(QDialog* d, const char* ad) {
+    return d->findChild<QPushButton*>(QString::fromUtf8(ad));
+}
+
+// Lets the attempt that starts with the window run, then records the window.
+PencereDurumu denemeyiBekle(QDialog* d) {
+    QCoreApplication::processEvents();
+    PencereDurumu durum;
+    durum.etiket = d->findChild<QLabel*>("Etiket")->text();
+    durum.simge = d->findChild<QLabel*>("SimgeKutusu")->property("simge").toString();
+    durum.yenidenDeneEtkin = düğme(d, "YenidenDeneDüğmesi")->isEnabled();
+    durum.açık = d->isVisible();
+    return durum;
+}
+} // namespace
+
+class BaglantiTest : public QObject {
+    Q_OBJECT
+    SahteAnaForm* form = nullptr;
+private slots:
+    void initTestCase() { AgaGozatTest::etkinleştir(); }
+    void init() {
+        TestOrtami::sıfırla();
+        AgaGozatTest::temizle();
+        AçıkVeritabanı::kapat();
+        tercihler().girişŞifresiSor = false;
+        form = new SahteAnaForm;
+        anaFormuAyarla(form);
+    }
+    void cleanup() {
+        anaFormuAyarla(nullptr);
+        delete form;
+    }
+
+    // Empty store: the question, the picker, a folder without the file refused, then the
+    // folder stored as "Sunucu-1" and position 0 saved after the open.
+    void firstStart() {
+        const QString boş = yeniKlasör(kök(), "bos");
+        const QString sunucu = veritabanlıKlasör(kök(), "sunucu");
+        AgaGozatTest::yanıtla(boş);
+        AgaGozatTest::yanıtla(sunucu);
+        PencereDurumu durum;
+        ModalTest::sıradaki([&](QDialog* d) {
+            QCOMPARE(d->windowTitle(), QString("Veritabanı Bağlantısı..."));
+            durum = denemeyiBekle(d);
+        });
+        QVERIFY(VeritabanınaBağlan());
+        QVERIFY(!durum.açık);
+        const auto& kutular = MesajKutusuTest::kayıtlar();
+        QCOMPARE(kutular.size(), 2);
+        QCOMPARE(kutular[0].metin, QString("Veritabanının ağ üzerindeki yeri bulunamadı.\r\n"
+                                           "Şimdi, bulmak ister misiniz?"));
+        QCOMPARE(kutular[0].simge, QMessageBox::Question);
+        QCOMPARE(kutular[1].metin, QString("Seçtiğiniz sunucuda VERİTABANI dosyası bulunamadı!"
+                                           "\r\n\r\nLütfen, farklı bir SUNUCU seçip yeniden "
+                                           "deneyiniz."));
+        QCOMPARE(kutular[1].simge, QMessageBox::Warning);
+        QCOMPARE(AgaGozatTest::çağrıSayısı(), 2);
+        QCOMPARE(sunucular(), QStringList({"Sunucu-1=" + sunucu}));
+        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("0"));
+        QCOMPARE(AçıkVeritabanı::al().yol(), sunucu + "/Lodra.vtb");
+        QCOMPARE(form->durum.value(2), QString("Veritabanı bağlantısı tamam!   "));
+        QCOMPARE(form->klasörYükleme, 1);
+        QCOMPARE(form->kapatma, 0);
+        // No password set: no login window.
+        QCOMPARE(ModalTest::gösterilenler(), QStringList({"VeritabanınaBağlanFormu"}));
+    }
+
+    // A stored position equal to the number of entries opens the first entry.
+    void positionPastTheEnd() {
+        const QString birinci = veritabanlıKlasör(kök(), "birinci");
+        const QString ikinci = veritabanlıKlasör(kök(), "ikinci");
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", birinci);
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-2", ikinci);
+        AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "2");
+        ModalTest::sıradaki([](QDialog* d) { denemeyiBekle(d); });
+        QVERIFY(VeritabanınaBağlan());
+        QCOMPARE(AçıkVeritabanı::al().yol(), birinci + "/Lodra.vtb");
+        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("0"));
+        QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
+
+        AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "1");
+        ModalTest::sıradaki([](QDialog* d) { denemeyiBekle(d); });
+        QVERIFY(VeritabanınaBağlan());
+        QCOMPARE(AçıkVeritabanı::al().yol(), ikinci + "/Lodra.vtb");
+        QCOMPARE(sunucular().size(), 2);
+    }
+
+    // Each way of failing: the engine's number, the window's text, the servers forgotten and
+    // the stored position kept; Retry then offers to look for the folder again.
+    void failures_data() {
+        QTest::addColumn<QString>("tür");
+        QTest::addColumn<int>("numara");
+        QTest::addColumn<QString>("metin");
+        const QString bulunamadı =
+            "Veritabanı dosyası bulunamadı. Lütfen, kontrol edip tekrar deneyiniz!";
+        const QString genel = "Bir hata dolayısıyla veritabanına bağlanılamadı!";
+        QTest::newRow("folder without the file") << "dosyasiz" << 3024 << bulunamadı;
+        QTest::newRow("missing folder") << "klasorsuz" << 3044
+                                        << "Ağ bağlantısı kurulamıyor. Lütfen, kontrol edip "
+                                           "tekrar deneyiniz!";
+        QTest::newRow("not a database") << "bozuk" << 3031 << genel;
+        QTest::newRow("another password") << "parola" << 3031 << genel;
+    }
+    void failures() {
+        QFETCH(QString, tür);
+        QFETCH(int, numara);
+        QFETCH(QString, metin);
+        QString klasör;
+        if (tür == "dosyasiz")
+            klasör = yeniKlasör(kök(), tür);
+        else if (tür == "klasorsuz")
+            klasör = kök() + "/olmayan/klasor";
+        else if (tür == "bozuk")
+            klasör = bozukDosyalıKlasör(kök(), tür);
+        else
+            klasör = veritabanlıKlasör(kök(), tür, "BaskaParola");
+
+        int bulunan = 0;
+        try {
+            Veritabanı::OpenDatabase(klasör + "/Lodra.vtb");
+        } catch (const Hata& hata) {
+            bulunan = hata.numara();
+        }
+        QCOMPARE(bulunan, numara);
+
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
+        AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "0");
+        const QString yedek = veritabanlıKlasör(kök(), "yedek");
+        AgaGozatTest::yanıtla(yedek);
+        PencereDurumu ilk, sonraki;
+        ModalTest::sıradaki([&](QDialog* d) {
+            ilk = denemeyiBekle(d);
+            QCOMPARE(sunucular(), QStringList());
+            QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("0"));
+            MesajKutusuTest::temizle();
+            MesajKutusuTest::yanıtla(QMessageBox::Yes);
+            QTest::mouseClick(düğme(d, "YenidenDeneDüğmesi"), Qt::LeftButton);
+            sonraki = denemeyiBekle(d);
+        });
+        QVERIFY(VeritabanınaBağlan());
+        QCOMPARE(ilk.etiket, metin);
+        QCOMPARE(ilk.simge, QString("BAGLANMA"));
+        QVERIFY(ilk.yenidenDeneEtkin);
+        QVERIFY(ilk.açık);
+        QVERIFY(!ProgramSonu::sonlandıMı());
+        // Retry found the list empty and asked to look for the folder.
+        QCOMPARE(MesajKutusuTest::kayıtlar().first().metin,
+                 QString("Veritabanının ağ üzerindeki yeri bulunamadı.\r\nŞimdi, bulmak ister "
+                         "misiniz?"));
+        QVERIFY(!sonraki.açık);
+        QCOMPARE(sunucular(), QStringList({"Sunucu-1=" + yedek}));
+        QCOMPARE(AçıkVeritabanı::al().yol(), yedek + "/Lodra.vtb");
+    }
+
+    // An error outside the table goes to the common error reporter, which shows its number.
+    void otherErrorsAreReported() {
+        const QString klasör = bozukDosyalıKlasör(kök(), "bozuk");
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
+        MesajKutusuTest::yanıtla({QMessageBox::Yes, QMessageBox::Yes});
+        ModalTest::sıradaki([](QDialog* d) {
+            denemeyiBekle(d);
+            QTest::mouseClick(düğme(d, "VazgeçDüğmesi"), Qt::LeftButton);
+        });
+        QVERIFY(!VeritabanınaBağlan());
+        const MesajKaydı rapor = MesajKutusuTest::kayıtlar().first();
+        QCOMPARE(rapor.başlık, QString("Hata oluştu!"));
+        QVERIFY(rapor.metin.contains("Hata Kodu: 3031"));
+        QCOMPARE(form->kapatma, 1);
+        QVERIFY(sunucular().isEmpty());
+
+        // Answering No in the reporter ends the program at once.
+        TestOrtami::sıfırla();
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
+        MesajKutusuTest::yanıtla(QMessageBox::No);
+        ModalTest::sıradaki([](QDialog* d) { denemeyiBekle(d); });
+        QVERIFY(!VeritabanınaBağlan());
+        QVERIFY(ProgramSonu::sonlandıMı());
+    }
+
+    // Giving up: No to the question, a cancelled picker, the give-up button (No stays,
+    // Yes ends) and Esc.
+    void givingUp() {
+        MesajKutusuTest::yanıtla(QMessageBox::No);
+        ModalTest::sıradaki([](QDialog* d) { QVERIFY(!denemeyiBekle(d).açık); });
+        QVERIFY(!VeritabanınaBağlan());
+        QCOMPARE(AgaGozatTest::çağrıSayısı(), 0);
+        QCOMPARE(form->kapatma, 1);
+        QCOMPARE(MesajKutusuTest::kayıtlar().size(), 1);
+
+        MesajKutusuTest::yanıtla(QMessageBox::Yes);
+        AgaGozatTest::iptal();
+        ModalTest::sıradaki([](QDialog* d) { QVERIFY(!denemeyiBekle(d).açık); });
+        QVERIFY(!VeritabanınaBağlan());
+        QCOMPARE(AgaGozatTest::çağrıSayısı(), 1);
+        QCOMPARE(form->kapatma, 2);
+        QVERIFY(sunucular().isEmpty());
+
+        const QString klasör = yeniKlasör(kök(), "dosyasiz");
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
+        MesajKutusuTest::temizle();
+        ModalTest::sıradaki([](QDialog* d) {
+            denemeyiBekle(d);
+            MesajKutusuTest::yanıtla(QMessageBox::No);
+            QTest::mouseClick(düğme(d, "VazgeçDüğmesi"), Qt::LeftButton);
+            QVERIFY(d->isVisible());
+            MesajKutusuTest::yanıtla(QMessageBox::Yes);
+            QTest::keyClick(d, Qt::Key_Escape);
+            QVERIFY(!d->isVisible());
+        });
+        QVERIFY(!VeritabanınaBağlan());
+        QCOMPARE(MesajKutusuTest::son().metin,
+                 QString("Veritabanına bağlanmadan programı kullanamazsınız!\r\nŞimdi, "
+                         "programdan çıkmak istiyor musunuz?"));
+        QCOMPARE(form->kapatma, 3);
+    }
+
+    // With the flag set, the login window follows the connection over the main window.
+    void loginFollowsTheConnection() {
+        const QString sunucu = veritabanlıKlasör(kök(), "sunucu");
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", sunucu);
+        AyarDeposu::SaveSetting("Ayarlar", "Giris Sifresi Sor", "-1");
+        AyarDeposu::SaveSetting("Ayarlar", "Giris Sifresi", ŞifreKarıştır("2468"));
+        QWidget* sahip = nullptr;
+        ModalTest::sıradaki([](QDialog* d) { denemeyiBekle(d); });
+        ModalTest::sıradaki([&](QDialog* d) {
+            sahip = d->parentWidget();
+            QTest::keyClicks(d->findChild<QLineEdit*>("ŞifreKutusu"), "2468");
+            QTest::mouseClick(düğme(d, "TamamDüğmesi"), Qt::LeftButton);
+        });
+        QVERIFY(VeritabanınaBağlan());
+        QVERIFY(tercihler().girişŞifresiSor);
+        QCOMPARE(sahip, form->pencere());
+        QCOMPARE(ModalTest::gösterilenler(),
+                 QStringList({"VeritabanınaBağlanFormu", "GirişŞifresiSorFormu"}));
+
+        // Cancelling the login: connected, but the program is closed.
+        ModalTest::sıradaki([](QDialog* d) { denemeyiBekle(d); });
+        ModalTest::sıradaki([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+        QVERIFY(!VeritabanınaBağlan());
+        QCOMPARE(form->kapatma, 1);
+    }
+};
+
+TARVELA_TEST_MAIN(BaglantiTest)
+#include "BaglantiTest.moc"

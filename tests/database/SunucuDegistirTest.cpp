@@ -1,0 +1,194 @@
+#include "TestOrtami.h"
+
+#include "BaglantiTestDestegi.h"
+#include "controls/MesajKutusu.h"
+#include "controls/Modal.h"
+#include "database/AgaGozat.h"
+#include "database/SunucuDegistirFormu.h"
+#include "database/Veritabani.h"
+#include "settings/AyarDeposu.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+QStringList sunucular() {
+    QStringList satırlar;
+    for (const auto& [anahtar, değer] : AyarDeposu::GetAllSettings("Sunucular"))
+        satırlar << değer;
+    return satırlar;
+}
+
+QString kök() {
+    return TestOrtami::şimdiki().veritabanıKlasörü();
+}
+
+QListWidget* liste(QDialog* d) {
+    return d->findChild<QListWidget*>("SunucuListesi");
+}
+QString seçilen(QDialog* d) {
+    return d->findChild<QLabel*>("Etiket2")->text();
+}
+void tıkla(QDialog* d, const char* ad) {
+    QTest::mouseClick(d->findChild<QPushButton*>(QString::fromUtf8(ad)), Qt::LeftButton);
+}
+QStringList satırlar(QDialog* d) {
+    QStringList metinler;
+    for (int i = 0; i < liste(d)->count(); ++i)
+        metinler << liste(d)->item(i)->text();
+    return metinler;
+}
+} // namespace
+
+class SunucuDegistirTest : public QObject {
+    Q_OBJECT
+    SahteAnaForm* form = nullptr;
+    QStringList klasörler;
+private slots:
+    void initTestCase() {
+        AgaGozatTest::etkinleştir();
+        for (const char* ad : {"a", "b", "c", "d", "e"})
+            klasörler << veritabanlıKlasör(kök(), ad);
+    }
+    void init() {
+        TestOrtami::sıfırla();
+        AgaGozatTest::temizle();
+        AçıkVeritabanı::kapat();
+        form = new SahteAnaForm;
+        anaFormuAyarla(form);
+    }
+    void cleanup() {
+        anaFormuAyarla(nullptr);
+        delete form;
+    }
+
+    // The list from the store with the folder in use selected and shown; a position that
+    // fits no entry selects nothing.
+    void opening() {
+        for (int i = 0; i < 3; ++i)
+            AyarDeposu::SaveSetting("Sunucular", QString("Sunucu-%1").arg(i + 1), klasörler[i]);
+        AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "1");
+        ModalTest::sıradaki([&](QDialog* d) {
+            QCOMPARE(d->windowTitle(), QString("Sunucu Değiştirme"));
+            QCOMPARE(satırlar(d), klasörler.mid(0, 3));
+            QCOMPARE(liste(d)->currentRow(), 1);
+            QCOMPARE(seçilen(d), klasörler[1]);
+            QTest::mouseClick(liste(d)->viewport(), Qt::LeftButton, {},
+                              liste(d)->visualItemRect(liste(d)->item(2)).center());
+            QCOMPARE(seçilen(d), klasörler[2]);
+        });
+        SunucuDeğiştir(form->pencere());
+
+        AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "3");
+        ModalTest::sıradaki([](QDialog* d) {
+            QCOMPARE(liste(d)->currentRow(), -1);
+            QCOMPARE(seçilen(d), QString());
+        });
+        SunucuDeğiştir(form->pencere());
+    }
+
+    // Choosing folders: cancel and a folder without the file change nothing; then the list
+    // grows to four, a fifth replaces the fourth, and one of the four selects the fourth.
+    void choosingServers() {
+        const QString dosyasız = yeniKlasör(kök(), "dosyasiz");
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasörler[0]);
+        ModalTest::sıradaki([&](QDialog* d) {
+            AgaGozatTest::iptal();
+            tıkla(d, "SunucuSeçDüğmesi");
+            AgaGozatTest::yanıtla(dosyasız);
+            tıkla(d, "SunucuSeçDüğmesi");
+            QCOMPARE(MesajKutusuTest::kayıtlar().size(), 1);
+            QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Warning);
+            QCOMPARE(satırlar(d), QStringList({klasörler[0]}));
+
+            for (int i = 1; i < 4; ++i) {
+                AgaGozatTest::yanıtla(klasörler[i]);
+                tıkla(d, "SunucuSeçDüğmesi");
+                QCOMPARE(liste(d)->currentRow(), i);
+                QCOMPARE(seçilen(d), klasörler[i]);
+            }
+            QCOMPARE(sunucular(), klasörler.mid(0, 4));
+
+            AgaGozatTest::yanıtla(klasörler[4]);
+            tıkla(d, "SunucuSeçDüğmesi");
+            const QStringList beklenen = {klasörler[0], klasörler[1], klasörler[2], klasörler[4]};
+            QCOMPARE(satırlar(d), beklenen);
+            QCOMPARE(sunucular(), beklenen);
+            QCOMPARE(liste(d)->currentRow(), 3);
+            QCOMPARE(seçilen(d), klasörler[4]);
+
+            liste(d)->setCurrentRow(0);
+            AgaGozatTest::yanıtla(klasörler[1]);
+            tıkla(d, "SunucuSeçDüğmesi");
+            QCOMPARE(liste(d)->currentRow(), 3);
+            QCOMPARE(sunucular(), beklenen);
+        });
+        SunucuDeğiştir(form->pencere());
+        // Choosing does not connect.
+        QVERIFY(!AçıkVeritabanı::açıkMı());
+        QCOMPARE(form->klasörYükleme, 0);
+    }
+
+    // Connecting to the selected folder replaces the open database, reloads the tree and
+    // saves the position. A failure keeps the open database and every server.
+    void connecting() {
+        for (int i = 0; i < 3; ++i)
+            AyarDeposu::SaveSetting("Sunucular", QString("Sunucu-%1").arg(i + 1), klasörler[i]);
+        AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(klasörler[0] + "/Lodra.vtb"));
+
+        const QString kayıp = veritabanlıKlasör(kök(), "kayip");
+        const QString başkaParola = veritabanlıKlasör(kök(), "parola", "BaskaParola");
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-4", kayıp);
+        QFile::remove(kayıp + "/Lodra.vtb");
+        AgaGozatTest::yanıtla(başkaParola);
+        ModalTest::sıradaki([&](QDialog* d) {
+            liste(d)->setCurrentRow(3);
+            tıkla(d, "SeçilenSunucuyaBağlanDüğmesi");
+            QVERIFY(d->isVisible());
+            QCOMPARE(MesajKutusuTest::son().metin,
+                     QString("Veritabanı dosyası bulunamadı. Lütfen, kontrol edip tekrar "
+                             "deneyiniz!"));
+            QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Information);
+
+            // The fifth folder takes the fourth place; its password is wrong.
+            tıkla(d, "SunucuSeçDüğmesi");
+            tıkla(d, "SeçilenSunucuyaBağlanDüğmesi");
+            QVERIFY(d->isVisible());
+            QCOMPARE(MesajKutusuTest::son().başlık, QString("Hata oluştu!"));
+            QVERIFY(MesajKutusuTest::son().metin.contains("Hata Kodu: 3031"));
+            QCOMPARE(AçıkVeritabanı::al().yol(), klasörler[0] + "/Lodra.vtb");
+            QCOMPARE(sunucular().size(), 4);
+            QCOMPARE(form->klasörYükleme, 0);
+
+            liste(d)->setCurrentRow(2);
+            tıkla(d, "SeçilenSunucuyaBağlanDüğmesi");
+            QVERIFY(!d->isVisible());
+        });
+        SunucuDeğiştir(form->pencere());
+        QCOMPARE(AçıkVeritabanı::al().yol(), klasörler[2] + "/Lodra.vtb");
+        QCOMPARE(form->ağaçBoşaltma, 1);
+        QCOMPARE(form->klasörYükleme, 1);
+        QCOMPARE(form->durum.value(2), QString("Veritabanı bağlantısı tamam!   "));
+        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("2"));
+        QCOMPARE(form->kapatma, 0);
+    }
+
+    // Cancelling keeps the program running while a database is open; without one it ends.
+    void cancelling() {
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasörler[0]);
+        ModalTest::sıradaki([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+        SunucuDeğiştir(form->pencere());
+        QCOMPARE(form->kapatma, 1);
+
+        AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(klasörler[0] + "/Lodra.vtb"));
+        ModalTest::sıradaki([](QDialog* d) { tıkla(d, "VaçgeçDüğmesi"); });
+        SunucuDeğiştir(form->pencere());
+        QCOMPARE(form->kapatma, 1);
+        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani", "yok"), QString("yok"));
+    }
+};
+
+TARVELA_TEST_MAIN(SunucuDegistirTest)
+#include "SunucuDegistirTest.moc"
