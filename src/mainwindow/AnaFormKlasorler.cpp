@@ -3,11 +3,11 @@
 
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
+#include "database/AnahtarSayaci.h"
 #include "database/Deyimler.h"
 #include "database/Veritabani.h"
 #include "mainwindow/AnaFormDenetimleri.h"
 #include "mainwindow/IsListesiModeli.h"
-#include "mainwindow/KlasorSayaci.h"
 #include "startup/ProgramDegerleri.h"
 
 #include <QCheckBox>

@@ -1,0 +1,112 @@
+#include "AnaFormTestDestegi.h"
+
+#include "TestOrtami.h"
+#include "controls/Siralama.h"
+#include "database/Veritabani.h"
+#include "database/VeritabaniKurulumu.h"
+#include "mainwindow/AnaForm.h"
+#include "mainwindow/AnaFormDenetimleri.h"
+#include "mainwindow/IsListesiModeli.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace AnaFormTest {
+
+QString yeniVeritabanı() {
+    static int sayı = 0;
+    const QString klasör =
+        TestOrtami::şimdiki().veritabanıKlasörü() + QStringLiteral("/vt%1").arg(++sayı);
+    QDir().mkpath(klasör);
+    const QString dosya = klasör + QLatin1Char('/') + VeritabanıKurulumu::DosyaAdı;
+    VeritabanıKurulumu::oluştur(dosya);
+    AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(dosya));
+    return dosya;
+}
+
+void klasörEkle(const QString& anahtar, const QString& bağ, const QString& ad) {
+    auto k =
+        AçıkVeritabanı::al().OpenRecordset(QStringLiteral("SELECT * FROM KlasorBilgileriTablosu"));
+    k->AddNew();
+    k->alanYaz(QStringLiteral("Bagi"), bağ);
+    k->alanYaz(QStringLiteral("Anahtari"), anahtar);
+    k->alanYaz(QStringLiteral("Adi"), ad);
+    k->Update();
+    k->Close();
+}
+
+qint64 işEkle(const QString& anahtar, const QDate& tarih, const QTime& saat, const QString& konu,
+              bool hatırlatma, bool yapıldı, const QString& yer, const QString& sayı,
+              const QString& açıklama) {
+    auto k =
+        AçıkVeritabanı::al().OpenRecordset(QStringLiteral("SELECT * FROM YapilacakIslerTablosu"));
+    k->AddNew();
+    k->alanYaz(QStringLiteral("Anahtari"), anahtar);
+    k->alanYaz(QStringLiteral("IsinTarihi"), tarih);
+    k->alanYaz(QStringLiteral("IsinSaati"), saat);
+    k->alanYaz(QStringLiteral("IsinKonusu"), konu);
+    k->alanYaz(QStringLiteral("IsinYeri"), yer);
+    k->alanYaz(QStringLiteral("IsinSayisi"), sayı);
+    k->alanYaz(QStringLiteral("Aciklama"), açıklama);
+    k->alanYaz(QStringLiteral("Hatirlatma"), hatırlatma);
+    k->alanYaz(QStringLiteral("IsYapildi"), yapıldı);
+    k->Update();
+    k->Close();
+    qint64 no = 0;
+    auto t =
+        AçıkVeritabanı::al().OpenRecordset(QStringLiteral("SELECT * FROM YapilacakIslerTablosu"));
+    while (!t->Eof()) {
+        no = qMax(no, t->alan(QStringLiteral("IsNo")).toLongLong());
+        t->MoveNext();
+    }
+    return no;
+}
+
+int satırSayısı(const QString& deyim) {
+    auto k = AçıkVeritabanı::al().OpenRecordset(deyim);
+    int sayı = 0;
+    while (!k->Eof()) {
+        ++sayı;
+        k->MoveNext();
+    }
+    return sayı;
+}
+
+QVariant ilkAlan(const QString& deyim, const QString& alan) {
+    auto k = AçıkVeritabanı::al().OpenRecordset(deyim);
+    return k->Eof() ? QVariant() : k->alan(alan);
+}
+
+std::unique_ptr<AnaForm> yeniForm(bool görünür) {
+    Sıralama::durum() = {};
+    auto form = std::make_unique<AnaForm>();
+    form->Form_Load(görünür, nullptr);
+    form->KlasörleriYükle();
+    if (görünür)
+        (void)QTest::qWaitForWindowExposed(form.get());
+    return form;
+}
+
+QTreeWidgetItem* düğüm(AnaForm& form, const QString& anahtar) {
+    QTreeWidgetItem* d = form.KlasörListesi->anahtarlıDüğüm(anahtar);
+    if (!d)
+        qWarning() << "düğüm yok:" << anahtar;
+    return d;
+}
+
+void düğümTıkla(AnaForm& form, const QString& anahtar) {
+    QTreeWidgetItem* d = düğüm(form, anahtar);
+    QTreeWidget* ağaç = form.KlasörListesi;
+    ağaç->scrollToItem(d);
+    const QRect alan = ağaç->visualItemRect(d);
+    QTest::mouseClick(ağaç->viewport(), Qt::LeftButton, {}, alan.center());
+}
+
+QStringList sütun(AnaForm& form, int s) {
+    QStringList metinler;
+    for (int i = 0; i < form.işModeli->satırSayısı(); ++i)
+        metinler << form.işModeli->metin(i, s);
+    return metinler;
+}
+
+} // namespace AnaFormTest

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QTime>
+#include <memory>
+
+class AnaForm;
+class QTreeWidgetItem;
+
+// Test databases for the main window: a fresh encrypted file per call, opened as the
+// program's database, with folders and jobs added through the engine layer.
+namespace AnaFormTest {
+
+// Creates an empty database in a new folder and opens it; returns the file path.
+QString yeniVeritabanı();
+void klasörEkle(const QString& anahtar, const QString& bağ, const QString& ad);
+// Adds a job and returns its job number.
+qint64 işEkle(const QString& anahtar, const QDate& tarih, const QTime& saat, const QString& konu,
+              bool hatırlatma = false, bool yapıldı = false, const QString& yer = QString(),
+              const QString& sayı = QString(), const QString& açıklama = QString());
+// Rows a statement selects.
+int satırSayısı(const QString& deyim);
+// A field of the first row the statement selects (invalid when none).
+QVariant ilkAlan(const QString& deyim, const QString& alan);
+
+// A main window over the open database, loaded without showing a splash, with its folder
+// tree loaded.
+std::unique_ptr<AnaForm> yeniForm(bool görünür = true);
+// The folder node with the key; fails the test when there is none.
+QTreeWidgetItem* düğüm(AnaForm& form, const QString& anahtar);
+// Clicks a node as a user does, which chooses the folder.
+void düğümTıkla(AnaForm& form, const QString& anahtar);
+// Texts of one column of the job list, top to bottom.
+QStringList sütun(AnaForm& form, int sütun);
+
+} // namespace AnaFormTest
