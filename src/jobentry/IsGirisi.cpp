@@ -1,5 +1,6 @@
 #include "jobentry/IsGirisi.h"
 
+#include "controls/MesajKutusu.h"
 #include "jobentry/IsEklemeDegistirmeFormu.h"
 
 #include <QCheckBox>
@@ -7,8 +8,23 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+namespace {
+// The one entry window may already be open under a window that came up over it (the
+// reminder window arrives while a job is being typed). Opening it again would throw away
+// what is being typed there, so the user is told to finish that first.
+bool zatenAçık(const İşEklemeDeğiştirmeFormu& form) {
+    if (!form.isVisible())
+        return false;
+    MesajKutusu::bilgi(QStringLiteral("İş giriş penceresi zaten açık. Lütfen, önce oradaki işi "
+                                      "kaydediniz ya da vazgeçiniz."));
+    return true;
+}
+} // namespace
+
 void İşEklemeyiAç(QWidget* sahip, const QString& başlık) {
     İşEklemeDeğiştirmeFormu& form = İşGirişFormu();
+    if (zatenAçık(form))
+        return;
     form.yüklenmemişseYükle();
     form.setWindowTitle(başlık);
     form.YeniİşEkleDüğmesi_Click();
@@ -19,6 +35,8 @@ void İşEklemeyiAç(QWidget* sahip, const QString& başlık) {
 
 void İşDeğiştirmeyiAç(QWidget* sahip, const İşSatırı& satır, const QString& başlık, bool enÜstte) {
     İşEklemeDeğiştirmeFormu& form = İşGirişFormu();
+    if (zatenAçık(form))
+        return;
     form.yüklenmemişseYükle();
     form.işinTarihiKutusu()->setText(satır.tarih);
     form.saatKutusu()->setCurrentIndex(form.saatKutusu()->findText(satır.saat.left(2)));

@@ -456,6 +456,18 @@ private slots:
         QVERIFY(!ProgramSonu::sonlandıMı());
         QCOMPARE(ana.tıklama, 0);
 
+        // The reminder window coming up over a job being typed cannot take the window away.
+        ekle([&](Form* f) {
+            yaz(f->işinKonusuKutusu(), "Yarım");
+            İşDeğiştirmeyiAç(ana.pencere(), silinmiş, "Yapılacak İşi Değiştirme", true);
+            QVERIFY2(MesajKutusuTest::son().metin.startsWith("İş giriş penceresi zaten açık."),
+                     qPrintable(MesajKutusuTest::son().metin));
+            QVERIFY(f->isVisible() && f->düzenlemedeMi());
+            QCOMPARE(f->işinKonusuKutusu()->currentText(), QString("Yarım"));
+            QCOMPARE(f->kipEtiketi(), QString("Ekle"));
+            QVERIFY(!(f->windowFlags() & Qt::WindowStaysOnTopHint));
+        });
+
         // With the database gone, a new job stays on screen as well.
         auto açık = std::shared_ptr<Veritabanı>(
             Veritabanı::OpenDatabase(TestOrtami::şimdiki().veritabanıKlasörü() + "/Lodra.vtb"));

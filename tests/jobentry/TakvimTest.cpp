@@ -2,9 +2,11 @@
 
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
+#include "jobentry/EkranGoruntusu.h"
 #include "jobentry/TakvimFormu.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -185,6 +187,19 @@ private slots:
             t->tamamDüğmesi()->click();
         });
         QCOMPARE(TakvimdenTarihSeç(nullptr, "31.12.2100"), QString("06.12.2026"));
+    }
+
+    void screenshotsOfTheEntryWindowAndTheCalendar() {
+        // TARVELA_EKRAN_KLASORU keeps the pictures (make screenshots); otherwise they go away.
+        QString klasör = qEnvironmentVariable("TARVELA_EKRAN_KLASORU");
+        if (klasör.isEmpty())
+            klasör = TestOrtami::şimdiki().ayarKlasörü() + "/ekran";
+        const QStringList dosyalar = İşGirişiEkranGörüntüleriniAl(klasör);
+        QCOMPARE(dosyalar.size(), 2);
+        for (const QString& dosya : dosyalar) {
+            const QImage resim(dosya);
+            QVERIFY2(resim.width() > 200 && resim.height() > 150, qPrintable(dosya));
+        }
     }
 };
 
