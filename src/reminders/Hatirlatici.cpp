@@ -1,6 +1,7 @@
 #include "reminders/Hatirlatici.h"
 
 #include "controls/HataBildirici.h"
+#include "controls/Iz.h"
 #include "controls/Modal.h"
 #include "mainwindow/AnaFormArayuzu.h"
 #include "reminders/HatirlatmaFormu.h"
@@ -39,6 +40,7 @@ void HatırlatmaZamanlayıcısı::tik() {
         zamanlayıcı_.setInterval(Periyot);
         return;
     }
+    İz(QStringLiteral("hatirlatma-denetimi"));
     HatırlatılacakİşleriListele();
     QCoreApplication::processEvents();
     if (form_ && form_->satırSayısı() > 0) {

@@ -1,6 +1,7 @@
 #include "reminders/HatirlatmaFormu.h"
 
 #include "controls/HataBildirici.h"
+#include "controls/Iz.h"
 #include "controls/Kaynaklar.h"
 #include "controls/MesajKutusu.h"
 #include "controls/ProgramSaati.h"
@@ -58,6 +59,9 @@ HatırlatmaFormu::HatırlatmaFormu(QWidget* sahip) : QDialog(sahip) {
     setWindowTitle(Başlık);
     setWindowFlags((windowFlags() | Qt::WindowCloseButtonHint) & ~Qt::WindowContextHelpButtonHint);
     setAutoFillBackground(true);
+
+    // Made once: each tick refills the list, and reading the picture every time would cost.
+    hatırlatSimgesi_ = Kaynaklar::simge(QStringLiteral("HATIRLAT"));
 
     SimgeKutusu = new QLabel(this);
     SimgeKutusu->setPixmap(Kaynaklar::resim(QStringLiteral("ALARM"), QSize(32, 32)));
@@ -183,13 +187,12 @@ void HatırlatmaFormu::HatırlatılacakİşleriListele() {
 
 void HatırlatmaFormu::listeyiDoldur(const QList<HatırlatılacakİŞ>& işler) {
     YapılacakİşlerListesi->clear();
-    const QIcon simge = Kaynaklar::simge(QStringLiteral("HATIRLAT"));
     QList<QTreeWidgetItem*> satırlar;
     for (const auto& iş : işler) {
         const auto& s = iş.satır;
         auto* öğe = new QTreeWidgetItem(
             QStringList{s.tarih, s.saat, s.konu, s.yer, s.sayı, s.açıklama, s.isNo});
-        öğe->setIcon(0, simge);
+        öğe->setIcon(0, hatırlatSimgesi_);
         öğe->setData(0, TarihRolü, iş.tarih);
         öğe->setData(0, SimgeRolü, 1);
         satırlar.append(öğe);
@@ -236,6 +239,7 @@ void HatırlatmaFormu::showEvent(QShowEvent* olay) {
     QDialog::showEvent(olay);
     if (!gösterildi_) {
         gösterildi_ = true;
+        İz(QStringLiteral("hatirlatma-penceresi %1").arg(satırSayısı()));
         Etkinleşme();
     }
 }

@@ -3,6 +3,7 @@
 #include "reminders/HatirlatmaSorgusu.h"
 
 #include <QDialog>
+#include <QIcon>
 #include <QList>
 
 class QButtonGroup;
@@ -72,6 +73,7 @@ private:
     void enÜstteYap(bool açık);
     QTreeWidgetItem* seçiliSatır() const;
 
+    QIcon hatırlatSimgesi_;
     QButtonGroup* seçenekGrubu_ = nullptr;
     int seçilenSonuç_ = 0;
     bool gösterildi_ = false;
