@@ -4,6 +4,9 @@
 #include "settings/AyarTablosu.h"
 
 QString VeritabanıDosyası(const QString& klasör) {
+    // A root folder ("/", "C:/") already ends in a separator.
+    if (klasör.endsWith(QLatin1Char('/')) || klasör.endsWith(QLatin1Char('\\')))
+        return klasör + QStringLiteral("Lodra.vtb");
     return klasör + QStringLiteral("/Lodra.vtb");
 }
 

@@ -64,8 +64,7 @@ private slots:
         delete form;
     }
 
-    // The list from the store with the folder in use selected and shown; a position that
-    // fits no entry selects nothing.
+    // The list from the store with the folder in use selected and shown.
     void opening() {
         for (int i = 0; i < 3; ++i)
             AyarDeposu::SaveSetting("Sunucular", QString("Sunucu-%1").arg(i + 1), klasörler[i]);
@@ -78,13 +77,6 @@ private slots:
             QTest::mouseClick(liste(d)->viewport(), Qt::LeftButton, {},
                               liste(d)->visualItemRect(liste(d)->item(2)).center());
             QCOMPARE(seçilen(d), klasörler[2]);
-        });
-        SunucuDeğiştir(form->pencere());
-
-        AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "3");
-        ModalTest::sıradaki([](QDialog* d) {
-            QCOMPARE(liste(d)->currentRow(), -1);
-            QCOMPARE(seçilen(d), QString());
         });
         SunucuDeğiştir(form->pencere());
     }
