@@ -58,6 +58,9 @@ QRect twipAlanı(int sol, int üst, int genişlik, int yükseklik) {
 } // namespace
 
 AnaForm::AnaForm() {
+    // The pictures live in the static library; naming them here links them into every
+    // program that has the main window.
+    Q_INIT_RESOURCE(tarvela);
     setObjectName(QStringLiteral("AnaForm"));
     anahtarSayacı_ = std::make_unique<AnahtarSayacı>();
     denetimleriOluştur();
@@ -92,6 +95,9 @@ void AnaForm::denetimleriOluştur() {
     YapılacakİşlerListesi->setObjectName(QStringLiteral("YapılacakİşlerListesi"));
     YapılacakİşlerListesi->setHeader(new SıralamaBaşlığı(YapılacakİşlerListesi));
     YapılacakİşlerListesi->setModel(işModeli);
+    // The view makes its header clickable only with its own sorting; the header click here
+    // sorts through the model.
+    YapılacakİşlerListesi->header()->setSectionsClickable(true);
     YapılacakİşlerListesi->setGeometry(twipAlanı(ListeSolu, 420, 5500, 3000));
 
     const char* etiketler[3] = {"&Klasörler", "&Yapılacak İşler", ""};
