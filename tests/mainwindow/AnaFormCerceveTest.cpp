@@ -1,0 +1,218 @@
+#include "AnaFormTestDestegi.h"
+#include "TestOrtami.h"
+
+#include "controls/HataBildirici.h"
+#include "controls/MesajKutusu.h"
+#include "controls/ProgramSaati.h"
+#include "controls/Twip.h"
+#include "mainwindow/AnaForm.h"
+#include "mainwindow/AnaFormDenetimleri.h"
+#include "reminders/Hatirlatici.h"
+#include "settings/AyarDeposu.h"
+#include "settings/Tercihler.h"
+#include "startup/ProgramDegerleri.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+
+using namespace AnaFormTest;
+
+namespace {
+QString ayar(const char* anahtar) {
+    return AyarDeposu::GetSetting("Ayarlar", QString::fromLatin1(anahtar));
+}
+QStringList başlıklar(QMenu* menü) {
+    QStringList metinler;
+    for (QAction* a : menü->actions())
+        metinler << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return metinler;
+}
+} // namespace
+
+class AnaFormCerceveTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        TestOrtami::sıfırla();
+        tercihler() = TercihDeğerleri{};
+        yeniVeritabanı();
+    }
+
+    void loadsWithItsMenusToolbarAndDefaults() {
+        auto form = yeniForm();
+        QCOMPARE(form->windowTitle(), program().uygulamaBaşlığı);
+        // First start: as wide as the screen, 400 twips less high, at the top left corner.
+        const QRect ekran = form->screen()->geometry();
+        QCOMPARE(form->width(), ekran.width());
+        QCOMPARE(form->height(), twipten(pikselden(ekran.height()) - 400));
+        QCOMPARE(form->pos(), QPoint(0, 0));
+        QVERIFY(!form->isMaximized());
+
+        QCOMPARE(başlıklar(form->ProgramMenüsü),
+                 QStringList({"Giriş Şifresi Belirle...", "&Tercihler...", "Süre &Hesaplama...",
+                              "-", "Sunucu Değiştir...", "-", "Çıkış"}));
+        QCOMPARE(başlıklar(form->YapılacakİşlerMenüsü),
+                 QStringList({"Yeni &Klasör Ekle", "-", "&Yeni İş Ekle...", "&Değişiklik Yap...",
+                              "İşi &Sil", "-", "Bul...", "-", "Yapılacak İşleri Listele"}));
+        QCOMPARE(başlıklar(form->KlasörMenüsü),
+                 QStringList({"&Yeni Klasör Ekle...", "-", "Klasör Adı &Değiştir...",
+                              "Klasörü &Sil", "-", "Tüm Klasörleri &Göster",
+                              "Tüm Klasörleri Gi&zle", "-", "&Klasör Listesini Yenile"}));
+        QCOMPARE(başlıklar(form->BildirimAlanıMenüsü),
+                 QStringList({"Göster", "-", "Tercihler...", "-", "Çıkış"}));
+        // Only the three menus of the bar are in the bar.
+        QCOMPARE(form->menuBar()->actions().size(), 3);
+        QCOMPARE(form->Düğme[8]->toolTip(), QString("İş bulma (F3)"));
+        QCOMPARE(form->Düğme[12]->text(), QString("Yazdır"));
+        QVERIFY(!form->Düğme[2]->icon().isNull());
+        for (int boş : {1, 3, 7, 9, 11})
+            QVERIFY(form->Düğme[boş]->text().isEmpty());
+        QCOMPARE(form->YapılacakİşlerListesi->header()->count(), 7);
+        QCOMPARE(form->YapılacakİşlerListesi->header()->sectionSize(6), 0);
+        QCOMPARE(form->YapılacakİşlerListesi->header()->sectionSize(3), twipten(2500));
+        QCOMPARE(form->Panel[4]->text(), QString("CAPS"));
+        QCOMPARE(form->Panel[5]->text(), QString("INS"));
+        QVERIFY(!form->bildirimSimgesiVar());
+        QCOMPARE(form->YapılacakİşKontrolü->zamanlayıcı().interval(), 32000);
+        QVERIFY(form->YapılacakİşKontrolü->zamanlayıcı().isActive());
+    }
+
+    void screenCheckAndActivation() {
+        QVERIFY(AnaForm::ekranYeterli(768));
+        QVERIFY(AnaForm::ekranYeterli(600));
+        QVERIFY(!AnaForm::ekranYeterli(599));
+        QVERIFY(!AnaForm::ekranYeterli(480));
+
+        ProgramSaati::ayarla(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
+        auto form = yeniForm();
+        form->Form_Activate();
+        QCOMPARE(form->Etiket[2]->text(), QString("5 Aralık 2026 Cumartesi"));
+        QCOMPARE(form->GirişŞifresiBelirleDeğiştirMenüsü->text(),
+                 QString("Giriş Şifresi Belirle..."));
+        tercihler().girişŞifresiSor = true;
+        form->Form_Activate();
+        QCOMPARE(form->GirişŞifresiBelirleDeğiştirMenüsü->text(),
+                 QString("Giriş Şifresi Değiştir..."));
+        // The date label sits at the top right, 435 twips in from the outer edge.
+        const int sağ = form->Etiket[2]->x() + form->Etiket[2]->width();
+        QCOMPARE(pikselden(form->frameGeometry().width() - sağ) / 15, 435 / 15);
+    }
+
+    void geometryAndColumnsComeBackInASecondWindow() {
+        {
+            auto form = yeniForm();
+            form->move(60, 45);
+            form->resize(700, 480);
+            QHeaderView* başlık = form->YapılacakİşlerListesi->header();
+            başlık->moveSection(başlık->visualIndex(3), 0);
+            başlık->resizeSection(3, 250);
+            // The close box with No: the columns are saved all the same, the window stays.
+            MesajKutusuTest::yanıtla(QMessageBox::No);
+            form->close();
+            QCOMPARE(MesajKutusuTest::son().metin, QString("Programdan çıkmak istiyor musunuz?"));
+            QVERIFY(form->isVisible());
+            QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-1", "Konum-4"), QString("1"));
+            QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-1", "Genislik-4"),
+                     QString::number(pikselden(250)));
+            QCOMPARE(ayar("Yukseklik"), QString());
+            // Yes: geometry and state are stored.
+            MesajKutusuTest::yanıtla(QMessageBox::Yes);
+            form->close();
+            QVERIFY(!form->isVisible());
+        }
+        QCOMPARE(ayar("Genislik"), QString::number(pikselden(700)));
+        QCOMPARE(ayar("Yukseklik"), QString::number(pikselden(480)));
+        QCOMPARE(ayar("Sol Bosluk"), QString::number(pikselden(60)));
+        QCOMPARE(ayar("Ust Bosluk"), QString::number(pikselden(45)));
+        QCOMPARE(ayar("Baslama Konumu"), QString("0"));
+        QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-1", "Genislik-7"), QString("0"));
+        {
+            auto form = yeniForm();
+            QCOMPARE(form->pos(), QPoint(60, 45));
+            QCOMPARE(form->size(), QSize(700, 480));
+            QHeaderView* başlık = form->YapılacakİşlerListesi->header();
+            QCOMPARE(başlık->visualIndex(3), 0);
+            QCOMPARE(başlık->sectionSize(3), 250);
+            QCOMPARE(başlık->sectionSize(6), 0);
+            // Closed maximised: state 2, the normal size stays as it was stored.
+            form->showMaximized();
+            QTRY_VERIFY(form->isMaximized());
+            form->programıKapat();
+        }
+        QCOMPARE(ayar("Baslama Konumu"), QString("2"));
+        QCOMPARE(ayar("Genislik"), QString::number(pikselden(700)));
+        {
+            auto form = yeniForm();
+            QVERIFY(form->isMaximized());
+            // Closed minimised: nothing about the geometry is stored.
+            form->showMinimized();
+            QTRY_VERIFY(form->isMinimized());
+            AyarDeposu::SaveSetting("Ayarlar", "Baslama Konumu", "7");
+            form->programıKapat();
+            QCOMPARE(ayar("Baslama Konumu"), QString("7"));
+        }
+    }
+
+    void backgroundModeHidesOnTheCloseBox() {
+        tercihler().arkaplandaÇalışsın = 1;
+        auto form = yeniForm();
+        QVERIFY(form->bildirimSimgesiVar());
+        form->close();
+        QVERIFY(!form->isVisible());
+        QVERIFY(form->bildirimSimgesiVar());
+        QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
+        QVERIFY(!ProgramSonu::sonlandıMı());
+        QVERIFY(form->YapılacakİşKontrolü->zamanlayıcı().isActive());
+
+        // A double click on the icon shows the window again; other messages do nothing.
+        form->SimgeKutusu_MouseMove(512);
+        QVERIFY(!form->isVisible());
+        form->SimgeKutusu_MouseMove(515);
+        QVERIFY(form->isVisible());
+        form->SimgeKutusu_MouseMove(516);
+        QVERIFY(form->BildirimAlanıMenüsü->isVisible());
+        QCOMPARE(form->BildirimAlanıMenüsü->defaultAction(), form->GösterMenüsü);
+        form->BildirimAlanıMenüsü->close();
+
+        // Çıkış ends without a question, also in background mode.
+        form->ÇıkışMenüsü2->trigger();
+        QVERIFY(!form->isVisible());
+        QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
+        QVERIFY(!form->bildirimSimgesiVar());
+        QVERIFY(!form->YapılacakİşKontrolü->zamanlayıcı().isActive());
+        QVERIFY(!ayar("Baslama Konumu").isEmpty());
+    }
+
+    void hiddenStartAndResizeRule() {
+        auto form = std::make_unique<AnaForm>();
+        form->Form_Load(false, nullptr);
+        QVERIFY(!form->isVisible());
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+
+        form->resize(640, 480);
+        QCoreApplication::processEvents();
+        const int H = pikselden(form->frameGeometry().height());
+        const int ağaç = form->KlasörListesi->height();
+        QCOMPARE(ağaç, twipten(H - 2700 - pikselden(form->TümKlasörlerOnayı->height())));
+        QCOMPARE(form->YapılacakİşlerListesi->width(),
+                 twipten(pikselden(form->frameGeometry().width()) - 3975));
+        QCOMPARE(form->TümKlasörlerOnayı->y(), form->SadeceBugünYapılacakİşleriListeleOnayı->y());
+
+        // At 2600 twips high or 3975 wide, or smaller, nothing moves.
+        const QRect önce = form->YapılacakİşlerListesi->geometry();
+        const QPoint onay = form->TümKlasörlerOnayı->pos();
+        form->resize(twipten(3975) - (form->frameGeometry().width() - form->width()), 400);
+        QCoreApplication::processEvents();
+        QCOMPARE(form->YapılacakİşlerListesi->geometry(), önce);
+        QCOMPARE(form->TümKlasörlerOnayı->pos(), onay);
+    }
+};
+
+TARVELA_TEST_MAIN(AnaFormCerceveTest)
+#include "AnaFormCerceveTest.moc"
