@@ -5,6 +5,8 @@
 #include "controls/Kaynaklar.h"
 #include "controls/MesajKutusu.h"
 #include "database/Veritabani.h"
+#include "database/VeritabaninaBaglanFormu.h"
+#include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormArayuzu.h"
 #include "settings/Tercihler.h"
 #include "startup/IsletimSistemi.h"
@@ -12,19 +14,13 @@
 #include "startup/ProgramDegerleri.h"
 #include "startup/TekKopya.h"
 
-#if __has_include("mainwindow/AnaForm.h")
-#include "mainwindow/AnaForm.h"
-#define TARVELA_ANAFORM_VAR 1
-#endif
-#if __has_include("database/VeritabaninaBaglanFormu.h")
-#include "database/VeritabaninaBaglanFormu.h"
-#define TARVELA_BAGLANTI_VAR 1
-#endif
 
 #include <QApplication>
 #include <QPointer>
 #include <QPrinterInfo>
 #include <QTimer>
+
+#include <memory>
 
 namespace {
 // Brings this copy's main window up at another copy's request: shown normally (also when it
@@ -45,7 +41,7 @@ int BaşlangıçSırası(int argc, char** argv) {
     QApplication uygulama(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(Kaynaklar::simge(QStringLiteral("PROGRAM")));
-    [[maybe_unused]] const bool komutSatırıBoş = argc <= 1;
+    const bool komutSatırıBoş = argc <= 1;
 
     // The title names this copy for the single-instance test and captions the main window.
     program().uygulamaBaşlığı = buSürümünBaşlığı();
@@ -69,6 +65,7 @@ int BaşlangıçSırası(int argc, char** argv) {
     }
     program().ntBayrağı = denetim.ntBayrağı;
 
+    std::unique_ptr<AnaForm> anaPencere;
     Adımlar({
         [] {
             program().programKlasörü =
@@ -78,19 +75,16 @@ int BaşlangıçSırası(int argc, char** argv) {
         [] { program().yazıcıVar = !QPrinterInfo::availablePrinterNames().isEmpty(); },
         // The preference values are read before the main window needs them.
         [] { tercihleriOku(); },
-#ifdef TARVELA_ANAFORM_VAR
         [&] {
-            auto* form = new AnaForm;
-            form->Form_Load(komutSatırıBoş, karşılama.data());
+            anaPencere = std::make_unique<AnaForm>();
+            anaPencere->Form_Load(komutSatırıBoş, karşılama.data());
         },
-#endif
     });
     if (ProgramSonu::sonlandıMı())
         return ProgramSonu::çıkışKodu();
     if (karşılama)
         karşılama->close();
 
-#ifdef TARVELA_BAGLANTI_VAR
     // The connect window opens from the first turn of the event loop, so that giving up
     // there (which closes the main window) ends the loop like any later close does.
     QTimer::singleShot(0, [] {
@@ -99,7 +93,6 @@ int BaşlangıçSırası(int argc, char** argv) {
         if (AçıkVeritabanı::açıkMı())
             İz(QStringLiteral("baglandi"));
     });
-#endif
     İz(QStringLiteral("basladi"));
     return uygulama.exec();
 }
