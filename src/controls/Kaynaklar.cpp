@@ -4,8 +4,21 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+// The resources are compiled into the static library; naming their initialiser here makes
+// the linker keep them in every program that shows a picture.
+static void kaynaklarıBağla() {
+    static const bool bağlandı = [] {
+        Q_INIT_RESOURCE(tarvela);
+        return true;
+    }();
+    (void)bağlandı;
+}
+
 namespace {
-QString yol(const QString& ad) { return QStringLiteral(":/simgeler/") + ad + QStringLiteral(".svg"); }
+QString yol(const QString& ad) {
+    kaynaklarıBağla();
+    return QStringLiteral(":/simgeler/") + ad + QStringLiteral(".svg");
+}
 } // namespace
 
 namespace Kaynaklar {

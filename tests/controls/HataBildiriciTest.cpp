@@ -3,6 +3,7 @@
 // moc cannot read namespace names with Turkish letters; it needs none of these.
 #ifndef Q_MOC_RUN
 #include "controls/HataBildirici.h"
+#include "controls/Kaynaklar.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "controls/Odak.h"
@@ -129,6 +130,14 @@ private slots:
         b->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
         QTRY_COMPARE(b->selectedText(), QStringLiteral("ikinci metin"));
+    }
+
+    void picturesAreLinkedIntoEveryProgram() {
+        for (const char* ad : {"KLASOR", "BAGLAN", "ALARM", "KARSILAMA"}) {
+            QVERIFY2(Kaynaklar::varMı(ad), ad);
+            QVERIFY(!Kaynaklar::simge(ad).pixmap(16, 16).isNull());
+        }
+        QVERIFY(!Kaynaklar::varMı("YOK_BOYLE_BIR_RESIM"));
     }
 
     void dateFormsFollowTheLocale() {
