@@ -346,6 +346,9 @@ void İşEklemeDeğiştirmeFormu::reject() {
 
 int İşEklemeDeğiştirmeFormu::göster(QWidget* sahip) {
     setParent(sahip, windowFlags() | Qt::Dialog);
+    // Opened for typing, the window starts in the date box.
+    if (düzenlemedeMi())
+        işinTarihiKutusu_->setFocus();
     const int sonuç = Modal::göster(this);
     setParent(nullptr, windowFlags() | Qt::Dialog);
     return sonuç;

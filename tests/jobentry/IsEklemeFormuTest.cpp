@@ -135,6 +135,7 @@ private slots:
     void addModeSavesAndStaysOpen() {
         aç([this](Form* f) {
             QVERIFY(f->hatırlatmaVarOnayı()->isChecked() && !f->işYapıldıOnayı()->isEnabled());
+            QCOMPARE(f->focusWidget(), f->işinTarihiKutusu());
             yaz(f->işinTarihiKutusu(), "7a/12x/2026");
             f->saatKutusu()->setCurrentIndex(9);
             yaz(f->işinKonusuKutusu(), "o'nun davası");
