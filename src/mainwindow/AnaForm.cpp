@@ -62,6 +62,12 @@ AnaForm::AnaForm() {
     // program that has the main window.
     Q_INIT_RESOURCE(tarvela);
     setObjectName(QStringLiteral("AnaForm"));
+    // The window's layout is measured for a small face: the lists' default column widths and
+    // the check boxes' captions fit at 8 points.
+    QFont yazı = font();
+    if (yazı.pointSizeF() > 8)
+        yazı.setPointSizeF(8);
+    setFont(yazı);
     anahtarSayacı_ = std::make_unique<AnahtarSayacı>();
     denetimleriOluştur();
     menüleriOluştur();
