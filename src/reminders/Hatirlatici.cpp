@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 
 HatırlatmaZamanlayıcısı::HatırlatmaZamanlayıcısı(AnaFormArayüzü& anaForm) : anaForm_(anaForm) {
+    // A coarse timer may fire up to 5% early; the first check must not come before 32 s.
+    zamanlayıcı_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&zamanlayıcı_, &QTimer::timeout, [this] { tik(); });
 }
 
