@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QThread>
+#include <atomic>
 #include <vector>
 
 #include <cerrno>
@@ -186,6 +187,38 @@ void çalıştır(sqlite3* db, const char* sql, const QString& dosya) {
         throw hata(db, sonuç, dosya);
 }
 
+namespace {
+std::atomic<int> beklemeSınırı{10000};
+std::atomic<long> beklemeler{0};
+
+// Waits a little longer each time, until the wait time is used up.
+int kilidiBekle(void*, int kaçıncı) {
+    static constexpr int adımlar[] = {1, 2, 5, 10, 15, 20, 25, 25, 25, 50, 50, 100};
+    constexpr int adımSayısı = int(sizeof adımlar / sizeof adımlar[0]);
+    int geçen = 0;
+    for (int i = 0; i < std::min(kaçıncı, adımSayısı); ++i)
+        geçen += adımlar[i];
+    if (kaçıncı > adımSayısı)
+        geçen += (kaçıncı - adımSayısı) * 100;
+    const int adım = kaçıncı < adımSayısı ? adımlar[kaçıncı] : 100;
+    if (geçen >= beklemeSınırı.load())
+        return 0;
+    ++beklemeler;
+    sqlite3_sleep(std::min(adım, beklemeSınırı.load() - geçen));
+    return 1;
+}
+} // namespace
+
+int beklemeSüresi() {
+    return beklemeSınırı.load();
+}
+void beklemeSüresiniAyarla(int ms) {
+    beklemeSınırı = ms;
+}
+long beklemeSayısı() {
+    return beklemeler.load();
+}
+
 QString parolaAyıkla(const QString& bağlantı) {
     for (const QString& parça : bağlantı.split(u';', Qt::SkipEmptyParts)) {
         const qsizetype eşit = parça.indexOf(u'=');
@@ -203,7 +236,7 @@ void hazırla(sqlite3* db, const QString& parola) {
         if (sqlite3_key(db, anahtar.constData(), int(anahtar.size())) != SQLITE_OK)
             throw hata(db, SQLITE_NOTADB);
     }
-    sqlite3_busy_timeout(db, BeklemeSüresiMs);
+    sqlite3_busy_handler(db, kilidiBekle, nullptr);
     if (TürkçeBenzer::kaydet(db) != SQLITE_OK)
         throw hata(db, SQLITE_ERROR);
 }
@@ -695,6 +728,10 @@ void günlükYedek(Bağlantı& b) {
 // user is told that the database is in use.
 template <class İş> void yazma(Bağlantı& b, İş&& iş) {
     dosyaDenetle(b);
+    // A file or folder that became read-only is reported before anything is tried.
+    QString açıklama;
+    if (const int yolHatası = yolDenetle(b.dosya, &açıklama))
+        throw Hata(yolHatası, açıklama);
     günlükYedek(b);
     QElapsedTimer süre;
     süre.start();
@@ -702,6 +739,15 @@ template <class İş> void yazma(Bağlantı& b, İş&& iş) {
         int sonuç = sqlite3_exec(b.db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
         if (sonuç == SQLITE_OK) {
             try {
+                // The lock is ours now; if the file was replaced while this computer waited
+                // for it, the write goes to the new file.
+                struct stat bilgi {};
+                if (::stat(QFile::encodeName(b.dosya).constData(), &bilgi) != 0 ||
+                    bilgi.st_dev != b.aygıt || bilgi.st_ino != b.düğüm) {
+                    sqlite3_exec(b.db, "ROLLBACK", nullptr, nullptr, nullptr);
+                    dosyaDenetle(b);
+                    continue;
+                }
                 iş();
                 sonuç = sqlite3_exec(b.db, "COMMIT", nullptr, nullptr, nullptr);
                 if (sonuç == SQLITE_OK)
@@ -718,7 +764,7 @@ template <class İş> void yazma(Bağlantı& b, İş&& iş) {
         }
         if ((sonuç & 0xff) != SQLITE_BUSY && (sonuç & 0xff) != SQLITE_LOCKED)
             throw hata(b.db, sonuç, b.dosya);
-        if (süre.elapsed() >= BeklemeSüresiMs)
+        if (süre.elapsed() >= beklemeSüresi())
             throw hata(b.db, SQLITE_BUSY);
         QThread::msleep(20);
     }
@@ -849,7 +895,7 @@ std::unique_ptr<KayıtKümesi> Veritabanı::OpenRecordset(const QString& deyim) 
         }
         if (sonuç == SQLITE_DONE)
             break;
-        if ((sonuç & 0xff) == SQLITE_BUSY && süre.elapsed() < BeklemeSüresiMs) {
+        if ((sonuç & 0xff) == SQLITE_BUSY && süre.elapsed() < beklemeSüresi()) {
             QThread::msleep(20);
             continue;
         }
@@ -980,7 +1026,34 @@ void KayıtKümesi::Update() {
             const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                                     .arg(tırnaklı(iç_->tablo), atamalar.join(", "));
             const qint64 satır = iç_->satırNo[size_t(iç_->konum)];
+            QStringList okunanlar;
+            for (const QString& ad : iç_->adlar)
+                okunanlar << tırnaklı(ad);
+            const QString denetim = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                        .arg(okunanlar.join(", "), tırnaklı(iç_->tablo));
             yazma(b, [&]() {
+                // The row must still hold what was read: a change made meanwhile by another
+                // computer is not overwritten unseen.
+                {
+                    sqlite3_stmt* d = hazırlaDeyim(b, denetim);
+                    DeyimSilici silici{d};
+                    sqlite3_bind_int64(d, 1, satır);
+                    const int sonuç = sqlite3_step(d);
+                    if (sonuç == SQLITE_DONE)
+                        throw Hata(VeritabanıHataNo::KayıtSilinmiş,
+                                   QStringLiteral(
+                                       "Kayıt, bu arada başka bir kullanıcı tarafından silinmiş."));
+                    if (sonuç != SQLITE_ROW)
+                        throw hata(b.db, sonuç, b.dosya);
+                    const qsizetype genişlik = iç_->adlar.size();
+                    for (int s = 0; s < genişlik; ++s)
+                        if (okunan(alanTürü(iç_->adlar[s]), d, s) !=
+                            iç_->hücreler[size_t(iç_->konum * genişlik + s)])
+                            throw Hata(VeritabanıHataNo::VeriDeğişti,
+                                       QStringLiteral("Kayıt, okunduktan sonra başka bir kullanıcı "
+                                                      "tarafından değiştirilmiş. Lütfen, listeyi "
+                                                      "yenileyip tekrar deneyiniz."));
+                }
                 sqlite3_stmt* d = hazırlaDeyim(b, sql);
                 DeyimSilici silici{d};
                 int i = 1;

@@ -24,6 +24,8 @@ inline constexpr int DüzenlemeYok = 3020;
 inline constexpr int KayıtSilinmiş = 3167;
 // The recordset cannot be changed (it does not read exactly one table).
 inline constexpr int SaltOkunur = 3027;
+// The row was changed by someone else after it was read; nothing was written.
+inline constexpr int VeriDeğişti = 3197;
 // A field name that the recordset does not have.
 inline constexpr int AlanYok = 3265;
 // A value that cannot be converted to the field's type.

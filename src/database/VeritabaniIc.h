@@ -13,8 +13,12 @@
 
 namespace Veritabanıİç {
 
-// How long a write waits for another computer's lock before it gives up.
-inline constexpr int BeklemeSüresiMs = 10000;
+// How long a statement waits for another computer's lock before it gives up (10 s; tests
+// shorten it).
+int beklemeSüresi();
+void beklemeSüresiniAyarla(int ms);
+// How many times statements of this process have waited for a lock (for measurements).
+long beklemeSayısı();
 
 // The program's error for an engine result code; the file path helps to tell a vanished
 // file from a vanished folder.
