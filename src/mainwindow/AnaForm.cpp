@@ -80,6 +80,16 @@ AnaForm::AnaForm() {
 
 AnaForm::~AnaForm() {
     qApp->removeEventFilter(this);
+    // The controls go after this window has stopped being one: nothing they do while they
+    // are taken down (an open label editor handing in its text, a collapse) may reach it.
+    KlasörListesi->adDeğişti = nullptr;
+    KlasörListesi->düğümTıklandı = nullptr;
+    KlasörListesi->sağTuşBırakıldı = nullptr;
+    YapılacakİşlerListesi->sağTuşBırakıldı = nullptr;
+    YapılacakİşlerListesi->sürüklemeBitti = nullptr;
+    const auto nesneler = findChildren<QObject*>();
+    for (QObject* nesne : nesneler)
+        QObject::disconnect(nesne, nullptr, this, nullptr);
     BildirimAlanındanSimgeyiSil();
     if (anaForm() == this)
         anaFormuAyarla(nullptr);
