@@ -45,3 +45,4 @@ format:
 # Measures the job list and the reminder check on databases of 10,000 and 100,000 jobs.
 bench: build
 	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaBench
+	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaHatirlatmaBench

@@ -7,7 +7,8 @@ paketler=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6svg6-dev libqt6svg6 qt6-image-formats-plugins
     libsqlcipher-dev
-    xvfb xauth
+    qt6-translations-l10n
+    xvfb xauth x11-utils
     fonts-dejavu-core
     locales
 )

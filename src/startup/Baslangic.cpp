@@ -17,8 +17,11 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPrinterInfo>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -41,6 +44,11 @@ int BaşlangıçSırası(int argc, char** argv) {
     QApplication uygulama(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(Kaynaklar::simge(QStringLiteral("PROGRAM")));
+    // Qt's own texts (the buttons of message boxes, the folder picker) in the user's language.
+    QTranslator qtÇevirisi;
+    if (qtÇevirisi.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtÇevirisi);
     const bool komutSatırıBoş = argc <= 1;
 
     // The title names this copy for the single-instance test and captions the main window.
