@@ -788,6 +788,9 @@ struct Veritabanı::İç {
 
 struct KayıtKümesi::İç {
     std::shared_ptr<Bağlantı> bağlantı;
+    QString sql;
+    bool tamamı = true; // every row has been read
+    void kalanıOku();
     QString tablo;
     bool değiştirilebilir = false;
     QStringList adlar;
@@ -860,53 +863,97 @@ void Veritabanı::Execute(const QString& deyim) {
     });
 }
 
-std::unique_ptr<KayıtKümesi> Veritabanı::OpenRecordset(const QString& deyim) {
-    const JetÇevirici::Sonuç çeviri = JetÇevirici::çevir(deyim);
-    Bağlantı& b = *iç_->bağlantı;
-    dosyaDenetle(b);
-    auto iç = std::make_unique<KayıtKümesi::İç>();
-    iç->bağlantı = iç_->bağlantı;
-    iç->tablo = çeviri.tablo;
-    iç->değiştirilebilir = çeviri.değiştirilebilir;
+namespace {
+// Reads rows of the recordset's statement: with `hepsi` false only the first row (and
+// whether a second one exists), otherwise every row. The statement is finished before
+// returning, so no lock is kept while the program works through the rows.
+void satırlarıOku(KayıtKümesi::İç& iç, bool hepsi, std::vector<QVariant>& hücreler,
+                  std::vector<qint64>& satırNo, bool& dahaVar) {
+    Bağlantı& b = *iç.bağlantı;
     QElapsedTimer süre;
     süre.start();
     while (true) {
-        sqlite3_stmt* d = hazırlaDeyim(b, çeviri.sql);
+        sqlite3_stmt* d = hazırlaDeyim(b, iç.sql);
         DeyimSilici silici{d};
-        const int ilk = çeviri.değiştirilebilir ? 1 : 0;
+        const int ilk = iç.değiştirilebilir ? 1 : 0;
         const int sütunSayısı = sqlite3_column_count(d);
-        iç->adlar.clear();
-        iç->sıralar.clear();
+        iç.adlar.clear();
+        iç.sıralar.clear();
         std::vector<AlanTürü> türler;
         for (int s = ilk; s < sütunSayısı; ++s) {
             const QString ad = QString::fromUtf8(sqlite3_column_name(d, s));
-            iç->adlar << ad;
-            iç->sıralar.insert(ad.toLower(), s - ilk);
+            iç.adlar << ad;
+            iç.sıralar.insert(ad.toLower(), s - ilk);
             türler.push_back(alanTürü(ad));
         }
-        iç->hücreler.clear();
-        iç->satırNo.clear();
+        hücreler.clear();
+        satırNo.clear();
+        dahaVar = false;
         int sonuç;
+        qsizetype okunanSatır = 0;
         while ((sonuç = sqlite3_step(d)) == SQLITE_ROW) {
-            if (ilk)
-                iç->satırNo.push_back(sqlite3_column_int64(d, 0));
+            if (!hepsi && okunanSatır == 1) {
+                dahaVar = true;
+                sonuç = SQLITE_DONE;
+                break;
+            }
+            ++okunanSatır;
+            satırNo.push_back(ilk ? sqlite3_column_int64(d, 0) : 0);
             for (int s = ilk; s < sütunSayısı; ++s)
-                iç->hücreler.push_back(okunan(türler[s - ilk], d, s));
+                hücreler.push_back(okunan(türler[s - ilk], d, s));
         }
         if (sonuç == SQLITE_DONE)
-            break;
+            return;
         if ((sonuç & 0xff) == SQLITE_BUSY && süre.elapsed() < beklemeSüresi()) {
             QThread::msleep(20);
             continue;
         }
         throw hata(b.db, sonuç, b.dosya);
     }
-    const qsizetype genişlik = iç->adlar.size();
-    iç->satırSayısı = genişlik ? qsizetype(iç->hücreler.size()) / genişlik : 0;
-    if (!genişlik)
-        iç->satırSayısı = 0;
-    iç->silindi.assign(iç->satırSayısı, false);
+}
+} // namespace
+
+std::unique_ptr<KayıtKümesi> Veritabanı::OpenRecordset(const QString& deyim) {
+    const JetÇevirici::Sonuç çeviri = JetÇevirici::çevir(deyim);
+    Bağlantı& b = *iç_->bağlantı;
+    dosyaDenetle(b);
+    auto iç = std::make_unique<KayıtKümesi::İç>();
+    iç->bağlantı = iç_->bağlantı;
+    iç->sql = çeviri.sql;
+    iç->tablo = çeviri.tablo;
+    iç->değiştirilebilir = çeviri.değiştirilebilir;
+    // Only the first row is read now: a recordset opened to add or change one row costs
+    // the same on a large file as on a small one. The rest is read on the first MoveNext.
+    bool dahaVar = false;
+    satırlarıOku(*iç, false, iç->hücreler, iç->satırNo, dahaVar);
+    iç->tamamı = !dahaVar;
+    iç->satırSayısı = qsizetype(iç->satırNo.size());
+    iç->silindi.assign(size_t(iç->satırSayısı), false);
     return std::unique_ptr<KayıtKümesi>(new KayıtKümesi(std::move(iç)));
+}
+
+void KayıtKümesi::İç::kalanıOku() {
+    if (tamamı)
+        return;
+    std::vector<QVariant> yeniHücreler;
+    std::vector<qint64> yeniSatırNo;
+    bool dahaVar = false;
+    satırlarıOku(*this, true, yeniHücreler, yeniSatırNo, dahaVar);
+    tamamı = true;
+    // The rows after the first one: found by the first row's id where there is one (the
+    // file may have changed in between), otherwise by position.
+    size_t baş = 1;
+    if (değiştirilebilir) {
+        const auto bulunan = std::find(yeniSatırNo.begin(), yeniSatırNo.end(), satırNo.front());
+        baş = bulunan == yeniSatırNo.end() ? 0 : size_t(bulunan - yeniSatırNo.begin()) + 1;
+    }
+    baş = std::min(baş, yeniSatırNo.size());
+    const size_t genişlik = size_t(adlar.size());
+    satırNo.insert(satırNo.end(), yeniSatırNo.begin() + qsizetype(baş), yeniSatırNo.end());
+    hücreler.insert(hücreler.end(), yeniHücreler.begin() + qsizetype(baş * genişlik),
+                    yeniHücreler.end());
+    satırSayısı = qsizetype(satırNo.size());
+    silindi.resize(size_t(satırSayısı), false);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -926,6 +973,8 @@ void KayıtKümesi::MoveNext() {
     if (iç_->konum >= iç_->satırSayısı)
         throw Hata(VeritabanıHataNo::GeçerliKayıtYok, QStringLiteral("Geçerli kayıt yok."));
     ++iç_->konum;
+    if (iç_->konum >= iç_->satırSayısı)
+        iç_->kalanıOku();
     iç_->kip = İç::Kip::Yok;
     iç_->tampon.clear();
 }

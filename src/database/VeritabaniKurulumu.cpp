@@ -49,7 +49,7 @@ CREATE TABLE YapilacakIslerTablosu (
     Hatirlatma BOOLEAN DEFAULT 0,
     IsYapildi BOOLEAN DEFAULT 0
 );
-CREATE INDEX IsinTarihi ON YapilacakIslerTablosu (IsinTarihi, IsinSaati);
+CREATE INDEX IsinTarihi ON YapilacakIslerTablosu (IsinTarihi);
 CREATE INDEX IsAnahtari ON YapilacakIslerTablosu (Anahtari);
 )";
 

@@ -1,0 +1,279 @@
+// Several processes on one database file, processes killed in the middle of a write, a full
+// disk and a read-only file system.
+
+#include "TestOrtami.h"
+
+#include "controls/Hata.h"
+#include "controls/ProgramSaati.h"
+#include "database/Deyimler.h"
+#include "database/Veritabani.h"
+#include "database/VeritabaniIc.h"
+#include "database/VeritabaniKurulumu.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+
+#include <csignal>
+#include <sys/stat.h>
+
+namespace {
+
+QString klasör() {
+    return TestOrtami::şimdiki().veritabanıKlasörü();
+}
+QString vtDosyası() {
+    return klasör() + "/Lodra.vtb";
+}
+QString yardımcı() {
+    return qEnvironmentVariable("TARVELA_BIN") + "/VtYardimci";
+}
+
+int ortamSayısı(const char* ad, int varsayılan) {
+    bool tamam = false;
+    const int değer = qEnvironmentVariableIntValue(ad, &tamam);
+    return tamam ? değer : varsayılan;
+}
+
+qint64 sayı(Veritabanı& vt, const QString& koşul = QString()) {
+    auto rs = vt.OpenRecordset("SELECT count(*) AS Sayi FROM YapilacakIslerTablosu " + koşul);
+    return rs->alan("Sayi").toLongLong();
+}
+
+template <class F> int hataNumarası(F&& iş) {
+    try {
+        iş();
+        return 0;
+    } catch (const Hata& h) {
+        return h.numara();
+    }
+}
+
+// The output lines of a finished helper.
+QStringList satırlar(QProcess& p) {
+    return QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+bool bağla(const QStringList& komut) {
+    QProcess p;
+    p.start(komut.first(), komut.mid(1));
+    return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+} // namespace
+
+class EsZamanlilikTest : public QObject {
+    Q_OBJECT
+
+    void yeniVeritabanı(int işSayısı) {
+        QDir(klasör()).removeRecursively();
+        QDir().mkpath(klasör());
+        VeritabanıKurulumu::oluştur(vtDosyası());
+        VeritabanıKurulumu::örnekVeriDoldur(vtDosyası(), {1, işSayısı, QDate(2026, 12, 6), 3});
+    }
+
+private slots:
+    void init() {
+        TestOrtami::sıfırla();
+        ProgramSaati::ayarla(QDateTime(QDate(2026, 12, 6), QTime(9, 0)));
+        Veritabanıİç::beklemeSüresiniAyarla(10000);
+    }
+
+    // Two processes add jobs at the same time: every row arrives once, nobody sees an error.
+    void twoWritersLoseNothing() {
+        yeniVeritabanı(0);
+        const int n = ortamSayısı("TARVELA_ESZAMANLI_IS", 5000);
+        QProcess a, b;
+        QElapsedTimer süre;
+        süre.start();
+        a.start(yardımcı(), {"ekle", vtDosyası(), QString::number(n), "A"});
+        b.start(yardımcı(), {"ekle", vtDosyası(), QString::number(n), "B"});
+        QVERIFY(a.waitForFinished(600000));
+        QVERIFY(b.waitForFinished(600000));
+        const qint64 ms = süre.elapsed();
+        const QStringList ça = satırlar(a), çb = satırlar(b);
+        QVERIFY2(a.exitCode() == 0 && ça.value(0).startsWith("TAMAM"), qPrintable(ça.join('|')));
+        QVERIFY2(b.exitCode() == 0 && çb.value(0).startsWith("TAMAM"), qPrintable(çb.join('|')));
+        auto vt = Veritabanı::OpenDatabase(vtDosyası());
+        QCOMPARE(sayı(*vt), 2 * n);
+        QCOMPARE(sayı(*vt, "WHERE IsinKonusu LIKE 'A-*'"), n);
+        auto rs = vt->OpenRecordset("SELECT IsinKonusu, count(*) AS Kac FROM YapilacakIslerTablosu "
+                                    "GROUP BY IsinKonusu HAVING count(*) > 1");
+        QVERIFY(rs->Eof());
+        qInfo("Two writers: %d rows in %lld ms (%.0f rows/s); lock waits %s and %s", 2 * n, ms,
+              2000.0 * n / std::max<qint64>(ms, 1), qPrintable(ça[0].section(' ', 2, 2)),
+              qPrintable(çb[0].section(' ', 2, 2)));
+    }
+
+    // One process changes every job while another deletes every second one.
+    void changeWhileAnotherDeletes() {
+        const int n = ortamSayısı("TARVELA_ESZAMANLI_IS", 5000);
+        yeniVeritabanı(n);
+        {
+            auto vt = Veritabanı::OpenDatabase(vtDosyası());
+            vt->Execute("UPDATE YapilacakIslerTablosu SET IsYapildi=False");
+        }
+        QProcess a, b;
+        QElapsedTimer süre;
+        süre.start();
+        a.start(yardımcı(), {"isaretle", vtDosyası(), QString::number(n)});
+        b.start(yardımcı(), {"sil-cift", vtDosyası(), QString::number(n)});
+        QVERIFY(a.waitForFinished(600000));
+        QVERIFY(b.waitForFinished(600000));
+        const QStringList ça = satırlar(a), çb = satırlar(b);
+        QVERIFY2(a.exitCode() == 0, qPrintable(ça.join('|')));
+        QVERIFY2(b.exitCode() == 0, qPrintable(çb.join('|')));
+        auto vt = Veritabanı::OpenDatabase(vtDosyası());
+        QCOMPARE(sayı(*vt), qint64(n - n / 2));
+        QCOMPARE(sayı(*vt, "WHERE IsYapildi=True"), qint64(n - n / 2));
+        QCOMPARE(sayı(*vt, "WHERE (IsNo - 2 * (IsNo / 2)) = 0"), 0);
+        qInfo("Change and delete: %d + %d statements in %lld ms; lock waits %s and %s", n, n / 2,
+              süre.elapsed(), qPrintable(ça.value(0).section(' ', 2, 2)),
+              qPrintable(çb.value(0).section(' ', 2, 2)));
+    }
+
+    // A write waits for a short lock; a lock that outlasts the wait is reported as the
+    // database being in use, and nothing is written.
+    void lockWaits() {
+        yeniVeritabanı(10);
+        auto vt = Veritabanı::OpenDatabase(vtDosyası());
+        vt->Execute(Deyim::J10(1)); // the day's copy is made before the lock test
+        for (int uzun : {0, 1}) {
+            Veritabanıİç::beklemeSüresiniAyarla(uzun ? 400 : 10000);
+            QProcess kilit;
+            kilit.start(yardımcı(), {"kilitle", vtDosyası(), uzun ? "3000" : "500"});
+            QVERIFY(kilit.waitForReadyRead(20000));
+            QCOMPARE(kilit.readLine().trimmed(), QByteArray("KILITLI"));
+            const long önce = Veritabanıİç::beklemeSayısı();
+            QElapsedTimer süre;
+            süre.start();
+            const int sonuç = hataNumarası([&] { vt->Execute(Deyim::J6(2 + uzun)); });
+            if (uzun) {
+                QCOMPARE(sonuç, VeritabanıHataNo::Meşgul);
+                QVERIFY(süre.elapsed() < 2500);
+                try {
+                    vt->Execute(Deyim::J6(3));
+                } catch (const Hata& h) {
+                    QVERIFY(h.açıklama().contains("başka bir bilgisayar"));
+                }
+            } else {
+                QCOMPARE(sonuç, 0);
+                QVERIFY(süre.elapsed() >= 300);
+            }
+            QVERIFY(Veritabanıİç::beklemeSayısı() > önce);
+            QVERIFY(kilit.waitForFinished(20000));
+        }
+        Veritabanıİç::beklemeSüresiniAyarla(10000);
+        QCOMPARE(sayı(*vt), 9); // job 2 deleted after the short lock; job 3 still there
+        vt->Execute(Deyim::J6(3));
+        QCOMPARE(sayı(*vt), 8);
+    }
+
+    // A writer killed at random moments: the file always opens, passes the integrity check
+    // and holds the rows from before or after the statement that was cut off.
+    void killedWriter() {
+        yeniVeritabanı(20);
+        const int enÇok = ortamSayısı("TARVELA_OLDURME_SAYISI", 1000);
+        const int saniye = ortamSayısı("TARVELA_OLDURME_SURESI", 90);
+        auto* rastgele = QRandomGenerator::global();
+        qint64 beklenen = 20;
+        int kez = 0, yazarken = 0;
+        QElapsedTimer süre;
+        süre.start();
+        while (kez < enÇok && süre.elapsed() < saniye * 1000) {
+            QProcess p;
+            p.start(yardımcı(), {"yaz", vtDosyası()});
+            QVERIFY(p.waitForStarted());
+            if (rastgele->bounded(5) == 0) {
+                // Anywhere: while opening, copying the day's backup or writing.
+                QThread::msleep(rastgele->bounded(150));
+            } else {
+                p.waitForReadyRead(20000);
+                QThread::usleep(rastgele->bounded(20000));
+                ++yazarken;
+            }
+            ::kill(pid_t(p.processId()), SIGKILL);
+            QVERIFY(p.waitForFinished(20000));
+            for (const QString& s : satırlar(p))
+                if (s.startsWith("YAZILDI"))
+                    beklenen = std::max(beklenen, s.section(' ', 1, 1).toLongLong());
+            auto vt = Veritabanı::OpenDatabase(vtDosyası());
+            const qint64 bulunan = sayı(*vt);
+            QVERIFY2(bulunan == beklenen || bulunan == beklenen + 1,
+                     qPrintable(QString("after kill %1: %2 rows, expected %3 or %4")
+                                    .arg(kez)
+                                    .arg(bulunan)
+                                    .arg(beklenen)
+                                    .arg(beklenen + 1)));
+            beklenen = bulunan;
+            ++kez;
+        }
+        QCOMPARE(VeritabanıKurulumu::denetle(vtDosyası()), QStringList());
+        qInfo("Killed writer: %d kills (%d while writing) in %lld ms, %lld rows", kez, yazarken,
+              süre.elapsed(), beklenen);
+        QVERIFY(kez >= std::min(enÇok, 50));
+    }
+
+    // A file-size limit in a helper process stands for a full disk.
+    void fileSizeLimit() {
+        yeniVeritabanı(50);
+        QProcess p;
+        p.start(yardımcı(), {"dolu", vtDosyası(), "30000"});
+        QVERIFY(p.waitForFinished(120000));
+        const QStringList ç = satırlar(p);
+        QVERIFY2(ç.value(0).startsWith("HATA 3043"), qPrintable(ç.join('|')));
+        QCOMPARE(VeritabanıKurulumu::denetle(vtDosyası()), QStringList());
+        auto vt = Veritabanı::OpenDatabase(vtDosyası());
+        QVERIFY(sayı(*vt) >= 50);
+        QVERIFY(!QFile::exists(vtDosyası() + "-journal"));
+    }
+
+    // A real full disk and a file system that turns read-only, on a small file system of
+    // our own (needs the right to mount; skipped where the machine does not give it).
+    void fullAndReadOnlyFileSystem() {
+        const QString bağlama = klasör() + "-tmpfs";
+        QDir().mkpath(bağlama);
+        if (!bağla({"mount", "-t", "tmpfs", "-o", "size=400k", "tmpfs", bağlama}))
+            QSKIP("No right to mount a small file system here.");
+        const auto ayır = qScopeGuard([&] { bağla({"umount", "-l", bağlama}); });
+        const QString dosya = bağlama + "/Lodra.vtb";
+        VeritabanıKurulumu::oluştur(dosya);
+        VeritabanıKurulumu::örnekVeriDoldur(dosya, {2, 50, QDate(2026, 12, 6), 5});
+        auto vt = Veritabanı::OpenDatabase(dosya);
+        vt->Execute(Deyim::J10(1)); // today's copy takes its share of the space now
+        int hata = 0, eklenen = 0;
+        for (int i = 0; i < 1000 && !hata; ++i) {
+            hata = hataNumarası([&] {
+                auto rs = vt->OpenRecordset(Deyim::J7());
+                rs->AddNew();
+                rs->alanYaz("Anahtari", "1-Anahtar");
+                rs->alanYaz("Aciklama", QString(3000, u'ğ'));
+                rs->Update();
+            });
+            if (!hata)
+                ++eklenen;
+        }
+        QCOMPARE(hata, HataNo::DiskVeyaAğHatası);
+        QCOMPARE(sayı(*vt), qint64(50 + eklenen));
+        QCOMPARE(VeritabanıKurulumu::denetle(dosya), QStringList());
+
+        // Linux turns a file system read-only only when no file on it is open for writing.
+        vt.reset();
+        QVERIFY(bağla({"mount", "-o", "remount,ro", bağlama}));
+        const QByteArray önce = [&] {
+            QFile f(dosya);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        QCOMPARE(hataNumarası([&] { Veritabanı::OpenDatabase(dosya); }), HataNo::DosyaAçılamıyor);
+        QStringList sorunlar = VeritabanıKurulumu::denetle(dosya); // the tool can still check it
+        QCOMPARE(sorunlar, QStringList());
+        QFile f(dosya);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), önce);
+    }
+};
+
+TARVELA_TEST_MAIN(EsZamanlilikTest)
+#include "EsZamanlilikTest.moc"
