@@ -15,11 +15,13 @@ QString alanSırası() {
     return sıra.size() == 3 ? sıra : QStringLiteral("dMy");
 }
 
+// The separator between the fields of the short pattern; a locale whose short form has none
+// of the usual ones (a blank before a month name) gets the dot.
 QChar ayırıcı() {
     const QString desen = QLocale::system().dateFormat(QLocale::ShortFormat);
     for (QChar c : desen)
         if (!c.isLetter())
-            return c;
+            return QStringLiteral("./-").contains(c) ? c : QChar('.');
     return '.';
 }
 } // namespace
@@ -37,9 +39,13 @@ QString kısaDesen() {
     return desen;
 }
 
-QString kısa(const QDate& tarih) { return tarih.isValid() ? tarih.toString(kısaDesen()) : QString(); }
+QString kısa(const QDate& tarih) {
+    return tarih.isValid() ? tarih.toString(kısaDesen()) : QString();
+}
 
-QString uzun(const QDate& tarih) { return QLocale::system().toString(tarih, QLocale::LongFormat); }
+QString uzun(const QDate& tarih) {
+    return QLocale::system().toString(tarih, QLocale::LongFormat);
+}
 
 QDate çöz(const QString& metin) {
     static const QRegularExpression biçim(

@@ -2,5 +2,16 @@
 
 // Sizes and positions are kept in twips; a pixel is always 15 twips.
 inline constexpr int TwipPerPiksel = 15;
-inline constexpr int pikselden(int piksel) { return piksel * TwipPerPiksel; }
-inline constexpr int twipten(int twip) { return twip / TwipPerPiksel; }
+inline constexpr int pikselden(int piksel) {
+    return piksel * TwipPerPiksel;
+}
+inline constexpr int twipten(int twip) {
+    return twip / TwipPerPiksel;
+}
+
+#include <QRect>
+
+// A rectangle given in twips, in pixels.
+inline QRect twipAlanı(int sol, int üst, int genişlik, int yükseklik) {
+    return QRect(twipten(sol), twipten(üst), twipten(genişlik), twipten(yükseklik));
+}

@@ -20,48 +20,49 @@
 
 namespace {
 
-QRect twipAlanı(int sol, int üst, int genişlik, int yükseklik) {
-    return QRect(twipten(sol), twipten(üst), twipten(genişlik), twipten(yükseklik));
-}
-
 class SunucuDeğiştirFormu : public QDialog {
 public:
     explicit SunucuDeğiştirFormu(QWidget* sahip) : QDialog(sahip) {
         setObjectName(QStringLiteral("SunucuDeğiştirFormu"));
         setWindowTitle(QStringLiteral("Sunucu Değiştirme"));
         setFixedSize(twipten(6495), twipten(2985));
+        // The captions fit their buttons in a small face.
+        QFont yazı = font();
+        if (yazı.pointSizeF() > 8)
+            yazı.setPointSizeF(8);
+        setFont(yazı);
 
         auto* listeEtiketi = new QLabel(QStringLiteral("&Sunucu Listesi"), this);
         listeEtiketi->setObjectName(QStringLiteral("Etiket0"));
-        listeEtiketi->setGeometry(twipAlanı(300, 210, 4200, 255));
+        listeEtiketi->setGeometry(twipAlanı(300, 210, 3900, 255));
 
         liste_ = new QListWidget(this);
         liste_->setObjectName(QStringLiteral("SunucuListesi"));
-        liste_->setGeometry(twipAlanı(300, 480, 4200, 1260));
+        liste_->setGeometry(twipAlanı(300, 480, 3900, 1260));
         listeEtiketi->setBuddy(liste_);
 
         auto* seçilenBaşlığı = new QLabel(QStringLiteral("Seçilen Sunucu"), this);
         seçilenBaşlığı->setObjectName(QStringLiteral("Etiket1"));
-        seçilenBaşlığı->setGeometry(twipAlanı(300, 1890, 4200, 255));
+        seçilenBaşlığı->setGeometry(twipAlanı(300, 1890, 3900, 255));
 
         seçilen_ = new QLabel(this);
         seçilen_->setObjectName(QStringLiteral("Etiket2"));
-        seçilen_->setGeometry(twipAlanı(300, 2160, 4200, 555));
+        seçilen_->setGeometry(twipAlanı(300, 2160, 3900, 555));
         seçilen_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         seçilen_->setWordWrap(true);
         seçilen_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
         seç_ = new QPushButton(QStringLiteral("&Yeni Sunucu Seç..."), this);
         seç_->setObjectName(QStringLiteral("SunucuSeçDüğmesi"));
-        seç_->setGeometry(twipAlanı(4710, 480, 1485, 375));
+        seç_->setGeometry(twipAlanı(4380, 480, 1890, 375));
 
         bağlan_ = new QPushButton(QStringLiteral("Seçili Sunucu'ya &Bağlan"), this);
         bağlan_->setObjectName(QStringLiteral("SeçilenSunucuyaBağlanDüğmesi"));
-        bağlan_->setGeometry(twipAlanı(4710, 960, 1485, 375));
+        bağlan_->setGeometry(twipAlanı(4380, 960, 1890, 375));
 
         vazgeç_ = new QPushButton(QStringLiteral("Vazgeç (Esc)"), this);
         vazgeç_->setObjectName(QStringLiteral("VaçgeçDüğmesi"));
-        vazgeç_->setGeometry(twipAlanı(4710, 2340, 1485, 375));
+        vazgeç_->setGeometry(twipAlanı(4380, 2340, 1890, 375));
         vazgeç_->setAutoDefault(false);
 
         connect(liste_, &QListWidget::currentRowChanged, this,

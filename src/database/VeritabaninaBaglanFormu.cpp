@@ -42,10 +42,6 @@ QString hataMetni(int numara) {
 
 namespace {
 
-QRect twipAlanı(int sol, int üst, int genişlik, int yükseklik) {
-    return QRect(twipten(sol), twipten(üst), twipten(genişlik), twipten(yükseklik));
-}
-
 // Ends the program by closing the main window; with no main window, at once.
 void programıBitir() {
     if (AnaFormArayüzü* form = anaForm())
@@ -60,6 +56,10 @@ public:
         setObjectName(QStringLiteral("VeritabanınaBağlanFormu"));
         setWindowTitle(QStringLiteral("Veritabanı Bağlantısı..."));
         setFixedSize(twipten(4815), twipten(1350));
+        QFont yazı = font();
+        if (yazı.pointSizeF() > 8)
+            yazı.setPointSizeF(8);
+        setFont(yazı);
 
         simgeKutusu_ = new QLabel(this);
         simgeKutusu_->setObjectName(QStringLiteral("SimgeKutusu"));
@@ -67,7 +67,9 @@ public:
 
         etiket_ = new QLabel(this);
         etiket_->setObjectName(QStringLiteral("Etiket"));
-        etiket_->setGeometry(twipAlanı(990, 270, 1995, 615));
+        // The longest failure text takes five lines in a desktop face: the label reaches down
+        // to the window's lower margin instead of stopping after three.
+        etiket_->setGeometry(twipAlanı(990, 270, 1995, 1020));
         etiket_->setWordWrap(true);
         etiket_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

@@ -52,15 +52,9 @@ constexpr int GöstergeGenişliği = 1440;
 constexpr int SütunGenişlikleri[İşListesiModeli::SütunSayısı] = {1200, 1200, 1500, 2500,
                                                                  1000, 3000, 0};
 
-QRect twipAlanı(int sol, int üst, int genişlik, int yükseklik) {
-    return QRect(twipten(sol), twipten(üst), twipten(genişlik), twipten(yükseklik));
-}
 } // namespace
 
 AnaForm::AnaForm() {
-    // The pictures live in the static library; naming them here links them into every
-    // program that has the main window.
-    Q_INIT_RESOURCE(tarvela);
     setObjectName(QStringLiteral("AnaForm"));
     // The window's layout is measured for a small face: the lists' default column widths and
     // the check boxes' captions fit at 8 points.
@@ -424,6 +418,12 @@ void AnaForm::sütunlarıOluştur() {
     başlık->setFirstSectionMovable(true);
     for (int i = 0; i < İşListesiModeli::SütunSayısı; ++i)
         başlık->resizeSection(i, twipten(SütunGenişlikleri[i]));
+    // The date column's design width was measured for a narrower face than the desktop's: a
+    // whole date with its icon must fit, or every date of the list ends in dots.
+    const int tarihGenişliği = YapılacakİşlerListesi->fontMetrics().horizontalAdvance(
+                                   TarihBiçimi::kısa(QDate(2000, 12, 28))) +
+                               YapılacakİşlerListesi->iconSize().width() + 40;
+    başlık->resizeSection(0, qMax(başlık->sectionSize(0), tarihGenişliği));
     SütunDüzeni::uygula(başlık, Bölüm::Liste1);
 }
 
