@@ -5,7 +5,7 @@ JOBS       ?= $(shell nproc)
 RUN_DIR    := $(BUILD)/calisma
 TEST_ENV   := QT_QPA_PLATFORM=offscreen LANG=tr_TR.UTF-8 LC_ALL=tr_TR.UTF-8
 
-.PHONY: deps build run test test-main test-asan screenshots bench format
+.PHONY: deps build run test test-main test-asan test-fuzz fuzz-build fuzz-long kill-long screenshots bench format
 
 deps:
 	./scripts/install-deps.sh
@@ -21,7 +21,7 @@ run: build
 
 # Installs what is missing, builds, and runs every test: once in a normal build and once
 # under AddressSanitizer and UBSan.
-test: deps test-main test-asan
+test: deps test-main test-asan test-fuzz
 
 test-main:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -46,3 +46,25 @@ format:
 bench: build
 	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaBench
 	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaHatirlatmaBench
+
+# libFuzzer under ASan/UBSan (clang): the Jet-to-SQLite translator, the typed-date reader
+# (Turkish and English locales) and the settings number reader. test-fuzz runs each for
+# FUZZ_SECONDS (20 s, the date reader 10 s per locale); fuzz-long for FUZZ_LONG_SECONDS each.
+FUZZ_BUILD        ?= build-fuzz
+FUZZ_SECONDS      ?= 20
+FUZZ_LONG_SECONDS ?= 1800
+
+fuzz-build:
+	cmake -S tests/fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+
+test-fuzz: deps fuzz-build
+	./tests/fuzz/calistir.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+fuzz-long: deps fuzz-build
+	./tests/fuzz/calistir.sh $(FUZZ_BUILD) $(FUZZ_LONG_SECONDS)
+
+# The killed-writer test with its full count of 1,000 kills, without the suite's 90 s bound.
+kill-long: build
+	cd $(BUILD) && $(TEST_ENV) TARVELA_BIN=$(CURDIR)/$(BUILD)/bin TARVELA_OLDURME_SAYISI=1000 \
+	    TARVELA_OLDURME_SURESI=3600 ./tests/database/EsZamanlilikTest killedWriter
