@@ -4,6 +4,7 @@
 //
 // Further measurements are added to `ölçümler` below: each gets the open database and the
 // run's bare-read baseline.
+#include "Olcum.h"
 #include "controls/ProgramSaati.h"
 #include "database/Deyimler.h"
 #include "database/Veritabani.h"
@@ -34,18 +35,6 @@ struct Ortam {
     QString kalabalıkKlasör; // a folder key with about 500 jobs
     int kalabalıkSayı = 0;
 };
-
-template <typename İş> double ortanca(int kez, İş&& iş) {
-    std::vector<double> süreler;
-    QElapsedTimer saat;
-    for (int i = 0; i < kez; ++i) {
-        saat.start();
-        iş();
-        süreler.push_back(saat.nsecsElapsed() / 1e9);
-    }
-    std::sort(süreler.begin(), süreler.end());
-    return süreler[süreler.size() / 2];
-}
 
 // The targets are set for an office's 100,000 jobs; smaller runs show the ratio only.
 bool hedefli = false;

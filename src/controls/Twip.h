@@ -15,3 +15,15 @@ inline constexpr int twipten(int twip) {
 inline QRect twipAlanı(int sol, int üst, int genişlik, int yükseklik) {
     return QRect(twipten(sol), twipten(üst), twipten(genişlik), twipten(yükseklik));
 }
+
+#include <QWidget>
+
+// The windows' layouts in twips were measured for an 8-point face; a larger desktop face
+// would cut captions off, so a window laid out that way keeps to 8 points.
+inline void tasarımYazısıKullan(QWidget* pencere) {
+    QFont yazı = pencere->font();
+    if (yazı.pointSizeF() > 8) {
+        yazı.setPointSizeF(8);
+        pencere->setFont(yazı);
+    }
+}

@@ -26,11 +26,7 @@ public:
         setObjectName(QStringLiteral("SunucuDeğiştirFormu"));
         setWindowTitle(QStringLiteral("Sunucu Değiştirme"));
         setFixedSize(twipten(6495), twipten(2985));
-        // The captions fit their buttons in a small face.
-        QFont yazı = font();
-        if (yazı.pointSizeF() > 8)
-            yazı.setPointSizeF(8);
-        setFont(yazı);
+        tasarımYazısıKullan(this);
 
         auto* listeEtiketi = new QLabel(QStringLiteral("&Sunucu Listesi"), this);
         listeEtiketi->setObjectName(QStringLiteral("Etiket0"));

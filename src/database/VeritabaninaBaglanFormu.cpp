@@ -56,10 +56,7 @@ public:
         setObjectName(QStringLiteral("VeritabanınaBağlanFormu"));
         setWindowTitle(QStringLiteral("Veritabanı Bağlantısı..."));
         setFixedSize(twipten(4815), twipten(1350));
-        QFont yazı = font();
-        if (yazı.pointSizeF() > 8)
-            yazı.setPointSizeF(8);
-        setFont(yazı);
+        tasarımYazısıKullan(this);
 
         simgeKutusu_ = new QLabel(this);
         simgeKutusu_->setObjectName(QStringLiteral("SimgeKutusu"));

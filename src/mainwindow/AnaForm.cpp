@@ -56,12 +56,7 @@ constexpr int SütunGenişlikleri[İşListesiModeli::SütunSayısı] = {1200, 12
 
 AnaForm::AnaForm() {
     setObjectName(QStringLiteral("AnaForm"));
-    // The window's layout is measured for a small face: the lists' default column widths and
-    // the check boxes' captions fit at 8 points.
-    QFont yazı = font();
-    if (yazı.pointSizeF() > 8)
-        yazı.setPointSizeF(8);
-    setFont(yazı);
+    tasarımYazısıKullan(this);
     anahtarSayacı_ = std::make_unique<AnahtarSayacı>();
     denetimleriOluştur();
     menüleriOluştur();

@@ -59,11 +59,7 @@ HatırlatmaFormu::HatırlatmaFormu(QWidget* sahip) : QDialog(sahip) {
     setWindowTitle(Başlık);
     setWindowFlags((windowFlags() | Qt::WindowCloseButtonHint) & ~Qt::WindowContextHelpButtonHint);
     setAutoFillBackground(true);
-    // The list's column widths are measured for a small face, as in the main window.
-    QFont yazı = font();
-    if (yazı.pointSizeF() > 8)
-        yazı.setPointSizeF(8);
-    setFont(yazı);
+    tasarımYazısıKullan(this);
 
     // Made once: each tick refills the list, and reading the picture every time would cost.
     hatırlatSimgesi_ = Kaynaklar::simge(QStringLiteral("HATIRLAT"));
