@@ -717,6 +717,11 @@ void günlükYedek(Bağlantı& b) {
         qWarning().noquote() << "Günlük yedek alınamadı:" << h.açıklama();
         return;
     }
+    // Copies left half-made by a process that was stopped; a fresh one may still be growing.
+    for (const QFileInfo& yarım :
+         QDir(klasör).entryInfoList({QStringLiteral("Lodra-*.vtb.yeni-*")}, QDir::Files))
+        if (yarım.lastModified().secsTo(QDateTime::currentDateTime()) > 3600)
+            QFile::remove(yarım.absoluteFilePath());
     QStringList yedekler = QDir(klasör).entryList({QStringLiteral("Lodra-\?\?\?\?-\?\?-\?\?.vtb")},
                                                   QDir::Files, QDir::Name);
     while (yedekler.size() > SaklananYedekSayısı)

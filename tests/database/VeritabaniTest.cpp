@@ -292,6 +292,32 @@ private slots:
                  91);
     }
 
+    // The rows after the first are read when the program moves on: rows changed in between
+    // are read as they are then, and no row is listed twice or skipped.
+    void rowsAfterTheFirstAreReadLater() {
+        auto vt = Veritabanı::OpenDatabase(vtDosyası());
+        auto başka = Veritabanı::OpenDatabase(vtDosyası());
+        auto rs = vt->OpenRecordset("SELECT * FROM YapilacakIslerTablosu WHERE IsNo <= 5");
+        QCOMPARE(rs->alan("IsNo").toLongLong(), 1);
+        başka->Execute(Deyim::J6(3));
+        başka->Execute("UPDATE YapilacakIslerTablosu SET IsinKonusu='Yeni' WHERE IsNo=4");
+        QList<qint64> numaralar;
+        QStringList konular;
+        for (; !rs->Eof(); rs->MoveNext()) {
+            numaralar << rs->alan("IsNo").toLongLong();
+            konular << rs->alan("IsinKonusu").toString();
+        }
+        QCOMPARE(numaralar, (QList<qint64>{1, 2, 4, 5}));
+        QCOMPARE(konular[2], QString("Yeni"));
+        // The first row itself was deleted before the rest was read.
+        auto ikinci = vt->OpenRecordset("SELECT * FROM YapilacakIslerTablosu WHERE IsNo <= 5");
+        başka->Execute(Deyim::J6(1));
+        numaralar.clear();
+        for (; !ikinci->Eof(); ikinci->MoveNext())
+            numaralar << ikinci->alan("IsNo").toLongLong();
+        QCOMPARE(numaralar, (QList<qint64>{1, 2, 4, 5}));
+    }
+
     // Each unusable file gives its number and stays byte for byte as it was.
     void openingRefusals() {
         const QString k = klasör();
