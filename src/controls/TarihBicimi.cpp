@@ -74,6 +74,10 @@ QDate çöz(const QString& metin) {
                 yıl = -1;
         }
     }
+    // A part of the wrong length reads as -1, and Qt counts negative years as years before
+    // Christ: only days, months and years from 1 up make a date.
+    if (gün < 1 || ay < 1 || yıl < 1)
+        return {};
     const QDate tarih(yıl, ay, gün);
     return tarih.isValid() ? tarih : QDate();
 }

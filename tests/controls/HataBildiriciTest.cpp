@@ -150,6 +150,10 @@ private slots:
         QVERIFY(!TarihBiçimi::çöz("31.11.2026").isValid());
         QVERIFY(!TarihBiçimi::çöz("5.12").isValid());
         QVERIFY(!TarihBiçimi::çöz("a.b.c").isValid());
+        // Three-figure years and days are no dates, not dates before Christ.
+        QVERIFY(!TarihBiçimi::çöz("05.05.027").isValid());
+        QVERIFY(!TarihBiçimi::çöz("005.05.2027").isValid());
+        QCOMPARE(TarihBiçimi::çöz("5.12.26"), d);
         QCOMPARE(TarihBiçimi::saat(QTime(9, 5, 7)), QStringLiteral("09:05:07"));
     }
 };
