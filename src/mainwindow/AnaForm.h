@@ -159,6 +159,8 @@ protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;
 
 private:
+    void tümKlasörleriAçKapa(bool açık);
+    void kökünüAçKapa(QTreeWidgetItem* düğüm, bool açık);
     void denetimleriOluştur();
     void menüleriOluştur();
     void düğmeÇubuğunuOluştur();

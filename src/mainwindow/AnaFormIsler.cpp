@@ -52,19 +52,24 @@ void AnaForm::SadeceBugünYapılacakİşleriListeleOnayı_Click() {
     BulMenüsü->setEnabled(bulAçık);
 }
 
+// The root of the node's branch expanded or collapsed without the events refilling the list.
+void AnaForm::kökünüAçKapa(QTreeWidgetItem* düğüm, bool açık) {
+    if (!düğüm)
+        return;
+    while (düğüm->parent())
+        düğüm = düğüm->parent();
+    açılışOlaylarıSessiz_ = true;
+    düğüm->setExpanded(açık);
+    açılışOlaylarıSessiz_ = false;
+}
+
 void AnaForm::TümKlasörlerOnayı_Click() {
     QTreeWidgetItem* seçili = KlasörListesi->currentItem();
     if (TümKlasörlerOnayı->isChecked()) {
         for (QAction* a :
              {Düğme[2], YeniKlasörEkleMenüsü1, YeniKlasörEkleMenüsü2, Düğme[8], BulMenüsü})
             a->setEnabled(false);
-        açılışOlaylarıSessiz_ = true;
-        if (QTreeWidgetItem* kök = seçili; kök) {
-            while (kök->parent())
-                kök = kök->parent();
-            kök->setExpanded(false);
-        }
-        açılışOlaylarıSessiz_ = false;
+        kökünüAçKapa(seçili, false);
         KlasörListesi->setEnabled(false);
         İşleriListele(QString());
         const int satır = YapılacakİşlerListesi->seçiliSatır();
@@ -74,13 +79,7 @@ void AnaForm::TümKlasörlerOnayı_Click() {
         for (QAction* a : {Düğme[2], YeniKlasörEkleMenüsü1, YeniKlasörEkleMenüsü2})
             a->setEnabled(true);
         KlasörListesi->setEnabled(true);
-        açılışOlaylarıSessiz_ = true;
-        if (QTreeWidgetItem* kök = seçili; kök) {
-            while (kök->parent())
-                kök = kök->parent();
-            kök->setExpanded(true);
-        }
-        açılışOlaylarıSessiz_ = false;
+        kökünüAçKapa(seçili, true);
         // The folder-chosen handler lists the selected folder, as the root's expansion does.
         Adım([this] {
             QTreeWidgetItem* d = KlasörListesi->currentItem();

@@ -247,35 +247,24 @@ void AnaForm::KlasörSil() {
 }
 
 void AnaForm::TümKlasörleriGöster() {
-    Sessizce([this] {
-        bool değişti = false;
-        açılışOlaylarıSessiz_ = true;
-        const auto düğümler = KlasörListesi->tümDüğümler();
-        for (döngüSayacı_ = 0; döngüSayacı_ < düğümler.size(); ++döngüSayacı_) {
-            QTreeWidgetItem* d = düğümler[döngüSayacı_];
-            if (!d->isExpanded() && d->childCount() > 0) {
-                d->setExpanded(true);
-                değişti = true;
-            }
-        }
-        açılışOlaylarıSessiz_ = false;
-        // The list is refreshed once for the selected node, as each expansion would have.
-        if (değişti)
-            KlasörListesi_NodeClick(KlasörListesi->currentItem());
-        durumYaz(2, QString());
-    });
-    açılışOlaylarıSessiz_ = false;
+    tümKlasörleriAçKapa(true);
 }
 
 void AnaForm::TümKlasörleriGizle() {
-    Sessizce([this] {
+    tümKlasörleriAçKapa(false);
+}
+
+// Every node of the tree, first to last, expanded or collapsed; the list is then refreshed
+// once for the selected node, as each expansion or collapse would have done.
+void AnaForm::tümKlasörleriAçKapa(bool açık) {
+    Sessizce([this, açık] {
         bool değişti = false;
         açılışOlaylarıSessiz_ = true;
         const auto düğümler = KlasörListesi->tümDüğümler();
         for (döngüSayacı_ = 0; döngüSayacı_ < düğümler.size(); ++döngüSayacı_) {
             QTreeWidgetItem* d = düğümler[döngüSayacı_];
-            if (d->isExpanded()) {
-                d->setExpanded(false);
+            if (d->isExpanded() != açık && (!açık || d->childCount() > 0)) {
+                d->setExpanded(açık);
                 değişti = true;
             }
         }
