@@ -1,5 +1,6 @@
 #include "TestOrtami.h"
 
+#include "SahteAnaForm.h"
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
@@ -10,7 +11,6 @@
 #include "jobentry/IsEklemeDegistirmeFormu.h"
 #include "jobentry/IsGirisi.h"
 #include "jobentry/TakvimFormu.h"
-#include "mainwindow/AnaFormArayuzu.h"
 #include "settings/AyarDeposu.h"
 #include "settings/Tercihler.h"
 
@@ -22,28 +22,6 @@
 #include <QPushButton>
 
 namespace {
-// Stands in for the main window: a folder selected in the tree and a job list of some rows.
-class AnaFormYerine : public AnaFormArayüzü {
-public:
-    QWidget kendisi;
-    int tıklama = 0;
-    int satırSayısı = 0;
-    QList<int> seçilenSatırlar;
-
-    QWidget* pencere() override { return &kendisi; }
-    void KlasörleriYükle() override {}
-    void klasörAğacınıBoşalt() override {}
-    QString seçiliKlasörAnahtarı() const override { return QStringLiteral("3-Anahtar"); }
-    QString seçiliKlasörAdı() const override { return QStringLiteral("Davalar"); }
-    void seçiliKlasörüTıkla() override { ++tıklama; }
-    int işSatırSayısı() const override { return satırSayısı; }
-    void işSatırıSeç(int sıra) override { seçilenSatırlar << sıra; }
-    void durumYaz(int, const QString&) override {}
-    void BildirimAlanınaSimgeEkle() override {}
-    void BildirimAlanındanSimgeyiSil() override {}
-    void programıKapat() override {}
-};
-
 using Form = İşEklemeDeğiştirmeFormu;
 
 // Key presses for each character, Turkish letters included.
@@ -98,7 +76,7 @@ const QString HatırlatmaSorusu =
 
 class IsEklemeFormuTest : public QObject {
     Q_OBJECT
-    AnaFormYerine ana;
+    SahteAnaForm ana;
 
     // Opens the window in add or change mode; the handler acts in the active window.
     void aç(const std::function<void(Form*)>& iş, const İşSatırı* satır = nullptr) {
@@ -118,6 +96,8 @@ private slots:
         const QString dosya = TestOrtami::şimdiki().veritabanıKlasörü() + "/Lodra.vtb";
         VeritabanıKurulumu::oluştur(dosya);
         AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(dosya));
+        ana.klasörAnahtarı = QStringLiteral("3-Anahtar");
+        ana.klasörAdı = QStringLiteral("Davalar");
         anaFormuAyarla(&ana);
     }
     void init() {
@@ -127,7 +107,7 @@ private slots:
         tercihler().girişlerSaklansın = 1;
         tercihler().saklanacakGirişSayısı = 3;
         tercihler().ilkHarflerBüyük = 1;
-        ana.tıklama = ana.satırSayısı = 0;
+        ana.klasörTıklama = ana.satırSayısı = 0;
         ana.seçilenSatırlar.clear();
     }
     void cleanupTestCase() { anaFormuAyarla(nullptr); }
@@ -144,7 +124,7 @@ private slots:
             yaz(f->açıklamaKutusu(), " tanık 'Ali' gelecek ");
             tıkla(f->kaydetDüğmesi());
             QVERIFY(mesajlar().isEmpty());
-            QCOMPARE(ana.tıklama, 1);
+            QCOMPARE(ana.klasörTıklama, 1);
             // Resting: still open, empty closed boxes, the new-job button, Close usable.
             QVERIFY(f->isVisible() && f->yeniİşEkleDüğmesi()->isVisible());
             QVERIFY(!f->kaydetDüğmesi()->isVisible() && f->kapatDüğmesi()->isEnabled());
@@ -326,7 +306,7 @@ private slots:
         QCOMPARE(mesajlar(), QStringList({GeçmişTarih, HatırlatmaSorusu}));
         QVERIFY(!işler()[0]["IsYapildi"].toBool());
         QCOMPARE(ana.seçilenSatırlar, QList<int>({3, 2}));
-        QCOMPARE(ana.tıklama, 2);
+        QCOMPARE(ana.klasörTıklama, 2);
     }
 
     void databaseErrorKeepsWhatWasTyped() {
@@ -348,7 +328,7 @@ private slots:
             },
             &silinmiş);
         QVERIFY(!ProgramSonu::sonlandıMı());
-        QCOMPARE(ana.tıklama, 0);
+        QCOMPARE(ana.klasörTıklama, 0);
     }
 
     void historiesFollowTheCap() {

@@ -3,12 +3,12 @@
 // moc cannot read names with Turkish letters; it needs none of these.
 #ifndef Q_MOC_RUN
 #include "IsEkle.h"
+#include "SahteAnaForm.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
 #include "controls/TarihBicimi.h"
 #include "database/VeritabaniKurulumu.h"
-#include "mainwindow/AnaFormArayuzu.h"
 #include "reminders/AlarmSesi.h"
 #include "reminders/Hatirlatici.h"
 #include "reminders/HatirlatmaFormu.h"
@@ -29,26 +29,6 @@
 #include <QWindow>
 
 namespace {
-// A main window that only records what the reminder check asks of it.
-class SahteAnaForm : public AnaFormArayüzü {
-public:
-    QWidget pencere_;
-    bool simgeVar = true;
-    int simgeSilme = 0, klasörTıklama = 0;
-    QWidget* pencere() override { return &pencere_; }
-    void KlasörleriYükle() override {}
-    void klasörAğacınıBoşalt() override {}
-    QString seçiliKlasörAnahtarı() const override { return {}; }
-    QString seçiliKlasörAdı() const override { return {}; }
-    void seçiliKlasörüTıkla() override { ++klasörTıklama; }
-    int işSatırSayısı() const override { return 0; }
-    void işSatırıSeç(int) override {}
-    void durumYaz(int, const QString&) override {}
-    void BildirimAlanınaSimgeEkle() override { simgeVar = true; }
-    void BildirimAlanındanSimgeyiSil() override { simgeVar = false, ++simgeSilme; }
-    void programıKapat() override {}
-};
-
 const QDate Bugün(2026, 12, 6);
 QDateTime an(const char* saat, const QDate& gün = Bugün) {
     return QDateTime(gün, QTime::fromString(QString::fromLatin1(saat), "HH:mm:ss"));
