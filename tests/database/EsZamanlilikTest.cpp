@@ -1,6 +1,7 @@
 // Several processes on one database file, processes killed in the middle of a write, a full
 // disk and a read-only file system.
 
+#include "HataNumarasi.h"
 #include "TestOrtami.h"
 
 #include "controls/Hata.h"
@@ -39,15 +40,6 @@ int ortamSayısı(const char* ad, int varsayılan) {
 qint64 sayı(Veritabanı& vt, const QString& koşul = QString()) {
     auto rs = vt.OpenRecordset("SELECT count(*) AS Sayi FROM YapilacakIslerTablosu " + koşul);
     return rs->alan("Sayi").toLongLong();
-}
-
-template <class F> int hataNumarası(F&& iş) {
-    try {
-        iş();
-        return 0;
-    } catch (const Hata& h) {
-        return h.numara();
-    }
 }
 
 // The output lines of a finished helper.

@@ -1,3 +1,4 @@
+#include "HataNumarasi.h"
 #include "TestOrtami.h"
 
 #include "controls/Hata.h"
@@ -40,15 +41,6 @@ void yaz(const QString& yol, const QByteArray& veri) {
 int açılışHatası(const QString& yol, const QString& bağlantı = Veritabanı::BağlantıMetni) {
     try {
         Veritabanı::OpenDatabase(yol, false, false, bağlantı);
-        return 0;
-    } catch (const Hata& h) {
-        return h.numara();
-    }
-}
-
-template <class F> int hataNumarası(F&& iş) {
-    try {
-        iş();
         return 0;
     } catch (const Hata& h) {
         return h.numara();
