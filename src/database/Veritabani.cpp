@@ -1014,20 +1014,23 @@ void KayıtKümesi::alanYaz(const QString& ad, const QVariant& değer) {
     iç_->tampon.insert(no, saklanan(iç_->adlar[no], değer));
 }
 
+// Only a recordset over one table can add, change or delete rows.
+static void değiştirilebilirOlmalı(const KayıtKümesi::İç& iç, const QString& ne) {
+    if (!iç.değiştirilebilir)
+        throw Hata(VeritabanıHataNo::SaltOkunur,
+                   ne + QStringLiteral("; veritabanı veya nesne salt okunur."));
+}
+
 void KayıtKümesi::AddNew() {
     iç_->açıkMı();
-    if (!iç_->değiştirilebilir)
-        throw Hata(VeritabanıHataNo::SaltOkunur,
-                   QStringLiteral("Güncelleştirilemiyor; veritabanı veya nesne salt okunur."));
+    değiştirilebilirOlmalı(*iç_, QStringLiteral("Güncelleştirilemiyor"));
     iç_->kip = İç::Kip::Ekle;
     iç_->tampon.clear();
 }
 
 void KayıtKümesi::Edit() {
     iç_->açıkMı();
-    if (!iç_->değiştirilebilir)
-        throw Hata(VeritabanıHataNo::SaltOkunur,
-                   QStringLiteral("Güncelleştirilemiyor; veritabanı veya nesne salt okunur."));
+    değiştirilebilirOlmalı(*iç_, QStringLiteral("Güncelleştirilemiyor"));
     iç_->geçerliSatır();
     iç_->kip = İç::Kip::Düzenle;
     iç_->tampon.clear();
@@ -1131,9 +1134,7 @@ void KayıtKümesi::Update() {
 
 void KayıtKümesi::Delete() {
     iç_->açıkMı();
-    if (!iç_->değiştirilebilir)
-        throw Hata(VeritabanıHataNo::SaltOkunur,
-                   QStringLiteral("Silinemiyor; veritabanı veya nesne salt okunur."));
+    değiştirilebilirOlmalı(*iç_, QStringLiteral("Silinemiyor"));
     iç_->geçerliSatır();
     Bağlantı& b = *iç_->bağlantı;
     const qint64 satır = iç_->satırNo[size_t(iç_->konum)];

@@ -160,6 +160,7 @@ protected:
 
 private:
     void tümKlasörleriAçKapa(bool açık);
+    void açılıpKapandı(QTreeWidgetItem* düğüm, int resimSırası);
     void kökünüAçKapa(QTreeWidgetItem* düğüm, bool açık);
     void denetimleriOluştur();
     void menüleriOluştur();

@@ -94,21 +94,22 @@ void AnaForm::KlasörListesi_NodeClick(QTreeWidgetItem* düğüm) {
 }
 
 void AnaForm::KlasörListesi_Collapse(QTreeWidgetItem* düğüm) {
-    Sessizce([&] {
-        if (!açılışOlaylarıSessiz_ && !TümKlasörlerOnayı->isChecked())
-            KlasörListesi_NodeClick(KlasörListesi->currentItem());
-    });
-    if (KlasörAğacı::resim(düğüm) > 2)
-        düğüm->setIcon(0, KlasörListesiSimgeleri.value(2));
+    açılıpKapandı(düğüm, 2);
 }
 
 void AnaForm::KlasörListesi_Expand(QTreeWidgetItem* düğüm) {
+    açılıpKapandı(düğüm, 3);
+}
+
+// After an expand or collapse: the selected folder is listed again, then a folder node takes
+// its open or closed picture (the root and "Klasörlerim" keep theirs).
+void AnaForm::açılıpKapandı(QTreeWidgetItem* düğüm, int resimSırası) {
     Sessizce([&] {
         if (!açılışOlaylarıSessiz_ && !TümKlasörlerOnayı->isChecked())
             KlasörListesi_NodeClick(KlasörListesi->currentItem());
     });
     if (KlasörAğacı::resim(düğüm) > 2)
-        düğüm->setIcon(0, KlasörListesiSimgeleri.value(3));
+        düğüm->setIcon(0, KlasörListesiSimgeleri.value(resimSırası));
 }
 
 void AnaForm::KlasörListesi_MouseUp(const QPoint& konum) {
