@@ -9,8 +9,9 @@ QChar TürkçeBüyük(QChar harf);
 
 // Rewrites a subject, place or number so that every word starts with a capital: blanks
 // around it removed, "I" and "İ" first made small ("ı", "i"), then the character after each
-// blank, "/", "-" and "." and the first character made capital. Other capitals stay, so
-// "ANKARA İLİ" gives "ANKARA İLi".
+// blank, "/", "-" and "." and the first character made capital. Other capitals stay. A word
+// between those separators that has no small letter is left exactly as typed, so
+// "KADIKÖY adliyesi" gives "KADIKÖY Adliyesi" and "ANKARA İLİ" stays as it is.
 QString İlkHarfleriBüyüt(const QString& metin);
 
 // The form two entries are compared in when the case of their letters does not count,

@@ -24,10 +24,19 @@ private slots:
                                    << "Ahmet";
         QTest::newRow("büyük İ") << "İSTANBUL"
                                  << "İSTANBUL";
+        // Words typed in capitals keep every letter; mixed-case words follow the rule.
         QTest::newRow("ili") << "ANKARA İLİ"
-                             << "ANKARA İLi";
+                             << "ANKARA İLİ";
         QTest::newRow("kadıköy") << "KADIKÖY"
-                                 << "KADıKÖY";
+                                 << "KADIKÖY";
+        QTest::newRow("mahkeme") << " 3. ASLİYE HUKUK MAHKEMESİ"
+                                 << "3. ASLİYE HUKUK MAHKEMESİ";
+        QTest::newRow("esas no") << "2026/154 E."
+                                 << "2026/154 E.";
+        QTest::newRow("büyük ve küçük") << "KADIKÖY adliyesi"
+                                        << "KADIKÖY Adliyesi";
+        QTest::newRow("karışık") << "KADIKöy İLİ-iSTANBUL"
+                                 << "KADıKöy İLİ-İSTANBUL";
         QTest::newRow("ışık") << "ışık"
                               << "Işık";
         QTest::newRow("iğne") << "iğne"
