@@ -1,10 +1,10 @@
 // Cost of the reminder check on large job files: the due-job query alone and the whole list
 // refill that every 32-second tick does, on databases of 100,000 and 1,000,000 jobs.
 #include "Olcum.h"
+#include "controls/AnaFormArayuzu.h"
 #include "controls/ProgramSaati.h"
 #include "database/Veritabani.h"
 #include "database/VeritabaniKurulumu.h"
-#include "mainwindow/AnaFormArayuzu.h"
 #include "reminders/Hatirlatici.h"
 #include "reminders/HatirlatmaFormu.h"
 #include "reminders/HatirlatmaSorgusu.h"

@@ -1,5 +1,6 @@
 #include "database/SunucuDegistirFormu.h"
 
+#include "controls/AnaFormArayuzu.h"
 #include "controls/Hata.h"
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
@@ -10,7 +11,6 @@
 #include "database/SunucuListesi.h"
 #include "database/Veritabani.h"
 #include "database/VeritabaninaBaglanFormu.h"
-#include "mainwindow/AnaFormArayuzu.h"
 #include "settings/AyarTablosu.h"
 
 #include <QDialog>

@@ -1,5 +1,6 @@
 #include "database/VeritabaninaBaglanFormu.h"
 
+#include "controls/AnaFormArayuzu.h"
 #include "controls/Hata.h"
 #include "controls/HataBildirici.h"
 #include "controls/Kaynaklar.h"
@@ -10,10 +11,9 @@
 #include "database/AgaGozat.h"
 #include "database/SunucuListesi.h"
 #include "database/Veritabani.h"
-#include "mainwindow/AnaFormArayuzu.h"
 #include "settings/AyarTablosu.h"
+#include "settings/GirisSifresiSorFormu.h"
 #include "settings/Tercihler.h"
-#include "startup/GirisSifresiSorFormu.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -1,5 +1,6 @@
 #include "jobentry/IsEklemeDegistirmeFormu.h"
 
+#include "controls/AnaFormArayuzu.h"
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
@@ -11,7 +12,6 @@
 #include "database/Veritabani.h"
 #include "jobentry/IlkHarfler.h"
 #include "jobentry/TakvimFormu.h"
-#include "mainwindow/AnaFormArayuzu.h"
 #include "settings/AyarTablosu.h"
 #include "settings/Tercihler.h"
 

@@ -5,7 +5,6 @@
 #include "controls/MesajKutusu.h"
 #include "controls/ProgramSaati.h"
 #include "controls/Siralama.h"
-#include "controls/SutunDuzeni.h"
 #include "controls/TarihBicimi.h"
 #include "controls/Twip.h"
 #include "database/AnahtarSayaci.h"
@@ -15,9 +14,10 @@
 #include "mainwindow/KlavyeDurumu.h"
 #include "reminders/Hatirlatici.h"
 #include "settings/AyarTablosu.h"
+#include "settings/GirisSifresiBelirleDegistirFormu.h"
+#include "settings/ProgramDegerleri.h"
+#include "settings/SutunDuzeni.h"
 #include "settings/Tercihler.h"
-#include "startup/GirisSifresiBelirleDegistirFormu.h"
-#include "startup/ProgramDegerleri.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/AnaFormArayuzu.h"
+#include "controls/AnaFormArayuzu.h"
 
 #include <QIcon>
 #include <QList>

@@ -8,7 +8,7 @@
 #include "database/Veritabani.h"
 #include "mainwindow/AnaFormDenetimleri.h"
 #include "mainwindow/IsListesiModeli.h"
-#include "startup/ProgramDegerleri.h"
+#include "settings/ProgramDegerleri.h"
 
 #include <QCheckBox>
 #include <QHash>

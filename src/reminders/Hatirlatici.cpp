@@ -1,9 +1,9 @@
 #include "reminders/Hatirlatici.h"
 
+#include "controls/AnaFormArayuzu.h"
 #include "controls/HataBildirici.h"
 #include "controls/Iz.h"
 #include "controls/Modal.h"
-#include "mainwindow/AnaFormArayuzu.h"
 #include "reminders/HatirlatmaFormu.h"
 #include "settings/Tercihler.h"
 

@@ -1,19 +1,19 @@
 #include "reminders/HatirlatmaFormu.h"
 
+#include "controls/AnaFormArayuzu.h"
 #include "controls/HataBildirici.h"
 #include "controls/Iz.h"
 #include "controls/Kaynaklar.h"
 #include "controls/MesajKutusu.h"
 #include "controls/ProgramSaati.h"
-#include "controls/SutunDuzeni.h"
 #include "controls/TarihBicimi.h"
 #include "controls/Twip.h"
 #include "database/Veritabani.h"
 #include "jobentry/IsGirisi.h"
-#include "mainwindow/AnaFormArayuzu.h"
 #include "reminders/AlarmSesi.h"
 #include "settings/AyarDeposu.h"
 #include "settings/AyarTablosu.h"
+#include "settings/SutunDuzeni.h"
 #include "settings/Tercihler.h"
 
 #include <QButtonGroup>

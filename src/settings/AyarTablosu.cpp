@@ -2,7 +2,7 @@
 
 #include "controls/Hata.h"
 #include "settings/AyarDeposu.h"
-#include "startup/ProgramDegerleri.h"
+#include "settings/ProgramDegerleri.h"
 
 #include <array>
 

@@ -1,5 +1,6 @@
 #include "startup/Baslangic.h"
 
+#include "controls/AnaFormArayuzu.h"
 #include "controls/HataBildirici.h"
 #include "controls/Iz.h"
 #include "controls/Kaynaklar.h"
@@ -7,11 +8,10 @@
 #include "database/Veritabani.h"
 #include "database/VeritabaninaBaglanFormu.h"
 #include "mainwindow/AnaForm.h"
-#include "mainwindow/AnaFormArayuzu.h"
+#include "settings/ProgramDegerleri.h"
 #include "settings/Tercihler.h"
 #include "startup/IsletimSistemi.h"
 #include "startup/KarsilamaFormu.h"
-#include "startup/ProgramDegerleri.h"
 #include "startup/TekKopya.h"
 
 

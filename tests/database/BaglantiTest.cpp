@@ -9,8 +9,8 @@
 #include "database/Veritabani.h"
 #include "database/VeritabaninaBaglanFormu.h"
 #include "settings/AyarDeposu.h"
+#include "settings/SifreKaristir.h"
 #include "settings/Tercihler.h"
-#include "startup/SifreKaristir.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -9,8 +9,8 @@
 #include "mainwindow/AnaFormDenetimleri.h"
 #include "reminders/Hatirlatici.h"
 #include "settings/AyarDeposu.h"
+#include "settings/ProgramDegerleri.h"
 #include "settings/Tercihler.h"
-#include "startup/ProgramDegerleri.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

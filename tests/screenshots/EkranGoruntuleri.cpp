@@ -11,10 +11,10 @@
 #include "mainwindow/AnaFormResmi.h"
 #include "reminders/HatirlatmaFormu.h"
 #include "settings/AyarDeposu.h"
-#include "startup/GirisSifresiBelirleDegistirFormu.h"
-#include "startup/GirisSifresiSorFormu.h"
+#include "settings/GirisSifresiBelirleDegistirFormu.h"
+#include "settings/GirisSifresiSorFormu.h"
+#include "settings/ProgramDegerleri.h"
 #include "startup/KarsilamaFormu.h"
-#include "startup/ProgramDegerleri.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -6,8 +6,8 @@
 #include "settings/AyarDeposu.h"
 #include "settings/AyarTablosu.h"
 #include "settings/MakineDegerleri.h"
+#include "settings/ProgramDegerleri.h"
 #include "settings/Tercihler.h"
-#include "startup/ProgramDegerleri.h"
 #endif
 
 #include <QFile>

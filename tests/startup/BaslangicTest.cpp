@@ -2,8 +2,8 @@
 
 // moc cannot read namespace names with Turkish letters; it needs none of these.
 #ifndef Q_MOC_RUN
+#include "settings/ProgramDegerleri.h"
 #include "startup/IsletimSistemi.h"
-#include "startup/ProgramDegerleri.h"
 #include "startup/TekKopya.h"
 #endif
 

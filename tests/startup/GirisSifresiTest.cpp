@@ -5,10 +5,10 @@
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "settings/AyarDeposu.h"
+#include "settings/GirisSifresiBelirleDegistirFormu.h"
+#include "settings/GirisSifresiSorFormu.h"
+#include "settings/SifreKaristir.h"
 #include "settings/Tercihler.h"
-#include "startup/GirisSifresiBelirleDegistirFormu.h"
-#include "startup/GirisSifresiSorFormu.h"
-#include "startup/SifreKaristir.h"
 
 #include <QLabel>
 #include <QLineEdit>

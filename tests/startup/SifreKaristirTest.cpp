@@ -1,6 +1,6 @@
 #include "TestOrtami.h"
 
-#include "startup/SifreKaristir.h"
+#include "settings/SifreKaristir.h"
 
 #include <QRandomGenerator>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/AnaFormArayuzu.h"
+#include "controls/AnaFormArayuzu.h"
 
 #include <QList>
 #include <QMap>

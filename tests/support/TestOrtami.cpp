@@ -5,7 +5,7 @@
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
 #include "settings/AyarDeposu.h"
-#include "startup/ProgramDegerleri.h"
+#include "settings/ProgramDegerleri.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "startup/ProgramDegerleri.h"
+#include "settings/ProgramDegerleri.h"
 
 ProgramDeğerleri& program() {
     static ProgramDeğerleri değerler;

@@ -1,4 +1,4 @@
-#include "mainwindow/AnaFormArayuzu.h"
+#include "controls/AnaFormArayuzu.h"
 
 namespace {
 AnaFormArayüzü* şimdikiAnaForm = nullptr;

@@ -1,4 +1,4 @@
-#include "startup/SifreKaristir.h"
+#include "settings/SifreKaristir.h"
 
 QString ŞifreKarıştır(const QString& metin, const QString& alfabe, const QString& anahtar) {
     const qsizetype uzunluk = alfabe.size();

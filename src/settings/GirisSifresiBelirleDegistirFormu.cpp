@@ -1,13 +1,13 @@
-#include "startup/GirisSifresiBelirleDegistirFormu.h"
+#include "settings/GirisSifresiBelirleDegistirFormu.h"
 
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "controls/Twip.h"
 #include "settings/AyarTablosu.h"
+#include "settings/GirisSifresiSorFormu.h"
+#include "settings/SifreKaristir.h"
 #include "settings/Tercihler.h"
-#include "startup/GirisSifresiSorFormu.h"
-#include "startup/SifreKaristir.h"
 
 #include <QDialog>
 #include <QKeyEvent>

@@ -1,13 +1,13 @@
-#include "startup/GirisSifresiSorFormu.h"
+#include "settings/GirisSifresiSorFormu.h"
 
+#include "controls/AnaFormArayuzu.h"
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "controls/Odak.h"
 #include "controls/Twip.h"
-#include "mainwindow/AnaFormArayuzu.h"
 #include "settings/AyarTablosu.h"
-#include "startup/SifreKaristir.h"
+#include "settings/SifreKaristir.h"
 
 #include <QDialog>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "controls/SutunDuzeni.h"
+#include "settings/SutunDuzeni.h"
 
 #include "controls/HataBildirici.h"
 #include "controls/Twip.h"
