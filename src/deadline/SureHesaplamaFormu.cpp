@@ -150,11 +150,11 @@ void SüreHesaplamaFormu::kur() {
     GerekçeEtiketi->setObjectName(QStringLiteral("GerekçeEtiketi"));
     GerekçeEtiketi->setWordWrap(true);
     GerekçeEtiketi->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    GerekçeEtiketi->setGeometry(twipAlanı(120, 300 + 5 * SatırAralığı, 3620, 640));
+    GerekçeEtiketi->setGeometry(twipAlanı(120, 300 + 5 * SatırAralığı, 3620, 680));
 
     AdliTatilUzatmasıOnayı = new QCheckBox(QStringLiteral("Adli tatil uzatması"), ç);
     AdliTatilUzatmasıOnayı->setObjectName(QStringLiteral("AdliTatilUzatmasıOnayı"));
-    AdliTatilUzatmasıOnayı->setGeometry(twipAlanı(120, 3000, 3620, 300));
+    AdliTatilUzatmasıOnayı->setGeometry(twipAlanı(120, 3060, 3620, 300));
 
     Etiket[0]->setBuddy(BaşlangıçTarihiKutusu);
     Etiket[1]->setBuddy(EklenecekZamanDilimiKutusu);

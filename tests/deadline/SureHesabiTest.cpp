@@ -40,13 +40,11 @@ private slots:
         satır("month end leap", "31.01.2028", Dilim::Ay, 1, "29.02.2028");
         satır("29 Feb plus a year", "29.02.2028", Dilim::Yıl, 1, "28.02.2029");
         satır("two weeks", "06.12.2026", Dilim::Hafta, 2, "20.12.2026");
-        satır("next day", "31.12.2026", Dilim::Gün, 1, "01.01.2027");
         satır("zero", "06.12.2026", Dilim::Gün, 0, "06.12.2026");
         satır("months across years", "31.10.2026", Dilim::Ay, 16, "29.02.2028");
         satır("20 years past 9999", "01.01.9990", Dilim::Yıl, 20, nullptr);
         satır("one year to 9991", "01.01.9990", Dilim::Yıl, 1, "01.01.9991");
         satır("last day plus one", "31.12.9999", Dilim::Gün, 1, nullptr);
-        satır("last day plus zero", "31.12.9999", Dilim::Gün, 0, "31.12.9999");
         satır("first to last day", "01.01.0001", Dilim::Gün, 3652058, "31.12.9999");
         satır("one day too many", "01.01.0001", Dilim::Gün, 3652059, nullptr);
         satır("last month", "31.01.0001", Dilim::Ay, 9999 * 12 - 1, "31.12.9999");
@@ -55,7 +53,6 @@ private slots:
         satır("largest days", "06.12.2026", Dilim::Gün, EnBüyük, nullptr);
         satır("largest months", "06.12.2026", Dilim::Ay, EnBüyük, nullptr);
         satır("year plus amount overflows", "06.12.2026", Dilim::Yıl, EnBüyük, nullptr);
-        satır("year above 32 bits", "06.12.2026", Dilim::Yıl, 4'294'967'296LL, nullptr);
     }
     void dateArithmetic() {
         QFETCH(QDate, başlangıç);
@@ -137,11 +134,8 @@ private slots:
         satır("working day", "09.12.2026", false, "09.12.2026", "iş günü");
         satır("Saturday onto an arefe", "17.07.2021", false, "19.07.2021",
               "hafta sonu: sonraki iş günü; arefe: süre öğleden önce dolar");
-        satır("Kurban 2021 and weekend", "20.07.2021", false, "26.07.2021",
-              "Kurban Bayramı, hafta sonu: sonraki iş günü");
         satır("Ramazan 2023 over 23 April", "21.04.2023", false, "24.04.2023",
               "Ramazan Bayramı: sonraki iş günü");
-        satır("arefe 2023", "27.06.2023", false, "27.06.2023", "arefe: süre öğleden önce dolar");
         satır("arefe 2026", "19.03.2026", false, "19.03.2026", "arefe: süre öğleden önce dolar");
         satır("Kurban 2026 ends on Saturday", "27.05.2026", false, "01.06.2026",
               "Kurban Bayramı, hafta sonu: sonraki iş günü");
@@ -152,7 +146,6 @@ private slots:
               "hafta sonu, Cumhuriyet Bayramı: sonraki iş günü");
         satır("year end", "31.12.2022", false, "02.01.2023",
               "hafta sonu, Yılbaşı: sonraki iş günü");
-        satır("recess off", "25.07.2025", false, "25.07.2025", "iş günü");
         satır("recess end on Sunday", "25.07.2025", true, "08.09.2025",
               "adli tatil: 7 Eylül'e uzar; hafta sonu: sonraki iş günü");
         satır("recess first day over a bayram", "20.07.2021", true, "07.09.2021",
@@ -163,8 +156,6 @@ private slots:
               "Ramazan Bayramı: sonraki iş günü; 2027 bayram tarihleri tahmini");
         satır("second Ramazan of 2033", "23.12.2033", false, "26.12.2033",
               "Ramazan Bayramı: sonraki iş günü; 2033 bayram tarihleri tahmini");
-        satır("unknown year", "14.06.2045", false, "14.06.2045",
-              "iş günü; 2045 bayram tarihleri bilinmiyor");
         satır("unknown year weekend", "07.01.2045", false, "09.01.2045",
               "hafta sonu: sonraki iş günü; 2045 bayram tarihleri bilinmiyor");
     }
