@@ -9,6 +9,7 @@
 #include "controls/Twip.h"
 #include "database/AnahtarSayaci.h"
 #include "database/SunucuDegistirFormu.h"
+#include "deadline/SureHesaplamaFormu.h"
 #include "mainwindow/AnaFormDenetimleri.h"
 #include "mainwindow/IsListesiModeli.h"
 #include "mainwindow/KlavyeDurumu.h"
@@ -304,6 +305,8 @@ void AnaForm::olaylarıBağla() {
     QObject::connect(TercihlerMenüsü1, &QAction::triggered, this, [this] { tercihleriAç(true); });
     QObject::connect(SunucuDeğiştirMenüsü, &QAction::triggered, this,
                      [this] { Adım([this] { SunucuDeğiştir(this); }); });
+    QObject::connect(SüreHesaplamaMenüsü, &QAction::triggered, this,
+                     [this] { Adım([this] { SüreHesapla(this); }); });
     bağla(ÇıkışMenüsü1, &AnaForm::programıKapat);
     bağla(YeniKlasörEkleMenüsü1, &AnaForm::YeniKlasörEkle);
     bağla(YeniİşEkleMenüsü1, &AnaForm::YeniİşEkle);

@@ -7,6 +7,7 @@
 #include "database/SunucuDegistirFormu.h"
 #include "database/VeritabaniKurulumu.h"
 #include "database/VeritabaninaBaglanFormu.h"
+#include "deadline/SureHesaplamaFormu.h"
 #include "jobentry/EkranGoruntusu.h"
 #include "mainwindow/AnaFormResmi.h"
 #include "reminders/HatirlatmaFormu.h"
@@ -17,8 +18,11 @@
 #include "startup/KarsilamaFormu.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
@@ -80,6 +84,15 @@ int main(int argc, char** argv) {
     if (hatırlatmaFormuResminiKaydet(hedefKlasör + QStringLiteral("/HatirlatmaFormu.png")))
         yazılanlar << hedefKlasör + QStringLiteral("/HatirlatmaFormu.png");
 
+    {
+        // A deadline that ends in Kurban Bayramı: the calendar date and the legal last day.
+        SüreHesaplamaFormu süre;
+        süre.show();
+        süre.BaşlangıçTarihiKutusu->setText(QStringLiteral("12.05.2026"));
+        süre.TemyizSeçeneği[3]->click();
+        kaydet(&süre, QStringLiteral("SureHesaplamaFormu"));
+    }
+
     // The connect window as it shows a failure: the stored server has no database file.
     AyarDeposu::SaveSetting(QStringLiteral("Sunucular"), QStringLiteral("Sunucu-1"),
                             çalışma.path() + QStringLiteral("/bos-klasor"));
@@ -104,5 +117,5 @@ int main(int argc, char** argv) {
     for (const QString& dosya : yazılanlar)
         çıktı << dosya << '\n';
     çıktı << yazılanlar.size() << " pencere resmi yazıldı.\n";
-    return yazılanlar.size() >= 9 ? 0 : 1;
+    return yazılanlar.size() >= 10 ? 0 : 1;
 }

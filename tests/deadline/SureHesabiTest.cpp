@@ -1,0 +1,195 @@
+#include <QObject>
+#include <QTest>
+
+// moc cannot read names with Turkish letters; it needs none of these.
+#ifndef Q_MOC_RUN
+#include "controls/Hata.h"
+#include "deadline/SureHesabi.h"
+#include "deadline/TatilTakvimi.h"
+#include "deadline/YasalSonGun.h"
+#endif
+
+#include <limits>
+
+using SüreHesabı::Dilim;
+
+namespace {
+QDate t(const char* metin) {
+    return QDate::fromString(QString::fromLatin1(metin), QStringLiteral("dd.MM.yyyy"));
+}
+constexpr qint64 EnBüyük = std::numeric_limits<qint64>::max();
+} // namespace
+
+class SureHesabiTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        takvim_ = TatilTakvimi::dosyadan(QStringLiteral(TARVELA_KAYNAK "/src/deadline/") +
+                                         TatilTakvimi::DosyaAdı);
+    }
+
+    void dateArithmetic_data() {
+        QTest::addColumn<QDate>("başlangıç");
+        QTest::addColumn<int>("dilim");
+        QTest::addColumn<qint64>("miktar");
+        QTest::addColumn<QDate>("beklenen"); // invalid: refused
+        auto satır = [](const char* ad, const char* b, Dilim d, qint64 m, const char* s) {
+            QTest::newRow(ad) << t(b) << int(d) << m << (s ? t(s) : QDate());
+        };
+        satır("month end", "31.01.2027", Dilim::Ay, 1, "28.02.2027");
+        satır("month end leap", "31.01.2028", Dilim::Ay, 1, "29.02.2028");
+        satır("29 Feb plus a year", "29.02.2028", Dilim::Yıl, 1, "28.02.2029");
+        satır("two weeks", "06.12.2026", Dilim::Hafta, 2, "20.12.2026");
+        satır("zero", "06.12.2026", Dilim::Gün, 0, "06.12.2026");
+        satır("months across years", "31.10.2026", Dilim::Ay, 16, "29.02.2028");
+        satır("20 years past 9999", "01.01.9990", Dilim::Yıl, 20, nullptr);
+        satır("one year to 9991", "01.01.9990", Dilim::Yıl, 1, "01.01.9991");
+        satır("last day plus one", "31.12.9999", Dilim::Gün, 1, nullptr);
+        satır("first to last day", "01.01.0001", Dilim::Gün, 3652058, "31.12.9999");
+        satır("one day too many", "01.01.0001", Dilim::Gün, 3652059, nullptr);
+        satır("last month", "31.01.0001", Dilim::Ay, 9999 * 12 - 1, "31.12.9999");
+        satır("amount above 32 bits", "06.12.2026", Dilim::Gün, 5'000'000'000LL, nullptr);
+        satır("seven times overflows", "06.12.2026", Dilim::Hafta, EnBüyük / 7 + 1, nullptr);
+        satır("largest days", "06.12.2026", Dilim::Gün, EnBüyük, nullptr);
+        satır("largest months", "06.12.2026", Dilim::Ay, EnBüyük, nullptr);
+        satır("year plus amount overflows", "06.12.2026", Dilim::Yıl, EnBüyük, nullptr);
+    }
+    void dateArithmetic() {
+        QFETCH(QDate, başlangıç);
+        QFETCH(int, dilim);
+        QFETCH(qint64, miktar);
+        QFETCH(QDate, beklenen);
+        const auto sonuç = SüreHesabı::ekle(başlangıç, Dilim(dilim), miktar);
+        QCOMPARE(sonuç.has_value(), beklenen.isValid());
+        if (sonuç)
+            QCOMPARE(*sonuç, beklenen);
+    }
+
+    void amountNormalising() {
+        const QList<QPair<QString, QString>> durumlar = {
+            {"007", "7"},
+            {"0", "0"},
+            {"", "1"},
+            {"12a", "1"},
+            {" 5", "1"},
+            {"9223372036854775807", "9223372036854775807"},
+            {"9223372036854775808", "1"},
+            {QStringLiteral("\u0663"), "1"},
+            {"000000000000000000000042", "42"}};
+        for (const auto& [metin, beklenen] : durumlar)
+            QCOMPARE(SüreHesabı::miktarıDüzelt(metin), beklenen);
+    }
+
+    // Each year's religious holidays as the Presidency of Religious Affairs published them.
+    void publishedHolidays_data() {
+        QTest::addColumn<QDate>("ramazan");
+        QTest::addColumn<QDate>("kurban");
+        QTest::newRow("2021") << t("13.05.2021") << t("20.07.2021");
+        QTest::newRow("2023") << t("21.04.2023") << t("28.06.2023");
+        QTest::newRow("2024") << t("10.04.2024") << t("16.06.2024");
+        QTest::newRow("2026") << t("20.03.2026") << t("27.05.2026");
+    }
+    void publishedHolidays() {
+        QFETCH(QDate, ramazan);
+        QFETCH(QDate, kurban);
+        for (const auto& [ilk, gün, ad] :
+             {std::tuple{ramazan, 3, QStringLiteral("Ramazan Bayramı")},
+              std::tuple{kurban, 4, QStringLiteral("Kurban Bayramı")}}) {
+            const GünBilgisi arefe = takvim_.gün(ilk.addDays(-1));
+            if (ilk.addDays(-1).dayOfWeek() < Qt::Saturday) {
+                QCOMPARE(arefe.tür, GünTürü::YarımGün);
+                QVERIFY(arefe.arefe);
+            }
+            QVERIFY(!takvim_.gün(ilk.addDays(-2)).ad.startsWith(ad));
+            for (int i = 0; i < gün; ++i) {
+                const GünBilgisi b = takvim_.gün(ilk.addDays(i));
+                QCOMPARE(b.tür, GünTürü::Tatil);
+                QVERIFY(!b.tahmini);
+                QVERIFY(!takvim_.işGünüMü(ilk.addDays(i)));
+            }
+            QVERIFY(!takvim_.gün(ilk.addDays(gün)).ad.startsWith(ad));
+        }
+    }
+
+    void workingDays() {
+        QVERIFY(takvim_.işGünüMü(t("28.10.2026")));  // half day
+        QVERIFY(takvim_.işGünüMü(t("19.03.2026")));  // arefe
+        QVERIFY(!takvim_.işGünüMü(t("12.12.2026"))); // Saturday
+        QVERIFY(!takvim_.işGünüMü(t("01.05.2026")));
+        QVERIFY(takvim_.işGünüMü(t("01.05.2008"))); // before Labour Day was a holiday
+        QVERIFY(takvim_.işGünüMü(t("15.07.2016"))); // before 15 July was one
+        QVERIFY(!takvim_.işGünüMü(t("15.07.2025")));
+        QVERIFY(takvim_.bayramlarBiliniyor(2040));
+        QVERIFY(!takvim_.bayramlarBiliniyor(2041));
+    }
+
+    void legalLastDay_data() {
+        QTest::addColumn<QDate>("son");
+        QTest::addColumn<bool>("adliTatil");
+        QTest::addColumn<QDate>("beklenen");
+        QTest::addColumn<QString>("gerekçe");
+        auto satır = [](const char* ad, const char* son, bool adli, const char* b, const char* g) {
+            QTest::newRow(ad) << t(son) << adli << t(b) << QString::fromUtf8(g);
+        };
+        satır("working day", "09.12.2026", false, "09.12.2026", "iş günü");
+        satır("Saturday onto an arefe", "17.07.2021", false, "19.07.2021",
+              "hafta sonu: sonraki iş günü; arefe: süre öğleden önce dolar");
+        satır("Ramazan 2023 over 23 April", "21.04.2023", false, "24.04.2023",
+              "Ramazan Bayramı: sonraki iş günü");
+        satır("arefe 2026", "19.03.2026", false, "19.03.2026", "arefe: süre öğleden önce dolar");
+        satır("Kurban 2026 ends on Saturday", "27.05.2026", false, "01.06.2026",
+              "Kurban Bayramı, hafta sonu: sonraki iş günü");
+        satır("Saturday arefe before a bayram", "29.03.2025", false, "02.04.2025",
+              "hafta sonu, Ramazan Bayramı: sonraki iş günü");
+        satır("28 October", "28.10.2026", false, "28.10.2026", "28 Ekim: süre öğleden önce dolar");
+        satır("28 October on Saturday", "28.10.2023", false, "30.10.2023",
+              "hafta sonu, Cumhuriyet Bayramı: sonraki iş günü");
+        satır("year end", "31.12.2022", false, "02.01.2023",
+              "hafta sonu, Yılbaşı: sonraki iş günü");
+        satır("recess end on Sunday", "25.07.2025", true, "08.09.2025",
+              "adli tatil: 7 Eylül'e uzar; hafta sonu: sonraki iş günü");
+        satır("recess first day over a bayram", "20.07.2021", true, "07.09.2021",
+              "adli tatil: 7 Eylül'e uzar");
+        satır("recess last day", "31.08.2026", true, "07.09.2026", "adli tatil: 7 Eylül'e uzar");
+        satır("day before recess", "19.07.2024", true, "19.07.2024", "iş günü");
+        satır("estimated", "09.03.2027", false, "12.03.2027",
+              "Ramazan Bayramı: sonraki iş günü; 2027 bayram tarihleri tahmini");
+        satır("second Ramazan of 2033", "23.12.2033", false, "26.12.2033",
+              "Ramazan Bayramı: sonraki iş günü; 2033 bayram tarihleri tahmini");
+        satır("unknown year weekend", "07.01.2045", false, "09.01.2045",
+              "hafta sonu: sonraki iş günü; 2045 bayram tarihleri bilinmiyor");
+    }
+    void legalLastDay() {
+        QFETCH(QDate, son);
+        QFETCH(bool, adliTatil);
+        QFETCH(QDate, beklenen);
+        QFETCH(QString, gerekçe);
+        const YasalSonGün sonuç = yasalSonGünüBul(son, adliTatil, takvim_);
+        QCOMPARE(sonuç.tarih, beklenen);
+        QCOMPARE(sonuç.gerekçeMetni(), gerekçe);
+    }
+
+    void fileLinesAreChecked() {
+        const TatilTakvimi takvim = TatilTakvimi::metinden(QStringLiteral(
+            "# yorum\nsabit 01-01 Yılbaşı\n\nramazan 2050-01-10 yayimlandi  # not\n"));
+        QCOMPARE(takvim.gün(t("11.01.2050")).ad, QStringLiteral("Ramazan Bayramı"));
+        // Only a year with both of its bayrams is known.
+        QVERIFY(!takvim.bayramlarBiliniyor(2050));
+        for (const char* kötü : {"sabit 02-30 Yok", "kurban 2050-13-01 tahmini",
+                                 "ramazan 2050-01-10 belki", "bayram 2050-01-10 tahmini"}) {
+            try {
+                TatilTakvimi::metinden(QStringLiteral("sabit 01-01 Yılbaşı\n") +
+                                       QString::fromUtf8(kötü));
+                QFAIL(kötü);
+            } catch (const Hata& hata) {
+                QVERIFY2(hata.açıklama().contains(QStringLiteral("2. satır")), kötü);
+            }
+        }
+    }
+
+private:
+    TatilTakvimi takvim_;
+};
+
+QTEST_GUILESS_MAIN(SureHesabiTest)
+#include "SureHesabiTest.moc"
