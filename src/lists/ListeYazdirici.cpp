@@ -280,5 +280,7 @@ YazdırmaSonucu ListeyiYazdır(QWidget* sahip, const QList<İşSatırı>& satır
         return sonuç(çizim, QStringLiteral("Geçici dosya yazılamıyor."));
     const QString neden =
         CupsKuyruğu::gönder(yazıcıAdı, dosya, başlık, yazıcı.pageLayout().pageSize().key());
-    return sonuç(neden.isEmpty() ? Çizim::Bitti : Çizim::Başarısız, neden);
+    return sonuç(neden.isEmpty() ? Çizim::Bitti : Çizim::Başarısız,
+                 QStringLiteral("\"") + yazıcıAdı + QStringLiteral("\" yazıcısı işi almadı: ") +
+                     neden);
 }
