@@ -213,7 +213,7 @@ YazdırmaSonucu ListeyiYazdır(QWidget* sahip, const QList<İşSatırı>& satır
     if (satırlar.isEmpty())
         return YazdırmaSonucu::Boş;
     // Printers come and go while the program runs: asked afresh at every print.
-    program().yazıcıVar = !Yazıcılar::yüklüYazıcılar().isEmpty();
+    program().yazıcıVar = Yazıcılar::varMı();
     if (!program().yazıcıVar)
         MesajKutusu::ünlem(QStringLiteral("Bilgisayarınızda yüklü bir YAZICI yok!\r\n\r\n"
                                           "Liste, ancak bir PDF dosyasına yazdırılabilir."));

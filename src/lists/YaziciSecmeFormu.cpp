@@ -40,6 +40,11 @@ QString varsayılanYazıcı() {
     return testYazıcıları() ? testYazıcıları()->varsayılan : QPrinterInfo::defaultPrinterName();
 }
 
+bool varMı() {
+    return testYazıcıları() ? !testYazıcıları()->yazıcılar.isEmpty()
+                            : !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
 bool yüklüMü(const QString& ad) {
     if (testYazıcıları()) {
         for (const auto& y : testYazıcıları()->yazıcılar)

@@ -21,6 +21,8 @@ inline const QString PdfDosyası = QStringLiteral("PDF dosyası");
 // The installed printers, asked of the platform at each call, in its order.
 QList<YazıcıBilgisi> yüklüYazıcılar();
 QString varsayılanYazıcı();
+// Whether any printer is installed now.
+bool varMı();
 // Whether a printer of this name is installed now.
 bool yüklüMü(const QString& ad);
 // The printer chosen in the choice window; it stays chosen for the rest of the run. Empty
