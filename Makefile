@@ -42,10 +42,12 @@ screenshots: build
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
-# Measures the job list and the reminder check on databases of 10,000 and 100,000 jobs.
+# Measures the job list and the reminder check on databases of 10,000 and 100,000 jobs, and
+# printing 10,000 jobs into a PDF file.
 bench: build
 	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaBench
 	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaHatirlatmaBench
+	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaYazdirmaBench
 
 # libFuzzer under ASan/UBSan (clang): the Jet-to-SQLite translator, the typed-date reader
 # (Turkish and English locales) and the settings number reader. test-fuzz runs each for

@@ -10,7 +10,7 @@
 #include "deadline/SureHesabi.h"
 #include "deadline/YasalSonGun.h"
 #include "settings/AyarTablosu.h"
-#include "startup/ProgramDegerleri.h"
+#include "settings/ProgramDegerleri.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -10,6 +10,7 @@
 #include "database/AnahtarSayaci.h"
 #include "database/SunucuDegistirFormu.h"
 #include "deadline/SureHesaplamaFormu.h"
+#include "lists/ListeYazdirici.h"
 #include "mainwindow/AnaFormDenetimleri.h"
 #include "mainwindow/IsListesiModeli.h"
 #include "mainwindow/KlavyeDurumu.h"
@@ -686,8 +687,14 @@ void AnaForm::GösterMenüsü_Click() {
 // Windows that come with later work: their entries stay in place.
 void AnaForm::tercihleriAç(bool) {}
 void AnaForm::aramaPenceresiniAç() {}
-void AnaForm::listeyiYazdır() {}
 void AnaForm::YapılacakİşleriListele() {}
+
+void AnaForm::listeyiYazdır() {
+    QList<İşSatırı> satırlar;
+    for (int i = 0; i < işModeli->satırSayısı(); ++i)
+        satırlar << işModeli->satır(i);
+    ListeyiYazdır(this, satırlar, seçiliKlasörAdı());
+}
 
 // ---------------------------------------------------------------- interface for other windows
 

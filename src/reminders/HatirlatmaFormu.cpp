@@ -10,6 +10,7 @@
 #include "controls/Twip.h"
 #include "database/Veritabani.h"
 #include "jobentry/IsGirisi.h"
+#include "lists/ListeYazdirici.h"
 #include "reminders/AlarmSesi.h"
 #include "settings/AyarDeposu.h"
 #include "settings/AyarTablosu.h"
@@ -98,9 +99,7 @@ HatırlatmaFormu::HatırlatmaFormu(QWidget* sahip) : QDialog(sahip) {
     OnaylaDüğmesi = düğme(QStringLiteral("&Onayla"), this);
     OnaylaDüğmesi->setEnabled(false);
     DeğişiklikYapDüğmesi = düğme(QStringLiteral("&Değiştir..."), this);
-    // Printing the list comes with the printing work; the button keeps its place till then.
     YazdırDüğmesi = düğme(QStringLiteral("&Yazdır..."), this);
-    YazdırDüğmesi->setEnabled(false);
     KapatDüğmesi = düğme(QStringLiteral("Kapat (Esc)"), this);
 
     SesliUyarıVermeyiDurdurOnayı =
@@ -147,6 +146,7 @@ HatırlatmaFormu::HatırlatmaFormu(QWidget* sahip) : QDialog(sahip) {
     connect(OnaylaDüğmesi, &QPushButton::clicked, this, [this] { OnaylaDüğmesi_Click(); });
     connect(DeğişiklikYapDüğmesi, &QPushButton::clicked, this,
             [this] { DeğişiklikYapDüğmesi_Click(); });
+    connect(YazdırDüğmesi, &QPushButton::clicked, this, [this] { YazdırDüğmesi_Click(); });
     connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { reject(); });
     connect(SesliUyarıVermeyiDurdurOnayı, &QCheckBox::toggled, this, [this](bool işaretli) {
         if (işaretli)
@@ -327,6 +327,24 @@ void HatırlatmaFormu::DeğişiklikYapDüğmesi_Click() {
                 Etkinleşme();
         },
     });
+}
+
+void HatırlatmaFormu::YazdırDüğmesi_Click() {
+    QList<İşSatırı> satırlar;
+    for (int i = 1; i <= satırSayısı(); ++i)
+        satırlar << satır(i);
+    const QString başlık = QStringLiteral("Bugün Yapmak İçin Planladığınız İşler (") +
+                           TarihBiçimi::uzun(ProgramSaati::bugün()) + u')';
+    const YazdırmaSonucu sonuç =
+        ListeyiYazdır(this, satırlar, başlık, Yazdırma::SayıSütunuHatırlatma,
+                      HerZamanÜstteOlsunOnayı->isChecked());
+    if (sonuç == YazdırmaSonucu::İptal) {
+        YazdırDüğmesi->setEnabled(true);
+        YazdırDüğmesi->setFocus();
+    }
+    // Back from the printer choice: the count line and the alarm afresh.
+    if (sonuç != YazdırmaSonucu::Boş && isVisible())
+        Etkinleşme();
 }
 
 void HatırlatmaFormu::SesliUyarıVermeyiDurdurOnayı_Click() {

@@ -41,6 +41,7 @@ public:
     void İşSonucuSeçenekleri_Click(int seçenek);
     void OnaylaDüğmesi_Click();
     void DeğişiklikYapDüğmesi_Click();
+    void YazdırDüğmesi_Click();
     void SesliUyarıVermeyiDurdurOnayı_Click();
     void HerZamanÜstteOlsunOnayı_Click();
 
