@@ -9,7 +9,7 @@ paketler=(
     libsqlcipher-dev
     clang libclang-rt-14-dev
     qt6-translations-l10n
-    xvfb xauth x11-utils
+    xvfb xauth x11-utils twm
     fonts-dejavu-core
     locales
 )
