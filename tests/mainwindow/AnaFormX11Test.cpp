@@ -32,7 +32,8 @@ struct SanalEkran {
         if (xvfb.isEmpty())
             return false;
         int no = 150;
-        while (no < 250 && QFile::exists(QString("/tmp/.X11-unix/X%1").arg(no)))
+        while (no < 250 && (QFile::exists(QString("/tmp/.X11-unix/X%1").arg(no)) ||
+                            QFile::exists(QString("/tmp/.X%1-lock").arg(no))))
             ++no;
         ad = QString(":%1").arg(no);
         sunucu.start(xvfb, {ad, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
