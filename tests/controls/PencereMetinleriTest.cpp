@@ -17,7 +17,6 @@
 #include "settings/AyarDeposu.h"
 #include "startup/GirisSifresiBelirleDegistirFormu.h"
 #include "startup/GirisSifresiSorFormu.h"
-#include "startup/KarsilamaFormu.h"
 #endif
 
 #include <QCheckBox>
@@ -120,30 +119,20 @@ private slots:
         QStringList bulunan;
 
         {
-            KarşılamaFormu karşılama;
-            karşılama.show();
-            bulunan << kesilenler(&karşılama);
-        }
-        {
             auto form = yeniForm();
             düğümTıkla(*form, "1-Anahtar");
+            QCOMPARE(form->işSatırSayısı(), 1);
             form->Form_Activate();
             bulunan << kesilenler(form.get());
         }
         {
             HatırlatmaFormu hatırlatma;
-            HatırlatılacakİŞ iş;
-            iş.satır.tarih = TarihBiçimi::kısa(bugün);
-            iş.satır.saat = "09:00:00";
-            iş.satır.konu = "Duruşma";
-            iş.satır.simge = 1;
-            iş.tarih = bugün;
-            iş.isNo = 1;
-            hatırlatma.listeyiDoldur({iş});
+            hatırlatma.listeyiDoldur(
+                hatırlatılacakİşler(AçıkVeritabanı::al(), ProgramSaati::şimdi()));
+            QCOMPARE(hatırlatma.satırSayısı(), 1);
             hatırlatma.show();
             QVERIFY(QTest::qWaitForWindowExposed(&hatırlatma));
             bulunan << kesilenler(&hatırlatma);
-            hatırlatma.hide();
         }
         {
             İşEklemeDeğiştirmeFormu giriş;
