@@ -14,11 +14,10 @@
 #include "startup/KarsilamaFormu.h"
 #include "startup/TekKopya.h"
 
-
 #include <QApplication>
-#include <QPointer>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QTimer>
 #include <QTranslator>
@@ -41,6 +40,9 @@ void anaPencereyiÖneGetir() {
 } // namespace
 
 int BaşlangıçSırası(int argc, char** argv) {
+    // Any argument starts the program hidden, Qt's own ones too ("-style fusion"): the
+    // application object below takes those out of argv, so the decision is made first.
+    const bool komutSatırıBoş = argc <= 1;
     QApplication uygulama(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(Kaynaklar::simge(QStringLiteral("PROGRAM")));
@@ -49,11 +51,10 @@ int BaşlangıçSırası(int argc, char** argv) {
     if (qtÇevirisi.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtÇevirisi);
-    const bool komutSatırıBoş = argc <= 1;
 
     // The title names this copy for the single-instance test and captions the main window.
+    // No application display name is set: on X11 Qt would append it to every caption.
     program().uygulamaBaşlığı = buSürümünBaşlığı();
-    QApplication::setApplicationDisplayName(ÜrünAdı);
 
     TekKopya tekKopya(program().uygulamaBaşlığı);
     if (tekKopya.öncekiKopyayıÖneGetir()) {
@@ -86,6 +87,8 @@ int BaşlangıçSırası(int argc, char** argv) {
         [&] {
             anaPencere = std::make_unique<AnaForm>();
             anaPencere->Form_Load(komutSatırıBoş, karşılama.data());
+            İz(anaPencere->isVisible() ? QStringLiteral("ana-pencere-gorunur")
+                                       : QStringLiteral("ana-pencere-gizli"));
         },
     });
     if (ProgramSonu::sonlandıMı())

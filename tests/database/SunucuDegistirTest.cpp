@@ -3,6 +3,7 @@
 #include "BaglantiTestDestegi.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
+#include "controls/Twip.h"
 #include "database/AgaGozat.h"
 #include "database/SunucuDegistirFormu.h"
 #include "database/Veritabani.h"
@@ -77,6 +78,13 @@ private slots:
             QTest::mouseClick(liste(d)->viewport(), Qt::LeftButton, {},
                               liste(d)->visualItemRect(liste(d)->item(2)).center());
             QCOMPARE(seçilen(d), klasörler[2]);
+            // The buttons stand in one column at 4710 twips, inside the window.
+            for (const char* ad :
+                 {"SunucuSeçDüğmesi", "SeçilenSunucuyaBağlanDüğmesi", "VaçgeçDüğmesi"}) {
+                const QRect alan = d->findChild<QPushButton*>(QString::fromUtf8(ad))->geometry();
+                QCOMPARE(pikselden(alan.x()), 4710);
+                QVERIFY(alan.right() < d->width());
+            }
         });
         SunucuDeğiştir(form->pencere());
     }
