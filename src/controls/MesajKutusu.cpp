@@ -6,12 +6,14 @@
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
+#include <utility>
 
 namespace {
 struct TestDurumu {
     bool etkin = false;
     QQueue<QMessageBox::StandardButton> yanıtlar;
     QList<MesajKaydı> kayıtlar;
+    std::function<void()> açıkken;
 };
 
 TestDurumu& test() {
@@ -28,9 +30,13 @@ QMessageBox::StandardButton ilkDüğme(QMessageBox::StandardButtons düğmeler) 
 }
 
 // Message texts use CR LF line breaks; a label wants a plain line feed.
-QString ekranMetni(QString metin) { return metin.replace(QStringLiteral("\r\n"), "\n"); }
+QString ekranMetni(QString metin) {
+    return metin.replace(QStringLiteral("\r\n"), "\n");
+}
 
-int çiftYuvarla(double değer) { return static_cast<int>(std::nearbyint(değer)); }
+int çiftYuvarla(double değer) {
+    return static_cast<int>(std::nearbyint(değer));
+}
 } // namespace
 
 namespace MesajKutusu {
@@ -45,8 +51,7 @@ std::optional<QPoint> ortalanmışKonum(const QRect& sahip, const QSize& kutu) {
 
 QMessageBox::StandardButton göster(QMessageBox::Icon simge, const QString& metin,
                                    QMessageBox::StandardButtons düğmeler,
-                                   QMessageBox::StandardButton varsayılan,
-                                   const QString& başlık) {
+                                   QMessageBox::StandardButton varsayılan, const QString& başlık) {
     MesajKaydı kayıt{simge, başlık, metin, düğmeler, varsayılan, QMessageBox::NoButton, false};
     if (test().etkin) {
         if (!test().yanıtlar.isEmpty()) {
@@ -56,6 +61,8 @@ QMessageBox::StandardButton göster(QMessageBox::Icon simge, const QString& meti
             kayıt.yanıt = varsayılan != QMessageBox::NoButton ? varsayılan : ilkDüğme(düğmeler);
         }
         test().kayıtlar.append(kayıt);
+        if (auto iş = std::exchange(test().açıkken, nullptr))
+            iş();
         return kayıt.yanıt;
     }
 
@@ -77,8 +84,12 @@ QMessageBox::StandardButton göster(QMessageBox::Icon simge, const QString& meti
     return static_cast<QMessageBox::StandardButton>(kutu.exec());
 }
 
-void bilgi(const QString& metin) { göster(QMessageBox::Information, metin); }
-void ünlem(const QString& metin) { göster(QMessageBox::Warning, metin); }
+void bilgi(const QString& metin) {
+    göster(QMessageBox::Information, metin);
+}
+void ünlem(const QString& metin) {
+    göster(QMessageBox::Warning, metin);
+}
 
 bool soru(const QString& metin, bool evetVarsayılan) {
     return göster(QMessageBox::Question, metin, QMessageBox::Yes | QMessageBox::No,
@@ -88,17 +99,33 @@ bool soru(const QString& metin, bool evetVarsayılan) {
 } // namespace MesajKutusu
 
 namespace MesajKutusuTest {
-void etkinleştir() { test().etkin = true; }
-bool etkinMi() { return test().etkin; }
-void yanıtla(QMessageBox::StandardButton yanıt) { test().yanıtlar.enqueue(yanıt); }
+void etkinleştir() {
+    test().etkin = true;
+}
+bool etkinMi() {
+    return test().etkin;
+}
+void yanıtla(QMessageBox::StandardButton yanıt) {
+    test().yanıtlar.enqueue(yanıt);
+}
 void yanıtla(std::initializer_list<QMessageBox::StandardButton> yanıtlar) {
     for (auto y : yanıtlar)
         yanıtla(y);
 }
-int bekleyenYanıtSayısı() { return static_cast<int>(test().yanıtlar.size()); }
-const QList<MesajKaydı>& kayıtlar() { return test().kayıtlar; }
-MesajKaydı son() { return test().kayıtlar.isEmpty() ? MesajKaydı{} : test().kayıtlar.last(); }
+int bekleyenYanıtSayısı() {
+    return static_cast<int>(test().yanıtlar.size());
+}
+const QList<MesajKaydı>& kayıtlar() {
+    return test().kayıtlar;
+}
+MesajKaydı son() {
+    return test().kayıtlar.isEmpty() ? MesajKaydı{} : test().kayıtlar.last();
+}
+void kutuAçıkken(std::function<void()> iş) {
+    test().açıkken = std::move(iş);
+}
 void temizle() {
+    test().açıkken = nullptr;
     test().kayıtlar.clear();
     test().yanıtlar.clear();
 }
