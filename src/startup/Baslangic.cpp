@@ -8,7 +8,7 @@
 #include "database/VeritabaninaBaglanFormu.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormArayuzu.h"
-#include "settings/Tercihler.h"
+#include "settings/TercihlerFormu.h"
 #include "startup/IsletimSistemi.h"
 #include "startup/KarsilamaFormu.h"
 #include "startup/ProgramDegerleri.h"
@@ -81,8 +81,9 @@ int BaşlangıçSırası(int argc, char** argv) {
         },
         [] { program().ayarUygulamaAdı = QStringLiteral("Selvane\\") + ÜrünAdı; },
         [] { program().yazıcıVar = !QPrinterInfo::availablePrinterNames().isEmpty(); },
-        // The preference values are read before the main window needs them.
-        [] { tercihleriOku(); },
+        // The preferences window loads hidden: it reads the preference values before the
+        // main window needs them.
+        [] { TercihlerFormunuYükle(); },
         [&] {
             anaPencere = std::make_unique<AnaForm>();
             anaPencere->Form_Load(komutSatırıBoş, karşılama.data());
