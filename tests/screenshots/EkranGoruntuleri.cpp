@@ -1,6 +1,8 @@
 // Renders every window of the program to a PNG file, offscreen, over a demo database made for
 // the purpose: `make screenshots` writes them under the build folder.
 
+#include "about/HakkindaFormu.h"
+#include "about/HataBildirmeFormu.h"
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
@@ -11,6 +13,7 @@
 #include "mainwindow/AnaFormResmi.h"
 #include "reminders/HatirlatmaFormu.h"
 #include "settings/AyarDeposu.h"
+#include "settings/TercihlerFormu.h"
 #include "startup/GirisSifresiBelirleDegistirFormu.h"
 #include "startup/GirisSifresiSorFormu.h"
 #include "startup/KarsilamaFormu.h"
@@ -100,9 +103,19 @@ int main(int argc, char** argv) {
     sıradakiPencereyiKaydet(QStringLiteral("GirisSifresiBelirleDegistirFormu"));
     Adım([] { GirişŞifresiBelirleDeğiştir(nullptr); });
 
+    {
+        QWidget sahip;
+        sıradakiPencereyiKaydet(QStringLiteral("TercihlerFormu"));
+        Adım([&] { TercihlerFormunuAç(&sahip); });
+    }
+    sıradakiPencereyiKaydet(QStringLiteral("HakkindaFormu"));
+    Adım([] { HakkındaFormunuAç(nullptr); });
+    sıradakiPencereyiKaydet(QStringLiteral("HataBildirmeFormu"));
+    Adım([] { HataBildirmeFormunuAç(nullptr); });
+
     QTextStream çıktı(stdout);
     for (const QString& dosya : yazılanlar)
         çıktı << dosya << '\n';
     çıktı << yazılanlar.size() << " pencere resmi yazıldı.\n";
-    return yazılanlar.size() >= 9 ? 0 : 1;
+    return yazılanlar.size() >= 12 ? 0 : 1;
 }
