@@ -59,10 +59,8 @@ private slots:
         QTest::addColumn<QString>("metin");
         QTest::addColumn<int>("uzunluk");
         QTest::newRow("ascii") << QString(300, 'a') << 255;
-        QTest::newRow("turkish letters") << QString(200, u'ş') << 127;
-        QTest::newRow("one byte then 2-byte") << QString('a') + QString(200, u'ğ') << 1 + 127;
+        QTest::newRow("one byte then two-byte letters") << 'a' + QString(200, u'ğ') << 1 + 127;
         QTest::newRow("four-byte signs") << QString::fromUtf8("😀").repeated(70) << 63 * 2;
-        QTest::newRow("short") << QStringLiteral("Av. Ayşe Öztürk") << 15;
     }
     void machineValuesAreCutBetweenCharacters() {
         QFETCH(QString, metin);
