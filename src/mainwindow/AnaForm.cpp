@@ -1,5 +1,7 @@
 #include "mainwindow/AnaForm.h"
 
+#include "about/HakkindaFormu.h"
+#include "about/HataBildirmeFormu.h"
 #include "controls/HataBildirici.h"
 #include "controls/Kaynaklar.h"
 #include "controls/MesajKutusu.h"
@@ -20,6 +22,7 @@
 #include "settings/ProgramDegerleri.h"
 #include "settings/SutunDuzeni.h"
 #include "settings/Tercihler.h"
+#include "settings/TercihlerFormu.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -315,6 +318,10 @@ void AnaForm::olaylarıBağla() {
     bağla(İşiSilMenüsü1, &AnaForm::İşiSil);
     bağla(BulMenüsü, &AnaForm::aramaPenceresiniAç);
     bağla(YapılacakİşleriListeleMenüsü, &AnaForm::YapılacakİşleriListele);
+    QObject::connect(HataBildirmeMenüsü, &QAction::triggered, this,
+                     [this] { Adım([this] { HataBildirmeFormunuAç(this); }); });
+    QObject::connect(HakkındaMenüsü, &QAction::triggered, this,
+                     [this] { Adım([this] { HakkındaFormunuAç(this); }); });
     // Pop-up menus.
     bağla(YeniKlasörEkleMenüsü2, &AnaForm::YeniKlasörEkle);
     bağla(KlasörAdıDeğiştirMenüsü, &AnaForm::KlasörAdıDeğiştir);
@@ -699,11 +706,7 @@ void AnaForm::SimgeKutusu_MouseMove(int mesaj) {
     }
 }
 
-bool AnaForm::tercihlerGörünür() const {
-    // The preferences window is not part of this window; until it is wired here it never
-    // counts as shown.
-    return false;
-}
+bool AnaForm::tercihlerGörünür() const { return TercihlerGörünür(); }
 
 void AnaForm::GösterMenüsü_Click() {
     if (tercihlerGörünür())
@@ -714,8 +717,12 @@ void AnaForm::GösterMenüsü_Click() {
     activateWindow();
 }
 
+// From the tray menu over a minimised main window the preferences open on their own.
+void AnaForm::tercihleriAç(bool sahipli) {
+    Adım([this, sahipli] { TercihlerFormunuAç(sahipli ? this : nullptr); });
+}
+
 // Windows that come with later work: their entries stay in place.
-void AnaForm::tercihleriAç(bool) {}
 void AnaForm::aramaPenceresiniAç() {}
 void AnaForm::YapılacakİşleriListele() {}
 

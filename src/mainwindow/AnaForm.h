@@ -47,6 +47,7 @@ public:
     void durumYaz(int panel, const QString& metin) override;
     void BildirimAlanınaSimgeEkle() override;
     void BildirimAlanındanSimgeyiSil() override;
+    void anaPencereyiGöster() override { GösterMenüsü_Click(); }
     void programıKapat() override;
 
     // ---- Folder tree

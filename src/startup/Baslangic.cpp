@@ -10,6 +10,8 @@
 #include "mainwindow/AnaForm.h"
 #include "settings/ProgramDegerleri.h"
 #include "settings/Tercihler.h"
+#include "settings/TercihlerFormu.h"
+#include "controls/AnaFormArayuzu.h"
 #include "startup/IsletimSistemi.h"
 #include "startup/KarsilamaFormu.h"
 #include "startup/TekKopya.h"
@@ -82,8 +84,9 @@ int BaşlangıçSırası(int argc, char** argv) {
         },
         [] { program().ayarUygulamaAdı = QStringLiteral("Selvane\\") + ÜrünAdı; },
         [] { program().yazıcıVar = !QPrinterInfo::availablePrinterNames().isEmpty(); },
-        // The preference values are read before the main window needs them.
-        [] { tercihleriOku(); },
+        // The preferences window loads hidden: it reads the preference values before the
+        // main window needs them.
+        [] { TercihlerFormunuYükle(); },
         [&] {
             anaPencere = std::make_unique<AnaForm>();
             anaPencere->Form_Load(komutSatırıBoş, karşılama.data());
