@@ -155,7 +155,10 @@ private:
                 if (form)
                     form->durumYaz(2, BaglantiMetinleri::BağlantıTamam);
             },
-            [konum] { ayarYaz(Ayar::Veritabanı, konum); },
+            [this, konum] {
+                sunucular_.anahtarlarıDüzelt();
+                ayarYaz(Ayar::Veritabanı, konum);
+            },
         });
         accept();
     }
