@@ -10,10 +10,12 @@
 #include "controls/Twip.h"
 #include "database/AnahtarSayaci.h"
 #include "database/SunucuDegistirFormu.h"
+#include "lists/YapilacakIslerListesiFormu.h"
 #include "mainwindow/AnaFormDenetimleri.h"
 #include "mainwindow/IsListesiModeli.h"
 #include "mainwindow/KlavyeDurumu.h"
 #include "reminders/Hatirlatici.h"
+#include "search/AramaIslemleriFormu.h"
 #include "settings/AyarTablosu.h"
 #include "settings/Tercihler.h"
 #include "startup/GirisSifresiBelirleDegistirFormu.h"
@@ -682,9 +684,15 @@ void AnaForm::GösterMenüsü_Click() {
 
 // Windows that come with later work: their entries stay in place.
 void AnaForm::tercihleriAç(bool) {}
-void AnaForm::aramaPenceresiniAç() {}
 void AnaForm::listeyiYazdır() {}
-void AnaForm::YapılacakİşleriListele() {}
+
+void AnaForm::aramaPenceresiniAç() {
+    Adım([this] { AramaPenceresiniAç(this); });
+}
+
+void AnaForm::YapılacakİşleriListele() {
+    Adım([this] { YapılacakİşleriListelePenceresiniAç(this); });
+}
 
 // ---------------------------------------------------------------- interface for other windows
 
@@ -717,6 +725,33 @@ void AnaForm::işSatırıSeç(int sıra) {
     YapılacakİşlerListesi->selectionModel()->setCurrentIndex(
         d, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     YapılacakİşlerListesi->scrollTo(d);
+}
+
+bool AnaForm::klasörüSeçipListele(const QString& anahtar) {
+    const auto düğümler = KlasörListesi->tümDüğümler();
+    for (döngüSayacı_ = 0; döngüSayacı_ < düğümler.size(); ++döngüSayacı_) {
+        QTreeWidgetItem* d = düğümler[döngüSayacı_];
+        if (KlasörAğacı::anahtar(d) == anahtar) {
+            // Scrolling opens the node's branch; the folder is listed once, below.
+            açılışOlaylarıSessiz_ = true;
+            KlasörListesi->scrollToItem(d);
+            açılışOlaylarıSessiz_ = false;
+            KlasörListesi->setCurrentItem(d);
+            İşleriListele(anahtar);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool AnaForm::işiSeç(qint64 isNo) {
+    // By the job number itself, never by a text that merely begins with its figures.
+    const int satır = işModeli->isNoSatırı(isNo);
+    if (satır < 0)
+        return false;
+    işSatırıSeç(satır + 1);
+    YapılacakİşlerListesi->setFocus();
+    return true;
 }
 
 void AnaForm::durumYaz(int panel, const QString& metin) {

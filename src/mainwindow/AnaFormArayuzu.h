@@ -27,6 +27,13 @@ public:
     virtual int işSatırSayısı() const = 0;
     virtual void işSatırıSeç(int sıra) = 0;
 
+    // Taking the user to a job found elsewhere: the first folder node with the key is
+    // selected, scrolled into view and its jobs listed (false, with nothing changed, when the
+    // tree has no such node); then the row of the job number is selected, scrolled into view
+    // and given the focus (false when no row holds that job).
+    virtual bool klasörüSeçipListele(const QString& anahtar) = 0;
+    virtual bool işiSeç(qint64 isNo) = 0;
+
     // Status bar panel (1-based) text.
     virtual void durumYaz(int panel, const QString& metin) = 0;
 

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QStringList>
 #include <QWidget>
 
 // A stand-in main window for the tests of the other windows: it records what they ask of it
@@ -22,6 +23,11 @@ public:
     int simgeSilme = 0;
     int kapatma = 0;
     QList<int> seçilenSatırlar;
+    // Folder keys the stand-in's tree holds, job numbers its list holds; what was selected.
+    QStringList klasörler;
+    QList<qint64> işler;
+    QStringList seçilenKlasörler;
+    QList<qint64> seçilenİşler;
     QMap<int, QString> durum;
 
     QWidget* pencere() override { return &pencere_; }
@@ -32,6 +38,18 @@ public:
     void seçiliKlasörüTıkla() override { ++klasörTıklama; }
     int işSatırSayısı() const override { return satırSayısı; }
     void işSatırıSeç(int sıra) override { seçilenSatırlar << sıra; }
+    bool klasörüSeçipListele(const QString& anahtar) override {
+        if (!klasörler.contains(anahtar))
+            return false;
+        seçilenKlasörler << anahtar;
+        return true;
+    }
+    bool işiSeç(qint64 isNo) override {
+        if (!işler.contains(isNo))
+            return false;
+        seçilenİşler << isNo;
+        return true;
+    }
     void durumYaz(int panel, const QString& metin) override { durum[panel] = metin; }
     void BildirimAlanınaSimgeEkle() override { simgeVar = true; }
     void BildirimAlanındanSimgeyiSil() override {
