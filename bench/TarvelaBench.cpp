@@ -5,20 +5,29 @@
 // Further measurements are added to `ölçümler` below: each gets the open database and the
 // run's bare-read baseline.
 #include "Olcum.h"
+#include "controls/MesajKutusu.h"
 #include "controls/ProgramSaati.h"
 #include "database/Deyimler.h"
+#include "database/TurkceBenzer.h"
 #include "database/Veritabani.h"
+#include "database/VeritabaniIc.h"
 #include "database/VeritabaniKurulumu.h"
+#include "lists/YapilacakIslerListesiFormu.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
 #include "mainwindow/IsListesiModeli.h"
+#include "search/AramaIslemleriFormu.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLineEdit>
+#include <QListView>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -131,8 +140,88 @@ void anaListe(const Ortam& o) {
     satır(ne, birKlasör, o.çıplakOkuma, 0.02);
 }
 
+// The job lists window's list of all jobs, on screen.
+void işListeleri(const Ortam& o) {
+    YapılacakİşlerListesiFormu form;
+    form.resize(1200, 800);
+    form.show();
+    QCoreApplication::processEvents();
+    const double tümü = ortanca(3, [&] {
+        form.TümİşleriListeleDüğmesi_Click();
+        form.YapılacakİşlerListesi->viewport()->repaint();
+    });
+    satır("tüm işler listesi", tümü, o.çıplakOkuma, 1.5);
+}
+
+// SQLite's own LIKE over the same field of the same file, on a bare connection without the
+// program's Turkish comparison: the baseline of a search. With `türkçe` the same scan uses the
+// program's comparison, which shows its own cost.
+double çıplakBenzer(const QString& desen, bool türkçe = false) {
+    const QByteArray dosya = QFile::encodeName(AçıkVeritabanı::al().yol());
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(dosya.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_key(db, "KMZ1994", 7);
+    if (türkçe)
+        TürkçeBenzer::kaydet(db);
+    const QByteArray sql = QStringLiteral("SELECT IsinKonusu FROM YapilacakIslerTablosu WHERE "
+                                          "IsinKonusu LIKE '%%1%'")
+                               .arg(desen)
+                               .toUtf8();
+    int bulunan = 0;
+    const double süre = ortanca(5, [&] {
+        sqlite3_stmt* d = nullptr;
+        sqlite3_prepare_v2(db, sql.constData(), -1, &d, nullptr);
+        bulunan = 0;
+        while (sqlite3_step(d) == SQLITE_ROW) {
+            (void)sqlite3_column_text(d, 0);
+            ++bulunan;
+        }
+        sqlite3_finalize(d);
+    });
+    sqlite3_close(db);
+    return süre;
+}
+
+// A search of the subject in the search window: the statement, the Turkish comparison on
+// every row, the lines found into the list on screen.
+void arama(const Ortam& o) {
+    // A search that finds nothing answers its box at once instead of waiting for a user.
+    MesajKutusuTest::etkinleştir();
+    AramaİşlemleriFormu form;
+    form.resize(600, 500);
+    form.show();
+    QCoreApplication::processEvents();
+    // Two jobs that only a rare word finds, added last: the whole table is read to find them.
+    for (int i = 0; i < 2; ++i) {
+        auto k = AçıkVeritabanı::al().OpenRecordset(Deyim::J7());
+        k->AddNew();
+        k->alanYaz(QStringLiteral("Anahtari"), o.kalabalıkKlasör);
+        k->alanYaz(QStringLiteral("IsinTarihi"), ProgramSaati::bugün());
+        k->alanYaz(QStringLiteral("IsinSaati"), QStringLiteral("10:00"));
+        k->alanYaz(QStringLiteral("IsinKonusu"), QStringLiteral("Seyrek iş %1").arg(i));
+        k->Update();
+        k->Close();
+    }
+    for (const char* aranan : {"haciz", "İSTİNAF", "seyrek"}) {
+        const QString metin = QString::fromUtf8(aranan);
+        form.AranacakYerKutusu->setCurrentIndex(0);
+        form.ArananKutusu->setText(metin);
+        const double süre = ortanca(5, [&] {
+            form.AraDüğmesi_Click();
+            form.AramaSonuçlarıListesi->viewport()->repaint();
+        });
+        char ne[64];
+        std::snprintf(ne, sizeof ne, "konu \"%s\" (%d iş)", aranan, form.sonuçSayısı());
+        satır(ne, süre, çıplakBenzer(metin), 1.3);
+    }
+    satır("Türkçe LIKE, çıplak tarama", çıplakBenzer(QStringLiteral("haciz"), true),
+          çıplakBenzer(QStringLiteral("haciz")), 1.3);
+}
+
 const std::vector<std::pair<const char*, std::function<void(const Ortam&)>>> ölçümler = {
     {"ana pencerenin iş listesi", anaListe},
+    {"iş listeleri penceresi", işListeleri},
+    {"arama penceresi (taban: SQLite'ın kendi LIKE taraması)", arama},
 };
 
 bool veritabanıYap(const QString& klasör, int işSayısı) {

@@ -5,11 +5,14 @@
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "database/SunucuDegistirFormu.h"
+#include "database/Veritabani.h"
 #include "database/VeritabaniKurulumu.h"
 #include "database/VeritabaninaBaglanFormu.h"
 #include "jobentry/EkranGoruntusu.h"
+#include "lists/YapilacakIslerListesiFormu.h"
 #include "mainwindow/AnaFormResmi.h"
 #include "reminders/HatirlatmaFormu.h"
+#include "search/AramaIslemleriFormu.h"
 #include "settings/AyarDeposu.h"
 #include "startup/GirisSifresiBelirleDegistirFormu.h"
 #include "startup/GirisSifresiSorFormu.h"
@@ -17,8 +20,11 @@
 #include "startup/ProgramDegerleri.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
@@ -80,6 +86,28 @@ int main(int argc, char** argv) {
     if (hatırlatmaFormuResminiKaydet(hedefKlasör + QStringLiteral("/HatirlatmaFormu.png")))
         yazılanlar << hedefKlasör + QStringLiteral("/HatirlatmaFormu.png");
 
+    // The job lists window with all jobs, and the search window with a subject found.
+    Adım([&] {
+        AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(vtDosyası));
+        {
+            YapılacakİşlerListesiFormu listeler;
+            listeler.show();
+            listeler.TümİşleriListeleDüğmesi_Click();
+            kaydet(&listeler, QStringLiteral("YapilacakIslerListesiFormu"));
+        }
+        {
+            AramaİşlemleriFormu arama;
+            arama.show();
+            arama.ArananKutusu->setText(QStringLiteral("duruşma"));
+            arama.AraDüğmesi_Click();
+            QListView* sonuçlar = arama.AramaSonuçlarıListesi;
+            if (sonuçlar->model()->rowCount() > 0)
+                sonuçlar->setCurrentIndex(sonuçlar->model()->index(0, 0));
+            kaydet(&arama, QStringLiteral("AramaIslemleriFormu"));
+        }
+        AçıkVeritabanı::kapat();
+    });
+
     // The connect window as it shows a failure: the stored server has no database file.
     AyarDeposu::SaveSetting(QStringLiteral("Sunucular"), QStringLiteral("Sunucu-1"),
                             çalışma.path() + QStringLiteral("/bos-klasor"));
@@ -88,8 +116,7 @@ int main(int argc, char** argv) {
     ProgramSonu::sıfırla();
 
     for (int i = 1; i <= 3; ++i)
-        AyarDeposu::SaveSetting(QStringLiteral("Sunucular"),
-                                QStringLiteral("Sunucu-%1").arg(i),
+        AyarDeposu::SaveSetting(QStringLiteral("Sunucular"), QStringLiteral("Sunucu-%1").arg(i),
                                 QStringLiteral("/srv/buro-%1/ortak").arg(i));
     sıradakiPencereyiKaydet(QStringLiteral("SunucuDegistirFormu"));
     Adım([] { SunucuDeğiştir(nullptr); });
@@ -104,5 +131,5 @@ int main(int argc, char** argv) {
     for (const QString& dosya : yazılanlar)
         çıktı << dosya << '\n';
     çıktı << yazılanlar.size() << " pencere resmi yazıldı.\n";
-    return yazılanlar.size() >= 9 ? 0 : 1;
+    return yazılanlar.size() >= 11 ? 0 : 1;
 }
