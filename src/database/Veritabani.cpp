@@ -412,9 +412,9 @@ QVariant okunan(AlanTürü tür, sqlite3_stmt* d, int sütun) {
         return z.isValid() ? QVariant(z) : QVariant();
     }
     default: {
-        const auto* veri = static_cast<const char16_t*>(sqlite3_column_text16(d, sütun));
-        const int bayt = sqlite3_column_bytes16(d, sütun);
-        return QString(reinterpret_cast<const QChar*>(veri), bayt / 2);
+        // Straight from the stored UTF-8: one conversion instead of the engine's and a copy.
+        const auto* veri = reinterpret_cast<const char*>(sqlite3_column_text(d, sütun));
+        return QString::fromUtf8(veri, sqlite3_column_bytes(d, sütun));
     }
     }
 }

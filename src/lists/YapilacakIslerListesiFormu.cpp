@@ -153,7 +153,8 @@ bool YapılacakİşlerListesiFormu::Listele(Seçim seçim, const QDate& tarih) {
         işModeli->temizle();
     bool okundu = false;
     Adım([&] {
-        auto kayıtlar = AçıkVeritabanı::al().OpenRecordset(İşListeleri::deyim(seçim, tarih));
+        auto kayıtlar = AçıkVeritabanı::al().OpenRecordset(İşListeleri::deyim(seçim, tarih),
+                                                           Veritabanı::Okuma::Tamamı);
         işModeli->doldur(*kayıtlar, false, ProgramSaati::bugün());
         kayıtlar->Close();
         okundu = true;

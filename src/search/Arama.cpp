@@ -49,7 +49,7 @@ QString deyim(int sıra, const QString& metin) {
 }
 
 void ara(Veritabanı& vt, int sıra, const QString& metin, QList<Sonuç>& sonuçlar) {
-    auto kayıtlar = vt.OpenRecordset(deyim(sıra, metin));
+    auto kayıtlar = vt.OpenRecordset(deyim(sıra, metin), Veritabanı::Okuma::Tamamı);
     const int değerNo = kayıtlar->alanNo(alan(sıra));
     const int isNoNo = kayıtlar->alanNo(QStringLiteral("IsNo"));
     const int anahtarNo = kayıtlar->alanNo(QStringLiteral("Anahtari"));

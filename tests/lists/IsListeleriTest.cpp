@@ -8,7 +8,6 @@
 #include "controls/ProgramSaati.h"
 #include "controls/Siralama.h"
 #include "database/Veritabani.h"
-#include "database/VeritabaniIc.h"
 #include "jobentry/TakvimFormu.h"
 #include "lists/YapilacakIslerListesiFormu.h"
 #include "mainwindow/IsListesiModeli.h"
@@ -201,20 +200,11 @@ private slots:
     // Another computer holds the file: the error is reported, and neither a "no jobs" box
     // nor a total follows.
     void lockedFileShowsNoTotal() {
-        const QString dosya = AçıkVeritabanı::al().yol();
-        sqlite3* kilit = nullptr;
-        QCOMPARE(sqlite3_open_v2(QFile::encodeName(dosya).constData(), &kilit,
-                                 SQLITE_OPEN_READWRITE, nullptr),
-                 SQLITE_OK);
-        Veritabanıİç::hazırla(kilit, "KMZ1994");
-        Veritabanıİç::çalıştır(kilit, "BEGIN EXCLUSIVE");
-        const int bekleme = Veritabanıİç::beklemeSüresi();
-        Veritabanıİç::beklemeSüresiniAyarla(50);
         Form f;
-        f.BugünYapılacakİşleriListeleDüğmesi_Click();
-        Veritabanıİç::çalıştır(kilit, "COMMIT");
-        sqlite3_close(kilit);
-        Veritabanıİç::beklemeSüresiniAyarla(bekleme);
+        {
+            AnaFormTest::Kilit kilit;
+            f.BugünYapılacakİşleriListeleDüğmesi_Click();
+        }
         QCOMPARE(MesajKutusuTest::kayıtlar().size(), 1);
         QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Critical);
         QVERIFY(MesajKutusuTest::son().metin.contains("Hata Kodu: 3260"));

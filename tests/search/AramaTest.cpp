@@ -7,7 +7,6 @@
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
 #include "database/Veritabani.h"
-#include "database/VeritabaniIc.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
 #include "mainwindow/IsListesiModeli.h"
@@ -231,20 +230,12 @@ private slots:
 
     void lockedFileShowsNoNotFoundBox() {
         işEkle("1-Anahtar", Bugün, QTime(9, 0), "Duruşma");
-        sqlite3* kilit = nullptr;
-        QCOMPARE(sqlite3_open_v2(QFile::encodeName(AçıkVeritabanı::al().yol()).constData(), &kilit,
-                                 SQLITE_OPEN_READWRITE, nullptr),
-                 SQLITE_OK);
-        Veritabanıİç::hazırla(kilit, "KMZ1994");
-        Veritabanıİç::çalıştır(kilit, "BEGIN EXCLUSIVE");
-        const int bekleme = Veritabanıİç::beklemeSüresi();
-        Veritabanıİç::beklemeSüresiniAyarla(50);
         Form f;
         f.show();
-        ara(f, 0, "duruşma");
-        Veritabanıİç::çalıştır(kilit, "COMMIT");
-        sqlite3_close(kilit);
-        Veritabanıİç::beklemeSüresiniAyarla(bekleme);
+        {
+            AnaFormTest::Kilit kilit;
+            ara(f, 0, "duruşma");
+        }
         QCOMPARE(MesajKutusuTest::kayıtlar().size(), 1);
         QVERIFY(MesajKutusuTest::son().metin.contains("Hata Kodu: 3260"));
         QVERIFY(f.Etiket[3]->text().isEmpty());

@@ -23,9 +23,7 @@ public:
     int simgeSilme = 0;
     int kapatma = 0;
     QList<int> seçilenSatırlar;
-    // Folder keys the stand-in's tree holds, job numbers its list holds; what was selected.
-    QStringList klasörler;
-    QList<qint64> işler;
+    // Folders and jobs asked for; the stand-in's tree and list hold none of them.
     QStringList seçilenKlasörler;
     QList<qint64> seçilenİşler;
     QMap<int, QString> durum;
@@ -39,16 +37,12 @@ public:
     int işSatırSayısı() const override { return satırSayısı; }
     void işSatırıSeç(int sıra) override { seçilenSatırlar << sıra; }
     bool klasörüSeçipListele(const QString& anahtar) override {
-        if (!klasörler.contains(anahtar))
-            return false;
         seçilenKlasörler << anahtar;
-        return true;
+        return false;
     }
     bool işiSeç(qint64 isNo) override {
-        if (!işler.contains(isNo))
-            return false;
         seçilenİşler << isNo;
-        return true;
+        return false;
     }
     void durumYaz(int panel, const QString& metin) override { durum[panel] = metin; }
     void BildirimAlanınaSimgeEkle() override { simgeVar = true; }
