@@ -7,6 +7,8 @@ paketler=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6svg6-dev libqt6svg6 qt6-image-formats-plugins
     libsqlcipher-dev
+    qtkeychain-qt6-dev
+    sqlcipher dbus gnome-keyring
     clang libclang-rt-14-dev
     qt6-translations-l10n
     xvfb xauth x11-utils

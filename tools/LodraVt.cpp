@@ -4,8 +4,11 @@
 //   LodraVt ornek KLASÖR|DOSYA [--klasor N] [--is N] [--tohum N]
 //   LodraVt denetle KLASÖR|DOSYA
 //   LodraVt geri-yukle YEDEK KLASÖR|DOSYA
+//   LodraVt anahtar-degistir KLASÖR|DOSYA [--yeni-anahtar-dosyasi DOSYA]
 
+#include "AracAnahtari.h"
 #include "controls/Hata.h"
+#include "database/GizliServisDeposu.h"
 #include "database/VeritabaniKurulumu.h"
 
 #include <QCoreApplication>
@@ -42,8 +45,20 @@ const char* const Yardım =
     "  denetle YER             Dosyanın bütünlüğünü ve tablolarını denetler; dosyayı değiştirmez.\n"
     "  geri-yukle YEDEK YER    YEDEK dosyayı denetler ve veritabanının yerine koyar; eski dosya\n"
     "                          \"Lodra.vtb.eski\" olarak saklanır. Önce programları kapatınız.\n"
+    "  anahtar-degistir YER    Dosyayı yeni bir büro anahtarıyla şifreler (sabit paroladan ya da\n"
+    "                          eski anahtardan). Kesilirse dosya eski anahtarla açılır kalır.\n"
+    "                          Önce programları kapatınız.\n"
     "\n"
     "YER bir klasör (içindeki Lodra.vtb kullanılır) ya da bir dosya yolu olabilir.\n"
+    "Büro anahtarı (en az 12 karakter) dosyayı programın sabit parolası yerine şifreler;\n"
+    "komut satırında verilmez. Gerektiğinde anahtarlıktan okunur ya da uçbirimde sorulur.\n"
+    "      --buro-anahtari     olustur: büro anahtarını uçbirimde iki kez sorar.\n"
+    "      --anahtar-dosyasi DOSYA\n"
+    "                          Dosyanın büro anahtarını (olustur: yeni anahtarı) DOSYA'nın ilk\n"
+    "                          satırından okur.\n"
+    "      --yeni-anahtar-dosyasi DOSYA\n"
+    "                          anahtar-degistir: yeni anahtarı DOSYA'dan okur; verilmezse sorar.\n"
+    "\n"
     "Seçenekler:\n"
     "  -h, --help              Bu yardımı gösterir.\n"
     "\n"
@@ -78,6 +93,7 @@ bool sayıOku(const QStringList& args, qsizetype& i, int& değer, int enAz, int 
 
 int main(int argc, char** argv) {
     QCoreApplication uygulama(argc, argv);
+    AnahtarDeposuSeçimi::ayarla(std::make_unique<GizliServisDeposu>());
     const QStringList args = uygulama.arguments().mid(1);
     if (args.isEmpty())
         return kullanımHatası(QStringLiteral("Bir komut gerekli."));
@@ -90,9 +106,14 @@ int main(int argc, char** argv) {
     QStringList konumlar;
     VeritabanıKurulumu::ÖrnekAyarları ayarlar;
     bool örnekle = false;
+    AraçAnahtarı::Seçenekler anahtar;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (a == "--ornek") {
+        QString seçenekHatası;
+        if (AraçAnahtarı::seçenekOku(args, i, anahtar, seçenekHatası)) {
+            if (!seçenekHatası.isEmpty())
+                return kullanımHatası(seçenekHatası);
+        } else if (a == "--ornek") {
             örnekle = true;
         } else if (a == "--klasor") {
             if (!sayıOku(args, i, ayarlar.klasörSayısı, 0, 32767))
@@ -123,12 +144,13 @@ int main(int argc, char** argv) {
                 return kullanımHatası(
                     QStringLiteral("Klasör bulunamadı: %1").arg(konumlar.first()));
             const QString dosya = dosyaYolu(konumlar.first());
-            VeritabanıKurulumu::oluştur(dosya);
-            çıkış() << "Oluşturuldu: " << dosya << "\n";
+            const QString parola = AraçAnahtarı::yeniDosyaAnahtarı(anahtar);
+            VeritabanıKurulumu::oluştur(dosya, parola);
+            çıkış() << "Oluşturuldu (" << AraçAnahtarı::korumaAdı(parola) << "): " << dosya << "\n";
             if (örnekle) {
                 QElapsedTimer süre;
                 süre.start();
-                VeritabanıKurulumu::örnekVeriDoldur(dosya, ayarlar);
+                VeritabanıKurulumu::örnekVeriDoldur(dosya, ayarlar, parola);
                 çıkış() << ayarlar.klasörSayısı << " klasör ve " << ayarlar.işSayısı
                         << " iş eklendi (" << süre.elapsed() << " ms).\n";
             }
@@ -140,7 +162,8 @@ int main(int argc, char** argv) {
             const QString dosya = dosyaYolu(konumlar.first());
             QElapsedTimer süre;
             süre.start();
-            VeritabanıKurulumu::örnekVeriDoldur(dosya, ayarlar);
+            VeritabanıKurulumu::örnekVeriDoldur(dosya, ayarlar,
+                                                AraçAnahtarı::anahtarıBul(dosya, anahtar));
             çıkış() << ayarlar.klasörSayısı << " klasör ve " << ayarlar.işSayısı << " iş eklendi ("
                     << süre.elapsed() << " ms): " << dosya << "\n";
             return 0;
@@ -149,9 +172,11 @@ int main(int argc, char** argv) {
             if (konumlar.size() != 1)
                 return kullanımHatası(QStringLiteral("denetle bir klasör ya da dosya ister."));
             const QString dosya = dosyaYolu(konumlar.first());
-            const QStringList sorunlar = VeritabanıKurulumu::denetle(dosya);
+            const QString parola = AraçAnahtarı::anahtarıBul(dosya, anahtar);
+            const QStringList sorunlar = VeritabanıKurulumu::denetle(dosya, parola);
             if (sorunlar.isEmpty()) {
-                çıkış() << "Sağlam: " << dosya << "\n";
+                çıkış() << "Sağlam: " << dosya << "\n"
+                        << "Şifreleme: " << AraçAnahtarı::korumaAdı(parola) << "\n";
                 return 0;
             }
             hataÇıkışı() << "Sorunlu: " << dosya << "\n";
@@ -164,8 +189,16 @@ int main(int argc, char** argv) {
                 return kullanımHatası(
                     QStringLiteral("geri-yukle bir yedek dosyası ve bir yer ister."));
             const QString dosya = dosyaYolu(konumlar[1]);
-            VeritabanıKurulumu::geriYükle(konumlar[0], dosya);
+            VeritabanıKurulumu::geriYükle(konumlar[0], dosya,
+                                          AraçAnahtarı::anahtarıBul(konumlar[0], anahtar));
             çıkış() << "Geri yüklendi: " << konumlar[0] << " -> " << dosya << "\n";
+            return 0;
+        }
+        if (komut == "anahtar-degistir") {
+            if (konumlar.size() != 1)
+                return kullanımHatası(
+                    QStringLiteral("anahtar-degistir bir klasör ya da dosya ister."));
+            AraçAnahtarı::anahtarDeğiştir(dosyaYolu(konumlar.first()), anahtar, çıkış());
             return 0;
         }
     } catch (const Hata& h) {
