@@ -7,6 +7,7 @@
 #include "database/AnahtarDeposu.h"
 #include "database/BuroAnahtari.h"
 #include "database/Deyimler.h"
+#include "database/SunucuDegistirFormu.h"
 #include "database/Veritabani.h"
 #include "database/VeritabaninaBaglanFormu.h"
 #include "settings/AyarDeposu.h"
@@ -16,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -213,6 +215,29 @@ private slots:
         QCOMPARE(AyarDeposu::GetSetting("Sunucular", "Sunucu-1"), klasör);
         QCOMPARE(depo->oku(dosya), std::optional(Anahtar));
         QCOMPARE(AçıkVeritabanı::al().yol(), dosya);
+    }
+
+    // The change-server window asks the same way; without the key the open database stays.
+    void changeServerAsksToo() {
+        const QString sabit = veritabanlıKlasör(kök(), "sabit");
+        const QString ofis = veritabanlıKlasör(kök(), "ofis", Anahtar);
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", sabit);
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-2", ofis);
+        AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(sabit + "/Lodra.vtb"));
+        ModalTest::sıradaki([&](QDialog* d) {
+            d->findChild<QListWidget*>("SunucuListesi")->setCurrentRow(1);
+            ModalTest::sıradaki([](QDialog* a) { QTest::keyClick(a, Qt::Key_Escape); });
+            QTest::mouseClick(düğme(d, "SeçilenSunucuyaBağlanDüğmesi"), Qt::LeftButton);
+            QCOMPARE(MesajKutusuTest::son().metin,
+                     QString("Veritabanı bir büro anahtarıyla korunuyor. Büro anahtarı "
+                             "yazılmadan bağlanılamaz!"));
+            QCOMPARE(AçıkVeritabanı::al().yol(), sabit + "/Lodra.vtb");
+            ModalTest::sıradaki([](QDialog* a) { anahtarYaz(a, Anahtar); });
+            QTest::mouseClick(düğme(d, "SeçilenSunucuyaBağlanDüğmesi"), Qt::LeftButton);
+        });
+        SunucuDeğiştir(form->pencere());
+        QCOMPARE(AçıkVeritabanı::al().yol(), ofis + "/Lodra.vtb");
+        QCOMPARE(depo->oku(ofis + "/Lodra.vtb"), std::optional(Anahtar));
     }
 
     // A rekey keeps every row and the counter; the daily copies follow the new key from the
