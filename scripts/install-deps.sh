@@ -8,6 +8,8 @@ paketler=(
     qt6-base-dev qt6-multimedia-dev libqt6svg6-dev libqt6svg6 qt6-image-formats-plugins
     libsqlcipher-dev
     libcups2-dev cups printer-driver-cups-pdf poppler-utils
+    qtkeychain-qt6-dev
+    sqlcipher dbus gnome-keyring
     clang libclang-rt-14-dev
     qt6-translations-l10n
     xvfb xauth x11-utils twm

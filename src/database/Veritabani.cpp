@@ -972,9 +972,13 @@ std::shared_ptr<Veritabanı> Veritabanı::OpenDatabase(const QString& yol, bool 
     if (özel || saltOkunur)
         throw Hata(HataNo::DosyaAçılamıyor,
                    QStringLiteral("Veritabanı yalnız paylaşımlı ve okuma-yazma kipinde açılır."));
+    return anahtarlaAç(yol, parolaAyıkla(bağlantı));
+}
+
+std::shared_ptr<Veritabanı> Veritabanı::anahtarlaAç(const QString& yol, const QString& anahtar) {
     auto b = std::make_shared<Bağlantı>();
     b->dosya = yol;
-    b->parola = parolaAyıkla(bağlantı);
+    b->parola = anahtar;
     aç(*b);
     // Copies left half-made by a program that was stopped go at the next start.
     if (QFileInfo(yedekKlasörü(yol)).isDir())

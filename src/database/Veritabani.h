@@ -62,6 +62,8 @@ public:
     static std::shared_ptr<Veritabanı> OpenDatabase(const QString& yol, bool özel = false,
                                                     bool saltOkunur = false,
                                                     const QString& bağlantı = BağlantıMetni);
+    // The same with the key itself instead of a connect text (an office key may hold ";").
+    static std::shared_ptr<Veritabanı> anahtarlaAç(const QString& yol, const QString& anahtar);
     ~Veritabanı();
     Veritabanı(const Veritabanı&) = delete;
     Veritabanı& operator=(const Veritabanı&) = delete;
