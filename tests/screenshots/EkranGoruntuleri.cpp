@@ -1,14 +1,15 @@
 // Renders every window of the program to a PNG file, offscreen, over a demo database made for
 // the purpose: `make screenshots` writes them under the build folder.
 
+#include "AnaFormResmi.h"
+#include "EkranGoruntusu.h"
+
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "database/SunucuDegistirFormu.h"
 #include "database/VeritabaniKurulumu.h"
 #include "database/VeritabaninaBaglanFormu.h"
-#include "jobentry/EkranGoruntusu.h"
-#include "mainwindow/AnaFormResmi.h"
 #include "reminders/HatirlatmaFormu.h"
 #include "settings/AyarDeposu.h"
 #include "settings/GirisSifresiBelirleDegistirFormu.h"

@@ -55,7 +55,6 @@ class GirisSifresiTest : public QObject {
 private slots:
     void init() {
         TestOrtami::sıfırla();
-        tercihler().girişŞifresiSor = false;
         form = new SahteAnaForm;
         anaFormuAyarla(form);
     }
