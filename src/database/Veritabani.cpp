@@ -17,6 +17,7 @@
 #include <QSysInfo>
 #include <QThread>
 #include <atomic>
+#include <utility>
 #include <vector>
 
 #include <cerrno>
@@ -224,6 +225,18 @@ void beklemeSüresiniAyarla(int ms) {
 }
 long beklemeSayısı() {
     return beklemeler.load();
+}
+
+namespace {
+// The failure planned for a coming database step: its number, and how many steps go first.
+struct PlanlıHata {
+    int numara = 0;
+    int atlanacak = 0;
+} planlıHata;
+} // namespace
+
+void sonrakiAdımdaHata(int numara, int atlanacak) {
+    planlıHata = {numara, atlanacak};
 }
 
 QString parolaAyıkla(const QString& bağlantı) {
@@ -578,6 +591,8 @@ struct Bağlantı {
     dev_t aygıt = 0;
     ino_t düğüm = 0;
     QDate yedekDenenenGün;
+    // True while a transaction of several steps runs: its writes join it.
+    bool işlemde = false;
     ~Bağlantı() { kapat(); }
     void kapat() {
         if (db)
@@ -680,6 +695,10 @@ void aç(Bağlantı& b) {
 // gone is reported and never made again; a file put in its place (a restored copy) is
 // opened afresh.
 void dosyaDenetle(Bağlantı& b) {
+    if (planlıHata.numara != 0 && planlıHata.atlanacak-- == 0) {
+        const int no = std::exchange(planlıHata.numara, 0);
+        throw Hata(no, QStringLiteral("Planlanmış hata %1").arg(no));
+    }
     struct stat bilgi {};
     const QByteArray yerel = QFile::encodeName(b.dosya);
     if (::stat(yerel.constData(), &bilgi) != 0) {
@@ -861,6 +880,10 @@ void günlükYedek(Bağlantı& b) {
 // the engine's wait, the whole write is tried again until the wait time is over; then the
 // user is told that the database is in use.
 template <class İş> void yazma(Bağlantı& b, İş&& iş) {
+    if (b.işlemde) {
+        iş();
+        return;
+    }
     dosyaDenetle(b);
     // A file or folder that became read-only is reported before anything is tried.
     QString açıklama;
@@ -992,6 +1015,19 @@ QString Veritabanı::yol() const {
     return iç_->bağlantı->dosya;
 }
 
+void Veritabanı::işlem(const std::function<void()>& iş) {
+    Bağlantı& b = *iç_->bağlantı;
+    if (b.işlemde)
+        throw Hata(HataNo::Beklenmeyen, QStringLiteral("İç içe işlem açılamaz."));
+    yazma(b, [&]() {
+        struct Bayrak {
+            bool& b;
+            ~Bayrak() { b = false; }
+        } bayrak{b.işlemde = true};
+        iş();
+    });
+}
+
 void Veritabanı::Execute(const QString& deyim) {
     const JetÇevirici::Sonuç çeviri = JetÇevirici::çevir(deyim);
     Bağlantı& b = *iç_->bağlantı;
@@ -1061,7 +1097,9 @@ void satırlarıOku(KayıtKümesi::İç& iç, bool hepsi, std::vector<QVariant>&
 std::unique_ptr<KayıtKümesi> Veritabanı::OpenRecordset(const QString& deyim, Okuma okuma) {
     const JetÇevirici::Sonuç çeviri = JetÇevirici::çevir(deyim);
     Bağlantı& b = *iç_->bağlantı;
-    dosyaDenetle(b);
+    // Inside a transaction the lock is held and the file cannot have been replaced.
+    if (!b.işlemde)
+        dosyaDenetle(b);
     auto iç = std::make_unique<KayıtKümesi::İç>();
     iç->bağlantı = iç_->bağlantı;
     iç->sql = çeviri.sql;

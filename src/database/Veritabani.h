@@ -77,6 +77,11 @@ public:
     std::unique_ptr<KayıtKümesi> OpenRecordset(const QString& deyim, Okuma okuma = Okuma::İlkSatır);
     // Runs an action statement; the change is made before the call returns.
     void Execute(const QString& deyim);
+    // Runs the work as one transaction: every change it makes through this database is
+    // written together, or none is (the work's Hata is passed on after the rollback). When
+    // another computer holds the lock the whole work is run again, so it must read what it
+    // changes inside itself.
+    void işlem(const std::function<void()>& iş);
 
     QString yol() const;
 

@@ -19,6 +19,9 @@ int beklemeSüresi();
 void beklemeSüresiniAyarla(int ms);
 // How many times statements of this process have waited for a lock (for measurements).
 long beklemeSayısı();
+// For tests of the windows: the database step after the next `atlanacak` ones (a recordset
+// opened, or a write begun) throws Hata with the number instead of touching the file.
+void sonrakiAdımdaHata(int numara, int atlanacak = 0);
 
 // The program's error for an engine result code; the file path helps to tell a vanished
 // file from a vanished folder.

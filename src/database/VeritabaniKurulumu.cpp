@@ -1,6 +1,7 @@
 #include "database/VeritabaniKurulumu.h"
 
 #include "controls/ProgramSaati.h"
+#include "database/Klasorler.h"
 #include "database/Veritabani.h"
 #include "database/VeritabaniIc.h"
 
@@ -396,13 +397,13 @@ void örnekVeriDoldur(const QString& dosya, const ÖrnekAyarları& ayarlar, cons
                 throw Hata(6, QStringLiteral("Klasör anahtarları tükendi."));
             const QString anahtar = QStringLiteral("%1-Anahtar").arg(++sayaç);
             // About a third of the folders go below an earlier one, up to three levels.
-            QString bağı = QStringLiteral("Klasor");
+            QString bağı = Klasörler::KlasörAnahtarı;
             QString ad = üstAdlar[i % üstAdlar.size()];
             if (!yeniKlasörler.isEmpty() && zar(3) == 0) {
                 bağı = yeniKlasörler[zar(int(yeniKlasörler.size()))];
                 ad = altAdlar[zar(int(altAdlar.size()))];
             }
-            if (i >= üstAdlar.size() && bağı == QLatin1String("Klasor"))
+            if (i >= üstAdlar.size() && bağı == Klasörler::KlasörAnahtarı)
                 ad += QStringLiteral(" %1").arg(i / üstAdlar.size() + 1);
             const QByteArray a = anahtar.toUtf8(), b = bağı.toUtf8(), c = ad.toUtf8();
             sqlite3_bind_text(klasörEkle, 1, a.constData(), int(a.size()), SQLITE_TRANSIENT);

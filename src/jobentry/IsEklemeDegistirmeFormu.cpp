@@ -9,8 +9,10 @@
 #include "controls/TarihBicimi.h"
 #include "controls/Twip.h"
 #include "database/Deyimler.h"
+#include "database/Klasorler.h"
 #include "database/Veritabani.h"
 #include "jobentry/IlkHarfler.h"
+#include "jobentry/KayitDenetimi.h"
 #include "jobentry/TakvimFormu.h"
 #include "settings/AyarTablosu.h"
 #include "settings/Tercihler.h"
@@ -34,7 +36,6 @@
 namespace {
 const QColor OdakEtiketRengi(128, 0, 0);
 const QString TarihKarakterleri = QStringLiteral("0123456789/-.");
-constexpr int KayıtYokHatası = 3021;
 
 bool enterMi(const QKeyEvent* tuş) {
     return tuş->key() == Qt::Key_Return || tuş->key() == Qt::Key_Enter;
@@ -520,47 +521,36 @@ void İşEklemeDeğiştirmeFormu::KaydetDüğmesi_Click() {
     if (!tarihKutusunuDoğrula())
         return;
 
-    const bool yapıldı = işYapıldıOnayı_->isChecked();
-    if (işinTarihiKutusu_->text().isEmpty()) {
-        MesajKutusu::bilgi(QStringLiteral("Lütfen, işin TARİHİNİ giriniz!"));
-        işinTarihiKutusu_->setFocus();
+    KayıtDenetimi::Girdi girdi;
+    girdi.tarih = TarihBiçimi::çöz(işinTarihiKutusu_->text());
+    girdi.saat = saatKutusu_->currentIndex();
+    girdi.dakika = dakikaKutusu_->currentIndex();
+    girdi.konu = kutuMetni(işinKonusuKutusu_);
+    girdi.yapıldı = işYapıldıOnayı_->isChecked();
+    girdi.hatırlatma = hatırlatmaVarOnayı_->isChecked();
+    girdi.bugün = ProgramSaati::bugün();
+    girdi.şimdi = ProgramSaati::şuAn();
+    // Once the checks are past the date, a chosen hour without a minute shows minute 00.
+    const auto dakikayıDoldur = [this] {
+        if (saatKutusu_->currentIndex() >= 0 && dakikaKutusu_->currentIndex() < 0)
+            dakikaKutusu_->setCurrentIndex(0);
+    };
+    for (const KayıtDenetimi::Uyarı& u : KayıtDenetimi::uyarılar(girdi)) {
+        if (u.kutu != KayıtDenetimi::Kutu::Tarih)
+            dakikayıDoldur();
+        if (u.soru && MesajKutusu::soru(u.metin, u.evetVarsayılan))
+            continue;
+        if (!u.soru)
+            MesajKutusu::bilgi(u.metin);
+        switch (u.kutu) {
+        case KayıtDenetimi::Kutu::Tarih: işinTarihiKutusu_->setFocus(); break;
+        case KayıtDenetimi::Kutu::Saat: saatKutusu_->setFocus(); break;
+        case KayıtDenetimi::Kutu::Konu: işinKonusuKutusu_->setFocus(); break;
+        case KayıtDenetimi::Kutu::Hatırlatma: hatırlatmaVarOnayı_->setFocus(); break;
+        }
         return;
     }
-    const QDate tarih = TarihBiçimi::çöz(işinTarihiKutusu_->text());
-    const QDate bugün = ProgramSaati::bugün();
-    if (tarih < bugün && !yapıldı &&
-        !MesajKutusu::soru(QStringLiteral("GEÇMİŞ TARİHLİ iş girmek istiyor musunuz?"))) {
-        işinTarihiKutusu_->setFocus();
-        return;
-    }
-    if (saatKutusu_->currentIndex() < 0) {
-        MesajKutusu::bilgi(QStringLiteral("Lütfen, işin SAATİNİ giriniz!"));
-        saatKutusu_->setFocus();
-        return;
-    }
-    if (dakikaKutusu_->currentIndex() < 0)
-        dakikaKutusu_->setCurrentIndex(0);
-    const QTime şimdi = ProgramSaati::şuAn();
-    const QTime saniyesiyle(şimdi.hour(), şimdi.minute(), şimdi.second());
-    const QTime işinSaati(saatKutusu_->currentIndex(), dakikaKutusu_->currentIndex(), 0);
-    if (tarih == bugün && !yapıldı && işinSaati < saniyesiyle &&
-        !MesajKutusu::soru(QStringLiteral("GEÇMİŞ ZAMANLI iş girmek istiyor musunuz?"))) {
-        saatKutusu_->setFocus();
-        return;
-    }
-    if (kutuMetni(işinKonusuKutusu_).trimmed().isEmpty()) {
-        MesajKutusu::bilgi(QStringLiteral("Lütfen, işin KONUSUNU giriniz!"));
-        işinKonusuKutusu_->setFocus();
-        return;
-    }
-    if (!yapıldı && !hatırlatmaVarOnayı_->isChecked() &&
-        !MesajKutusu::soru(QStringLiteral("'İŞ HATIRLATILSIN' seçeneğini işaretlemezseniz bu iş "
-                                          "hatırlatılmaz!\r\n\r\nBu işin hatırlatılmasını "
-                                          "istemediğinizden emin misiniz?"),
-                           false)) {
-        hatırlatmaVarOnayı_->setFocus();
-        return;
-    }
+    dakikayıDoldur();
 
     // A job that could not be written keeps everything the user typed on screen.
     bool yazıldı = false;
@@ -586,8 +576,7 @@ void İşEklemeDeğiştirmeFormu::işiYaz() {
     if (kipEtiketi_ == EkleEtiketi) {
         AnaFormArayüzü* ana = anaForm();
         const QString klasör = ana ? ana->seçiliKlasörAnahtarı() : QString();
-        if (klasör.isEmpty() || klasör == QLatin1String("Program") ||
-            klasör == QLatin1String("Klasor"))
+        if (klasör.isEmpty() || Klasörler::ayrılmışMı(klasör))
             throw Hata(HataNo::Beklenmeyen,
                        QStringLiteral("İşin ekleneceği klasör seçili değil. Lütfen, bir klasör "
                                       "seçip tekrar deneyiniz."));
@@ -603,7 +592,7 @@ void İşEklemeDeğiştirmeFormu::işiYaz() {
                            .arg(kipEtiketi_));
         kayıt = vt.OpenRecordset(Deyim::J8(isNo));
         if (kayıt->Eof())
-            throw Hata(KayıtYokHatası,
+            throw Hata(VeritabanıHataNo::GeçerliKayıtYok,
                        QStringLiteral("Değiştirilecek iş bulunamadı. Başka bir bilgisayardan "
                                       "silinmiş olabilir."));
         kayıt->Edit();

@@ -40,8 +40,13 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolBar>
+#include <QWidgetAction>
+#include <type_traits>
 
 namespace {
+
+// The dynamic property that marks a menu entry or button whose handler is connected.
+const char* const İşleyiciVar = "isleyiciVar";
 
 // Design sizes and positions in twips.
 constexpr int AğaçSolu = 240;
@@ -302,17 +307,24 @@ void AnaForm::klavyeGöstergeleri() {
 }
 
 void AnaForm::olaylarıBağla() {
-    auto bağla = [this](QAction* a, void (AnaForm::*iş)()) {
-        QObject::connect(a, &QAction::triggered, this, [this, iş] { (this->*iş)(); });
+    // Every menu entry and toolbar button is connected here; one without a handler (its
+    // window is not in the program yet) is disabled for good by kapalıTut below, so that
+    // nothing clickable does nothing. Connecting a handler is all it takes to enable it.
+    auto bağla = [this](QAction* a, auto iş) {
+        a->setProperty(İşleyiciVar, true);
+        QObject::connect(a, &QAction::triggered, this, [this, iş] {
+            if constexpr (std::is_member_function_pointer_v<decltype(iş)>)
+                (this->*iş)();
+            else
+                iş();
+        });
     };
     // Menu bar.
-    QObject::connect(GirişŞifresiBelirleDeğiştirMenüsü, &QAction::triggered, this,
-                     [this] { Adım([this] { GirişŞifresiBelirleDeğiştir(this); }); });
-    QObject::connect(TercihlerMenüsü1, &QAction::triggered, this, [this] { tercihleriAç(true); });
-    QObject::connect(SunucuDeğiştirMenüsü, &QAction::triggered, this,
-                     [this] { Adım([this] { SunucuDeğiştir(this); }); });
-    QObject::connect(SüreHesaplamaMenüsü, &QAction::triggered, this,
-                     [this] { Adım([this] { SüreHesapla(this); }); });
+    bağla(GirişŞifresiBelirleDeğiştirMenüsü,
+          [this] { Adım([this] { GirişŞifresiBelirleDeğiştir(this); }); });
+    bağla(TercihlerMenüsü1, [this] { tercihleriAç(true); });
+    bağla(SunucuDeğiştirMenüsü, [this] { Adım([this] { SunucuDeğiştir(this); }); });
+    bağla(SüreHesaplamaMenüsü, [this] { Adım([this] { SüreHesapla(this); }); });
     bağla(ÇıkışMenüsü1, &AnaForm::programıKapat);
     bağla(YeniKlasörEkleMenüsü1, &AnaForm::YeniKlasörEkle);
     bağla(YeniİşEkleMenüsü1, &AnaForm::YeniİşEkle);
@@ -320,10 +332,8 @@ void AnaForm::olaylarıBağla() {
     bağla(İşiSilMenüsü1, &AnaForm::İşiSil);
     bağla(BulMenüsü, &AnaForm::aramaPenceresiniAç);
     bağla(YapılacakİşleriListeleMenüsü, &AnaForm::YapılacakİşleriListele);
-    QObject::connect(HataBildirmeMenüsü, &QAction::triggered, this,
-                     [this] { Adım([this] { HataBildirmeFormunuAç(this); }); });
-    QObject::connect(HakkındaMenüsü, &QAction::triggered, this,
-                     [this] { Adım([this] { HakkındaFormunuAç(this); }); });
+    bağla(HataBildirmeMenüsü, [this] { Adım([this] { HataBildirmeFormunuAç(this); }); });
+    bağla(HakkındaMenüsü, [this] { Adım([this] { HakkındaFormunuAç(this); }); });
     // Pop-up menus.
     bağla(YeniKlasörEkleMenüsü2, &AnaForm::YeniKlasörEkle);
     bağla(KlasörAdıDeğiştirMenüsü, &AnaForm::KlasörAdıDeğiştir);
@@ -335,8 +345,6 @@ void AnaForm::olaylarıBağla() {
     bağla(DeğişiklikYapMenüsü2, &AnaForm::DeğişiklikYap);
     bağla(İşiSilMenüsü2, &AnaForm::İşiSil);
     bağla(GösterMenüsü, &AnaForm::GösterMenüsü_Click);
-    QObject::connect(TercihlerMenüsü2, &QAction::triggered, this,
-                     [this] { tercihleriAç(!isMinimized()); });
     bağla(ÇıkışMenüsü2, &AnaForm::programıKapat);
     // Toolbar.
     bağla(Düğme[2], &AnaForm::YeniKlasörEkle);
@@ -346,6 +354,8 @@ void AnaForm::olaylarıBağla() {
     bağla(Düğme[8], &AnaForm::aramaPenceresiniAç);
     bağla(Düğme[10], &AnaForm::YapılacakİşleriListele);
     bağla(Düğme[12], &AnaForm::listeyiYazdır);
+    bağla(TercihlerMenüsü2, [this] { tercihleriAç(!isMinimized()); });
+    kapalıTut();
 
     // Folder tree.
     QObject::connect(
@@ -717,6 +727,25 @@ void AnaForm::GösterMenüsü_Click() {
     showNormal();
     raise();
     activateWindow();
+}
+
+// Every action of the menus and the toolbar that no handler was connected to: disabled, and
+// kept so whatever later enables the entries around it.
+void AnaForm::kapalıTut() {
+    QList<QAction*> eylemler = DüğmeÇubuğu->actions();
+    for (QMenu* menü : {ProgramMenüsü, YapılacakİşlerMenüsü, YardımMenüsü, KlasörMenüsü,
+                        YapılacakİşListesiMenüsü, BildirimAlanıMenüsü})
+        eylemler += menü->actions();
+    for (QAction* a : eylemler) {
+        if (a->isSeparator() || qobject_cast<QWidgetAction*>(a) ||
+            a->property(İşleyiciVar).toBool())
+            continue;
+        a->setEnabled(false);
+        QObject::connect(a, &QAction::enabledChanged, a, [a](bool açık) {
+            if (açık)
+                a->setEnabled(false);
+        });
+    }
 }
 
 // From the tray menu over a minimised main window the preferences open on their own.

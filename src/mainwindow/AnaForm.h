@@ -186,6 +186,7 @@ private:
     void aramaPenceresiniAç();
     void listeyiYazdır();
     void tercihleriAç(bool sahipli);
+    void kapalıTut();
     void düğümdenİşListele(QTreeWidgetItem* düğüm, bool durumYazılsın);
 
     std::unique_ptr<AnahtarSayacı> anahtarSayacı_;

@@ -1,5 +1,6 @@
 #include "mainwindow/AnaFormDenetimleri.h"
 
+#include "database/Klasorler.h"
 #include "lists/IsListesiModeli.h"
 
 #include <QDrag>
@@ -115,8 +116,7 @@ void KlasörAğacı::dragMoveEvent(QDragMoveEvent* olay) {
     if (düğüm && !düğüm->isExpanded() && düğüm->childCount() > 0)
         düğüm->setExpanded(true);
     // A job can only go into a real folder: the root and "Klasörlerim" take nothing.
-    const QString a = anahtar(düğüm);
-    if (düğüm && a != QLatin1String("Program") && a != QLatin1String("Klasor"))
+    if (düğüm && !Klasörler::ayrılmışMı(anahtar(düğüm)))
         olay->acceptProposedAction();
     else
         olay->ignore();

@@ -7,6 +7,7 @@
 #include "controls/ProgramSaati.h"
 #include "controls/Siralama.h"
 #include "database/Deyimler.h"
+#include "database/Klasorler.h"
 #include "database/Veritabani.h"
 #include "jobentry/IsGirisi.h"
 #include "mainwindow/AnaFormDenetimleri.h"
@@ -16,11 +17,7 @@
 #include <QCheckBox>
 #include <QMenu>
 
-namespace {
-bool ayrılmışMı(const QString& anahtar) {
-    return anahtar == QLatin1String("Program") || anahtar == QLatin1String("Klasor");
-}
-} // namespace
+using Klasörler::ayrılmışMı;
 
 bool AnaForm::İşleriListele(const QString& anahtar) {
     if (işModeli->satırSayısı() > 0)
@@ -149,8 +146,17 @@ void AnaForm::YapılacakİşlerListesi_OLECompleteDrag() {
     }
     const qint32 isNo = static_cast<qint32>(işModeli->isNo(satır));
     const QString hedefAnahtar = KlasörAğacı::anahtar(hedef);
+    // A move that was not stored leaves the job where it is, shown in its own folder.
+    bool taşındı = false;
+    Adım([&] {
+        AçıkVeritabanı::al().Execute(Deyim::J5(hedefAnahtar, isNo));
+        taşındı = true;
+    });
+    if (!taşındı) {
+        KlasörListesi->damlaVurgusuAyarla(nullptr);
+        return;
+    }
     Adımlar({
-        [&] { AçıkVeritabanı::al().Execute(Deyim::J5(hedefAnahtar, isNo)); },
         [&] {
             KlasörListesi->setCurrentItem(hedef);
             İşleriListele(hedefAnahtar);

@@ -5,6 +5,7 @@
 #include "controls/MesajKutusu.h"
 #include "database/AnahtarSayaci.h"
 #include "database/Deyimler.h"
+#include "database/Klasorler.h"
 #include "database/Veritabani.h"
 #include "mainwindow/AnaFormDenetimleri.h"
 #include "lists/IsListesiModeli.h"
@@ -16,17 +17,12 @@
 #include <QTimer>
 
 namespace {
-const QString ProgramAnahtarı = QStringLiteral("Program");
-const QString KlasörAnahtarı = QStringLiteral("Klasor");
+using Klasörler::ayrılmışMı;
+using Klasörler::KlasörAnahtarı;
+using Klasörler::ProgramAnahtarı;
 const QString YeniKlasörAdı = QStringLiteral("Yeni Klasör");
 // The number under which a folder row that cannot be attached to the tree is reported.
 constexpr int ÖğeBulunamadı = 35601;
-// The number under which a folder row that is no longer in the table is reported.
-constexpr int KayıtYok = 3021;
-
-bool ayrılmışMı(const QString& anahtar) {
-    return anahtar == ProgramAnahtarı || anahtar == KlasörAnahtarı;
-}
 } // namespace
 
 QTreeWidgetItem* AnaForm::düğümEkle(QTreeWidgetItem* üst, const QString& anahtar,
@@ -151,7 +147,8 @@ bool AnaForm::KlasörListesi_AfterLabelEdit(QTreeWidgetItem* düğüm, const QSt
     Adım([&] {
         auto kayıtlar = AçıkVeritabanı::al().OpenRecordset(Deyim::F3(KlasörAğacı::anahtar(düğüm)));
         if (kayıtlar->Eof())
-            throw Hata(KayıtYok, QStringLiteral("Klasör veritabanında bulunamadı."));
+            throw Hata(VeritabanıHataNo::GeçerliKayıtYok,
+                       QStringLiteral("Klasör veritabanında bulunamadı."));
         kayıtlar->Edit();
         kayıtlar->alanYaz(QStringLiteral("Adi"), yeniAd);
         kayıtlar->Update();
@@ -223,7 +220,17 @@ void AnaForm::KlasörSil() {
         KlasörListesi->setFocus();
         return;
     }
-    if (seçili->childCount() > 0) {
+    // Sub-folders are counted in the file: another computer may have added one that this
+    // tree does not show yet.
+    bool okundu = false, altıVar = false;
+    Adım([&] {
+        altıVar = seçili->childCount() > 0 ||
+                  !Klasörler::altKlasörler(AçıkVeritabanı::al(), anahtar).isEmpty();
+        okundu = true;
+    });
+    if (!okundu)
+        return;
+    if (altıVar) {
         MesajKutusu::bilgi(
             QStringLiteral("Seçtiğiniz klasörün 'Alt Klasör'leri olduğu için silinemiyor!"));
         KlasörListesi->setFocus();
@@ -233,15 +240,11 @@ void AnaForm::KlasörSil() {
                            QStringLiteral("' adlı bu klasörü silmek istediğinizden emin "
                                           "misiniz?")))
         return;
-    // The jobs go first and the folder row after them: when either step fails, the folder
-    // stays in the tree and in the table, and no job is left without its folder.
+    // The folder, anything put below it meanwhile and all their jobs go in one transaction;
+    // when it fails, the folder stays in the tree and in the table with all its jobs.
     bool silindi = false;
     Adım([&] {
-        AçıkVeritabanı::al().Execute(Deyim::F5(anahtar));
-        auto kayıtlar = AçıkVeritabanı::al().OpenRecordset(Deyim::F4(anahtar));
-        if (!kayıtlar->Eof())
-            kayıtlar->Delete();
-        kayıtlar->Close();
+        Klasörler::sil(AçıkVeritabanı::al(), anahtar);
         silindi = true;
     });
     if (!silindi)

@@ -278,11 +278,16 @@ void HatırlatmaFormu::OnaylaDüğmesi_Click() {
     const qint32 isNo = öğe->text(6).toInt();
     const QDate işinTarihi = öğe->data(0, TarihRolü).toDate();
     şimdikiİşNo() = isNo;
-    Adımlar({
-        [&] {
+    // A result that was not stored keeps its row, even when the user goes on past the error.
+    bool yazıldı = false;
+    if (!Adım([&] {
             AçıkVeritabanı::al().Execute(sonuçDeyimi(static_cast<İşSonucu>(seçilenSonuç_), isNo,
                                                      işinTarihi, ProgramSaati::şimdi()));
-        },
+            yazıldı = true;
+        }) ||
+        !yazıldı)
+        return;
+    Adımlar({
         [&] { delete YapılacakİşlerListesi->takeTopLevelItem(sıra - 1); },
         [&] {
             if (satırSayısı() > 0) {

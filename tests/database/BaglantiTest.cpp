@@ -61,9 +61,6 @@ private slots:
     void initTestCase() { AgaGozatTest::etkinleştir(); }
     void init() {
         TestOrtami::sıfırla();
-        AgaGozatTest::temizle();
-        AçıkVeritabanı::kapat();
-        tercihler().girişŞifresiSor = false;
         form = new SahteAnaForm;
         anaFormuAyarla(form);
     }

@@ -1,8 +1,11 @@
 #include "TestOrtami.h"
 
+#include "HataNumarasi.h"
+
 #include "controls/Hata.h"
 #include "controls/ProgramSaati.h"
 #include "database/Deyimler.h"
+#include "database/Klasorler.h"
 #include "database/Veritabani.h"
 #include "database/VeritabaniKurulumu.h"
 
@@ -277,6 +280,29 @@ private slots:
         // A new folder after a deleted one still comes after its parent.
         klasörEkle(*vt, "2-Anahtar", "4-Anahtar");
         QCOMPARE(klasörler(*vt).last(), QString("4-Anahtar:2-Anahtar:Yeni Klasör"));
+    }
+
+    // Deleting a folder takes its whole branch as the file holds it, or nothing at all.
+    void folderDeletionTakesTheBranchOrNothing() {
+        for (const char* k : {"1-Anahtar", "4-Anahtar"})
+            klasörEkle(*vt, "Klasor", k);
+        klasörEkle(*vt, "1-Anahtar", "2-Anahtar");
+        klasörEkle(*vt, "2-Anahtar", "3-Anahtar");
+        for (const char* k : {"1-Anahtar", "2-Anahtar", "3-Anahtar", "4-Anahtar"})
+            işEkle(*vt, {k, QDate(2026, 12, 6), "09:00", k, "", "", true, false});
+        QCOMPARE(Klasörler::altKlasörler(*vt, "1-Anahtar"), QStringList({"2-Anahtar", "3-Anahtar"}));
+        const QString tümü = "SELECT * FROM YapilacakIslerTablosu";
+        QCOMPARE(hataNumarası([&] {
+                     vt->işlem([&] {
+                         vt->Execute(Deyim::F5("3-Anahtar"));
+                         throw Hata(VeritabanıHataNo::VeriDeğişti, "yarıda");
+                     });
+                 }),
+                 VeritabanıHataNo::VeriDeğişti);
+        QCOMPARE(konular(*vt, tümü).size(), 4);
+        Klasörler::sil(*vt, "1-Anahtar");
+        QCOMPARE(klasörler(*vt), QStringList({"4-Anahtar:Klasor:Yeni Klasör"}));
+        QCOMPARE(konular(*vt, tümü), QStringList({"4-Anahtar"}));
     }
 
     void jobWithoutFlagsStoresNo() {

@@ -56,8 +56,6 @@ private slots:
     }
     void init() {
         TestOrtami::sıfırla();
-        AgaGozatTest::temizle();
-        AçıkVeritabanı::kapat();
         form = new SahteAnaForm;
         anaFormuAyarla(form);
     }

@@ -44,11 +44,6 @@ private slots:
         QCOMPARE(SunucuListesi().seçilecekKonum(), -1);
     }
 
-    void databaseFile() {
-        QCOMPARE(VeritabanıDosyası("/srv/ofis"), QString("/srv/ofis/Lodra.vtb"));
-        QCOMPARE(VeritabanıDosyası("/"), QString("/Lodra.vtb"));
-    }
-
     // Below four a folder already listed (in any case, as a whole entry) is selected;
     // above four (a list made longer by hand) the last entry is selected and nothing added.
     void lookupAndOverlongLists() {

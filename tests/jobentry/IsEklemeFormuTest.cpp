@@ -7,6 +7,7 @@
 #include "controls/ProgramSaati.h"
 #include "database/Deyimler.h"
 #include "database/Veritabani.h"
+#include "database/VeritabaniIc.h"
 #include "database/VeritabaniKurulumu.h"
 #include "jobentry/IsEklemeDegistirmeFormu.h"
 #include "jobentry/IsGirisi.h"
@@ -77,6 +78,7 @@ const QString HatırlatmaSorusu =
 class IsEklemeFormuTest : public QObject {
     Q_OBJECT
     SahteAnaForm ana;
+    static QString dosya() { return TestOrtami::şimdiki().veritabanıKlasörü() + "/Lodra.vtb"; }
 
     // Opens the window in add or change mode; the handler acts in the active window.
     void aç(const std::function<void(Form*)>& iş, const İşSatırı* satır = nullptr) {
@@ -93,15 +95,14 @@ class IsEklemeFormuTest : public QObject {
 
 private slots:
     void initTestCase() {
-        const QString dosya = TestOrtami::şimdiki().veritabanıKlasörü() + "/Lodra.vtb";
-        VeritabanıKurulumu::oluştur(dosya);
-        AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(dosya));
+        VeritabanıKurulumu::oluştur(dosya());
         ana.klasörAnahtarı = QStringLiteral("3-Anahtar");
         ana.klasörAdı = QStringLiteral("Davalar");
-        anaFormuAyarla(&ana);
     }
     void init() {
         TestOrtami::sıfırla();
+        AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(dosya()));
+        anaFormuAyarla(&ana);
         ProgramSaati::ayarla(QDateTime(QDate(2026, 12, 6), QTime(14, 35, 20)));
         AçıkVeritabanı::al().Execute("DELETE * FROM YapilacakIslerTablosu");
         tercihler().girişlerSaklansın = 1;
@@ -110,7 +111,6 @@ private slots:
         ana.klasörTıklama = ana.satırSayısı = 0;
         ana.seçilenSatırlar.clear();
     }
-    void cleanupTestCase() { anaFormuAyarla(nullptr); }
 
     void addModeSavesAndStaysOpen() {
         aç([this](Form* f) {
@@ -147,6 +147,8 @@ private slots:
         QVERIFY(iş["Hatirlatma"].toBool() && !iş["IsYapildi"].toBool());
     }
 
+    // The checks' order and texts are tested without the window; here: the box each one
+    // stops at, the minute that comes up as 00, and the reminder question's default No.
     void saveChecksInOrder() {
         aç([](Form* f) {
             tıkla(f->kaydetDüğmesi());
@@ -155,34 +157,27 @@ private slots:
             QCOMPARE(f->focusWidget(), f->işinTarihiKutusu());
 
             yaz(f->işinTarihiKutusu(), "5.12.2026");
-            MesajKutusuTest::yanıtla({QMessageBox::No, QMessageBox::Yes});
+            MesajKutusuTest::yanıtla(QMessageBox::No);
             tıkla(f->kaydetDüğmesi());
-            QCOMPARE(MesajKutusuTest::son().varsayılan, QMessageBox::Yes);
             QCOMPARE(f->focusWidget(), f->işinTarihiKutusu());
             tıkla(f->kaydetDüğmesi());
             QCOMPARE(mesajlar(),
                      QStringList({GeçmişTarih, GeçmişTarih, "Lütfen, işin SAATİNİ giriniz!"}));
             QCOMPARE(f->focusWidget(), f->saatKutusu());
 
-            // Today at 14:35:20, 14:35 is past (the minute defaults to 00) and 14:36 is not.
             f->işinTarihiKutusu()->setText("06.12.2026");
             f->saatKutusu()->setCurrentIndex(14);
             MesajKutusuTest::yanıtla(QMessageBox::No);
             tıkla(f->kaydetDüğmesi());
             QCOMPARE(f->dakikaKutusu()->currentText(), QString("00"));
-            f->dakikaKutusu()->setCurrentIndex(35);
-            MesajKutusuTest::yanıtla(QMessageBox::No);
-            tıkla(f->kaydetDüğmesi());
             QCOMPARE(f->focusWidget(), f->saatKutusu());
             f->dakikaKutusu()->setCurrentIndex(36);
             tıkla(f->kaydetDüğmesi());
-            QCOMPARE(mesajlar(),
-                     QStringList({GeçmişZaman, GeçmişZaman, "Lütfen, işin KONUSUNU giriniz!"}));
+            QCOMPARE(mesajlar(), QStringList({GeçmişZaman, "Lütfen, işin KONUSUNU giriniz!"}));
             QCOMPARE(f->focusWidget(), f->işinKonusuKutusu());
 
             yaz(f->işinKonusuKutusu(), "Keşif");
             tıkla(f->hatırlatmaVarOnayı());
-            // Unanswered, the reminder question takes its default: No.
             tıkla(f->kaydetDüğmesi());
             QCOMPARE(MesajKutusuTest::son().varsayılan, QMessageBox::No);
             QCOMPARE(mesajlar(), QStringList({HatırlatmaSorusu}));
@@ -328,6 +323,30 @@ private slots:
             },
             &silinmiş);
         QVERIFY(!ProgramSonu::sonlandıMı());
+        QCOMPARE(ana.klasörTıklama, 0);
+    }
+
+    // A save that fails at the write (the lock held past the wait, the file gone, the row
+    // changed elsewhere) keeps the window open with everything typed, and stores nothing.
+    void saveFailureKeepsWhatWasTyped_data() {
+        QTest::addColumn<int>("no");
+        for (int no : {3260, 3024, 3197})
+            QTest::addRow("%d", no) << no;
+    }
+    void saveFailureKeepsWhatWasTyped() {
+        QFETCH(int, no);
+        aç([&](Form* f) {
+            yaz(f->işinTarihiKutusu(), "07.12.2026");
+            f->saatKutusu()->setCurrentIndex(9);
+            yaz(f->işinKonusuKutusu(), "Keşif");
+            Veritabanıİç::sonrakiAdımdaHata(no, 1);
+            tıkla(f->kaydetDüğmesi());
+            QVERIFY(MesajKutusuTest::son().metin.contains(QString::number(no)));
+            QVERIFY(f->isVisible() && f->düzenlemedeMi());
+            QCOMPARE(f->işinKonusuKutusu()->currentText(), QString("Keşif"));
+            tıkla(f->vazgeçDüğmesi());
+        });
+        QVERIFY(işler().isEmpty());
         QCOMPARE(ana.klasörTıklama, 0);
     }
 

@@ -2,11 +2,9 @@
 
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
-#include "jobentry/EkranGoruntusu.h"
 #include "jobentry/TakvimFormu.h"
 
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -142,17 +140,6 @@ private slots:
                          t->tamamDüğmesi()->click();
                      }),
                  QString("06.12.2026"));
-    }
-
-    void screenshotsOfTheEntryWindowAndTheCalendar() {
-        // TARVELA_EKRAN_KLASORU keeps the pictures (make screenshots); otherwise they go away.
-        QString klasör = qEnvironmentVariable("TARVELA_EKRAN_KLASORU");
-        if (klasör.isEmpty())
-            klasör = TestOrtami::şimdiki().ayarKlasörü() + "/ekran";
-        const QStringList dosyalar = İşGirişiEkranGörüntüleriniAl(klasör);
-        QCOMPARE(dosyalar.size(), 2);
-        for (const QString& dosya : dosyalar)
-            QVERIFY2(QImage(dosya).width() > 200, qPrintable(dosya));
     }
 };
 

@@ -39,7 +39,6 @@ class AnaFormCerceveTest : public QObject {
 private slots:
     void init() {
         TestOrtami::sıfırla();
-        tercihler() = TercihDeğerleri{};
         yeniVeritabanı();
     }
 
@@ -74,6 +73,21 @@ private slots:
         QVERIFY(!form->Düğme[2]->icon().isNull());
         for (int boş : {1, 3, 7, 9, 11})
             QVERIFY(form->Düğme[boş]->text().isEmpty());
+        // An entry without a handler (its window is not in the program yet) is shown but
+        // disabled, and stays so when the list's boxes switch finding on and off.
+        form->SadeceBugünYapılacakİşleriListeleOnayı->click();
+        form->SadeceBugünYapılacakİşleriListeleOnayı->click();
+        QList<QAction*> eylemler = form->DüğmeÇubuğu->actions();
+        for (QMenu* m : {form->ProgramMenüsü, form->YapılacakİşlerMenüsü, form->YardımMenüsü,
+                         form->KlasörMenüsü, form->YapılacakİşListesiMenüsü})
+            eylemler += m->actions();
+        int kapalı = 0;
+        for (QAction* a : eylemler)
+            if (!a->isSeparator() && !a->text().isEmpty() && !a->property("isleyiciVar").toBool()) {
+                QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+                ++kapalı;
+            }
+        QVERIFY(kapalı > 0 && form->YeniİşEkleMenüsü1->isEnabled());
         QCOMPARE(form->YapılacakİşlerListesi->header()->count(), 7);
         QCOMPARE(form->YapılacakİşlerListesi->header()->sectionSize(6), 0);
         QCOMPARE(form->YapılacakİşlerListesi->header()->sectionSize(3), twipten(2500));

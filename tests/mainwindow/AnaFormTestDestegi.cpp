@@ -10,7 +10,9 @@
 #include "lists/IsListesiModeli.h"
 
 #include <QDir>
+#include <QDragMoveEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QTest>
 
 namespace AnaFormTest {
@@ -123,6 +125,25 @@ QStringList sütun(AnaForm& form, int s) {
     for (int i = 0; i < form.işModeli->satırSayısı(); ++i)
         metinler << form.işModeli->metin(i, s);
     return metinler;
+}
+
+void ağacaBırak(AnaForm& form, QTreeWidgetItem* hedef) {
+    KlasörAğacı* ağaç = form.KlasörListesi;
+    const QPoint konum =
+        hedef ? ağaç->visualItemRect(hedef).center() : QPoint(4, ağaç->viewport()->height() - 4);
+    QMimeData veri;
+    veri.setData(İşListesiModeli::SürüklemeBiçimi, "1");
+    const Qt::DropActions eylemler = Qt::CopyAction | Qt::MoveAction;
+    ağaç->sürüklemeBaşladı();
+    QDragEnterEvent giriş(konum, eylemler, &veri, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(ağaç->viewport(), &giriş);
+    QDragMoveEvent hareket(konum, eylemler, &veri, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(ağaç->viewport(), &hareket);
+    if (hareket.isAccepted()) {
+        QDropEvent bırakma(konum, eylemler, &veri, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(ağaç->viewport(), &bırakma);
+    }
+    form.YapılacakİşlerListesi_OLECompleteDrag();
 }
 
 } // namespace AnaFormTest

@@ -44,6 +44,8 @@ std::unique_ptr<AnaForm> yeniForm(bool görünür = true);
 QTreeWidgetItem* düğüm(AnaForm& form, const QString& anahtar);
 // Clicks a node as a user does, which chooses the folder.
 void düğümTıkla(AnaForm& form, const QString& anahtar);
+// Drags the selected job over the tree and drops it onto the node (nullptr: empty space).
+void ağacaBırak(AnaForm& form, QTreeWidgetItem* hedef);
 // Texts of one column of the job list, top to bottom.
 QStringList sütun(AnaForm& form, int sütun);
 

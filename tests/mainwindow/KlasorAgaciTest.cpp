@@ -224,6 +224,15 @@ private slots:
         form->KlasörListesi->setCurrentItem(düğüm(*form, "Klasor"));
         form->YeniKlasörEkle();
         QVERIFY(form->KlasörListesi->anahtarlıDüğüm("4-Anahtar"));
+
+        // A sub-folder another computer added after the tree was loaded counts as well.
+        klasörEkle("30-Anahtar", "3-Anahtar", "Başkasının");
+        form->KlasörListesi->setCurrentItem(düğüm(*form, "3-Anahtar"));
+        form->KlasörSilMenüsü->trigger();
+        QCOMPARE(MesajKutusuTest::son().metin,
+                 QString("Seçtiğiniz klasörün 'Alt Klasör'leri olduğu için silinemiyor!"));
+        QCOMPARE(işSayısı("3-Anahtar"), 1);
+        QCOMPARE(adı("30-Anahtar"), QString("Başkasının"));
     }
 
     void rightClickMenuFollowsSelectionBeforeClick() {

@@ -8,6 +8,7 @@
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
 #include "controls/TarihBicimi.h"
+#include "database/VeritabaniIc.h"
 #include "database/VeritabaniKurulumu.h"
 #include "reminders/AlarmSesi.h"
 #include "reminders/Hatirlatici.h"
@@ -77,8 +78,6 @@ private slots:
     }
     void init() {
         TestOrtami::sıfırla();
-        AlarmSesi::durumuSıfırla();
-        tercihler() = TercihDeğerleri{};
         tercihler().sesDosyasıAdı = QStringLiteral("Alarm.wav");
         tercihler().sesDosyasıYolu = ses_.path() + QStringLiteral("/");
         vt_ = std::make_unique<QTemporaryDir>(TestOrtami::şimdiki().veritabanıKlasörü() +
@@ -358,11 +357,32 @@ private slots:
         QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
     }
 
-    void windowRendersToPng() {
-        QTemporaryDir klasör;
-        QVERIFY(hatırlatmaFormuResminiKaydet(klasör.filePath("h.png")));
-        QVERIFY(QImage(klasör.filePath("h.png")).width() > 400);
-        QVERIFY(!AlarmSesi::durum().çalıyor);
+    // A result that could not be stored keeps its row, also when the user goes on.
+    void failedConfirmKeepsTheRow_data() {
+        QTest::addColumn<int>("no");
+        for (int no : {3260, 3024, 3197})
+            QTest::addRow("%d", no) << no;
+    }
+    void failedConfirmKeepsTheRow() {
+        QFETCH(int, no);
+        işEkle(Bugün, "14:00", "Bir");
+        işEkle(Bugün, "14:10", "İki");
+        SahteAnaForm ana;
+        anaFormuAyarla(&ana);
+        HatırlatmaZamanlayıcısı zamanlayıcı(ana);
+        ProgramSaati::ayarla(an("14:35:08"));
+        sıradaki([&](HatırlatmaFormu* form) {
+            tıkla(form->İşSonucuSeçenekleri[0]);
+            Veritabanıİç::sonrakiAdımdaHata(no);
+            tıkla(form->OnaylaDüğmesi);
+            QVERIFY(MesajKutusuTest::son().metin.contains(QString::number(no)));
+            QCOMPARE(konular(form), (QStringList{"Bir", "İki"}));
+            QCOMPARE(seçiliSıra(form), 1);
+        });
+        zamanlayıcı.tik();
+        anaFormuAyarla(nullptr);
+        QVERIFY(!alanı(1, "IsYapildi").toBool());
+        QCOMPARE(ana.klasörTıklama, 0);
     }
 
 private:

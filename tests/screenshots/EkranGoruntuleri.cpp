@@ -1,6 +1,8 @@
 // Renders every window of the program to a PNG file, offscreen, over a demo database made for
 // the purpose: `make screenshots` writes them under the build folder.
 
+#include "AnaFormResmi.h"
+#include "EkranGoruntusu.h"
 #include "about/HakkindaFormu.h"
 #include "about/HataBildirmeFormu.h"
 #include "controls/HataBildirici.h"
@@ -11,9 +13,7 @@
 #include "database/VeritabaniKurulumu.h"
 #include "database/VeritabaninaBaglanFormu.h"
 #include "deadline/SureHesaplamaFormu.h"
-#include "jobentry/EkranGoruntusu.h"
 #include "lists/YapilacakIslerListesiFormu.h"
-#include "mainwindow/AnaFormResmi.h"
 #include "reminders/HatirlatmaFormu.h"
 #include "search/AramaIslemleriFormu.h"
 #include "settings/AyarDeposu.h"

@@ -19,7 +19,6 @@ private slots:
 
     void emptyStoreGivesEveryDefault() {
         program().programKlasörü = QStringLiteral("/opt/tarvela/");
-        tercihler() = TercihDeğerleri{};
         tercihleriOku();
         const auto& t = tercihler();
         QCOMPARE(t.girişlerSaklansın, 1);

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 
 namespace {
 QString ayar(const QString& anahtar) {
@@ -55,7 +56,6 @@ class GirisSifresiTest : public QObject {
 private slots:
     void init() {
         TestOrtami::sıfırla();
-        tercihler().girişŞifresiSor = false;
         form = new SahteAnaForm;
         anaFormuAyarla(form);
     }
@@ -208,6 +208,29 @@ private slots:
         QCOMPARE(ayar("Giris Sifresi Sor"), QString("0"));
         QCOMPARE(ayar("Giris Sifresi"), QString());
         QVERIFY(!tercihler().girişŞifresiSor);
+    }
+
+    // The stored form: known values, the key starting again at the fifth character, a
+    // character outside the alphabet giving nothing but using up a key character, and for
+    // every length the box allows a form of the same length that is never the text itself
+    // and gives it back when scrambled again.
+    void scrambling() {
+        QCOMPARE(ŞifreKarıştır("1234"), QString("9887"));
+        QCOMPARE(ŞifreKarıştır("12345"), QString("98876"));
+        QCOMPARE(ŞifreKarıştır(""), QString());
+        QCOMPARE(ŞifreKarıştır("12a4"), QString("987"));
+        QCOMPARE(ŞifreKarıştır("1234", ŞifreAlfabesi, "6x71"), QString("987"));
+        QRandomGenerator üreteç(1994);
+        for (int uzunluk = 4; uzunluk <= 10; ++uzunluk)
+            for (int tekrar = 0; tekrar < 50; ++tekrar) {
+                QString şifre;
+                for (int i = 0; i < uzunluk; ++i)
+                    şifre += QChar('0' + üreteç.bounded(10));
+                const QString saklanan = ŞifreKarıştır(şifre);
+                QCOMPARE(saklanan.size(), şifre.size());
+                QVERIFY2(saklanan != şifre, qPrintable(şifre));
+                QCOMPARE(ŞifreKarıştır(saklanan), şifre);
+            }
     }
 };
 

@@ -3,9 +3,9 @@
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
-#include "controls/ProgramSaati.h"
 #include "settings/AyarDeposu.h"
 #include "settings/ProgramDegerleri.h"
+#include "startup/ProgramDurumu.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,8 +47,5 @@ void TestOrtami::sıfırla() {
     QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Selvane"),
               QStringLiteral("Tarvela"))
         .clear();
-    MesajKutusuTest::temizle();
-    ModalTest::temizle();
-    ProgramSonu::sıfırla();
-    ProgramSaati::serbestBırak();
+    ProgramDurumu::sıfırla();
 }

@@ -19,8 +19,9 @@ public:
     QString veritabanıKlasörü() const;
     QString ayarKlasörü() const;
 
-    // Back to a clean state between test functions: empty settings store, no recorded boxes
-    // or windows, the program not ended, the system clock.
+    // Back to a clean state between test functions: an empty settings store and the whole
+    // program-wide state as before start-up (no main window, no open database, default
+    // preferences, no recorded boxes or windows, the program not ended, the system clock).
     static void sıfırla();
 
 private:

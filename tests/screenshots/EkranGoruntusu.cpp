@@ -1,4 +1,4 @@
-#include "jobentry/EkranGoruntusu.h"
+#include "EkranGoruntusu.h"
 
 #include "controls/ProgramSaati.h"
 #include "controls/TarihBicimi.h"

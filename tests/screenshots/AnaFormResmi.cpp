@@ -1,4 +1,4 @@
-#include "mainwindow/AnaFormResmi.h"
+#include "AnaFormResmi.h"
 
 #include "controls/HataBildirici.h"
 #include "database/Veritabani.h"
