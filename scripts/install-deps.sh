@@ -11,6 +11,7 @@ paketler=(
     qt6-translations-l10n
     xvfb xauth x11-utils
     fonts-dejavu-core
+    dpkg-dev desktop-file-utils appstream man-db libglib2.0-bin
     locales
 )
 
