@@ -9,7 +9,10 @@ kimlik="$2"
 kok="$(mktemp -d)"
 lodra=""
 temizle() {
-    [ -n "$lodra" ] && kill "$lodra" 2>/dev/null && wait "$lodra" 2>/dev/null
+    if [ -n "$lodra" ]; then
+        kill "$lodra" 2>/dev/null || true
+        wait "$lodra" 2>/dev/null || true
+    fi
     rm -rf "$kok"
 }
 trap temizle EXIT
@@ -44,8 +47,8 @@ done
 
 masaustu="$r/usr/share/applications/$kimlik.desktop"
 desktop-file-validate "$masaustu" || hata "menü girdisi geçersiz"
-appstreamcli validate --no-net "$r/usr/share/metainfo/$kimlik.metainfo.xml" ||
-    hata "metainfo geçersiz"
+appstreamcli validate --no-net "$r/usr/share/metainfo/$kimlik.metainfo.xml" >"$kok/as.log" ||
+    { cat "$kok/as.log"; hata "metainfo geçersiz"; }
 grep -qx "Icon=$kimlik" "$masaustu" || hata "menü girdisinin simgesi $kimlik değil"
 grep -qx "Exec=Lodra" "$masaustu" || hata "menü girdisi Lodra'yı başlatmıyor"
 [ -s "$r/usr/share/icons/hicolor/scalable/apps/$kimlik.svg" ] || hata "SVG simge yok"
