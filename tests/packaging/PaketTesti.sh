@@ -4,6 +4,9 @@
 # the program folder; then starts the unpacked program on a demo database until it has
 # opened its main window and connected.
 set -euo pipefail
+# Text is matched byte-wise whatever the caller's language (a Turkish collation changes what
+# a range like [a-z] takes in).
+export LC_ALL=C.UTF-8
 build="$(cd "$1" && pwd)"
 kimlik="$2"
 kok="$(mktemp -d)"
