@@ -5,7 +5,7 @@ JOBS       ?= $(shell nproc)
 RUN_DIR    := $(BUILD)/calisma
 TEST_ENV   := QT_QPA_PLATFORM=offscreen LANG=tr_TR.UTF-8 LC_ALL=tr_TR.UTF-8
 
-.PHONY: deps build run test test-main test-asan test-fuzz fuzz-build fuzz-long kill-long screenshots bench format
+.PHONY: deps build run test test-main test-asan test-fuzz fuzz-build fuzz-long kill-long screenshots bench format deb lintian
 
 deps:
 	./scripts/install-deps.sh
@@ -70,3 +70,12 @@ fuzz-long: deps fuzz-build
 kill-long: build
 	cd $(BUILD) && $(TEST_ENV) TARVELA_BIN=$(CURDIR)/$(BUILD)/bin TARVELA_OLDURME_SAYISI=1000 \
 	    TARVELA_OLDURME_SURESI=3600 ./tests/database/EsZamanlilikTest killedWriter
+
+# The Debian package, build/tarvela_VERSION_ARCH.deb (install it with apt install ./build/tarvela_*.deb).
+deb: build
+	cd $(BUILD) && cpack -G DEB
+
+# The package checked by lintian.
+lintian: deb
+	@command -v lintian >/dev/null || { echo "lintian kurulu değil: apt-get install lintian"; exit 1; }
+	lintian --info --display-info $(BUILD)/tarvela_*.deb

@@ -14,6 +14,7 @@ paketler=(
     qt6-translations-l10n
     xvfb xauth x11-utils twm
     fonts-dejavu-core
+    dpkg-dev desktop-file-utils appstream man-db libglib2.0-bin
     locales
 )
 

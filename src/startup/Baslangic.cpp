@@ -48,6 +48,8 @@ int BaşlangıçSırası(int argc, char** argv) {
     QApplication uygulama(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(Kaynaklar::simge(QStringLiteral("PROGRAM")));
+    // Ties the windows to the installed menu entry and its icon (used on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral(TARVELA_KIMLIK));
     // Qt's own texts (the buttons of message boxes, the folder picker) in the user's language.
     QTranslator qtÇevirisi;
     if (qtÇevirisi.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -81,6 +83,7 @@ int BaşlangıçSırası(int argc, char** argv) {
         [] {
             program().programKlasörü =
                 programKlasörünüOluştur(QCoreApplication::applicationDirPath());
+            İz(QStringLiteral("program-klasoru ") + program().programKlasörü);
         },
         [] { program().ayarUygulamaAdı = QStringLiteral("Selvane\\") + ÜrünAdı; },
         [] { program().yazıcıVar = !QPrinterInfo::availablePrinterNames().isEmpty(); },

@@ -10,7 +10,11 @@
 #include "settings/Tercihler.h"
 #endif
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 class AyarDeposuTest : public QObject {
     Q_OBJECT
@@ -122,6 +126,53 @@ private slots:
         // A program folder at the root gives exactly one separator.
         QCOMPARE(MakineDeğerleri::otomatikBaşlatmaKomutu(programKlasörünüOluştur("/")),
                  QStringLiteral("/Lodra -Simge"));
+    }
+
+    // The entry is read back by the desktop's own reader (GLib's, through gio launch): the
+    // program in a folder with blanks, percent signs, quotes or a backslash still starts
+    // with -Simge as its one argument.
+    void autoStartEntryStartsProgramInOddFolder_data() {
+        QTest::addColumn<QString>("klasörAdı");
+        QTest::newRow("boşluk") << QStringLiteral("Program Dosyaları");
+        QTest::newRow("yüzde") << QStringLiteral("%100 %u%f");
+        QTest::newRow("tırnak ve işaretler") << QStringLiteral("a\"b $c`d\\e'f;(g)#");
+    }
+    void autoStartEntryStartsProgramInOddFolder() {
+        QFETCH(QString, klasörAdı);
+        QTemporaryDir kök;
+        const QString klasör = programKlasörünüOluştur(kök.filePath(klasörAdı));
+        QVERIFY(QDir().mkpath(klasör));
+        const QString program = klasör + QStringLiteral("Lodra");
+        const QString çıktı = kök.filePath(QStringLiteral("argumanlar"));
+        {
+            QFile betik(program);
+            QVERIFY(betik.open(QIODevice::WriteOnly));
+            betik.write("#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > \"$TARVELA_ARGUMANLAR\"\n");
+            betik.setPermissions(betik.permissions() | QFile::ExeOwner);
+        }
+        MakineDeğerleri::otomatikBaşlatmaYaz(klasör);
+        const QString giriş = MakineDeğerleri::otomatikBaşlatmaDosyası();
+
+        const QString doğrulayıcı =
+            QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        if (!doğrulayıcı.isEmpty()) {
+            QProcess d;
+            d.start(doğrulayıcı, {giriş});
+            QVERIFY(d.waitForFinished(10000));
+            QVERIFY2(d.exitCode() == 0, d.readAllStandardOutput().constData());
+        }
+        const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
+        if (gio.isEmpty())
+            QSKIP("gio kurulu değil");
+        qputenv("TARVELA_ARGUMANLAR", çıktı.toLocal8Bit());
+        QProcess başlat;
+        başlat.start(gio, {QStringLiteral("launch"), giriş});
+        QVERIFY(başlat.waitForFinished(10000));
+        QVERIFY2(başlat.exitCode() == 0, başlat.readAllStandardError().constData());
+        QTRY_VERIFY(QFileInfo(çıktı).size() > 0);
+        QFile sonuç(çıktı);
+        QVERIFY(sonuç.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(sonuç.readAll()), program + QStringLiteral("\n-Simge\n"));
     }
 };
 
