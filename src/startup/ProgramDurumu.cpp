@@ -8,6 +8,7 @@
 #include "controls/Siralama.h"
 #include "database/AgaGozat.h"
 #include "database/Veritabani.h"
+#include "lists/YaziciSecmeFormu.h"
 #include "reminders/AlarmSesi.h"
 #include "reminders/HatirlatmaFormu.h"
 #include "settings/Tercihler.h"
@@ -21,6 +22,8 @@ void sıfırla() {
     düzenlenenSatır() = 0;
     şimdikiİşNo() = 0;
     Sıralama::durum() = Sıralama::Durum{};
+    Yazıcılar::seçilen().clear();
+    Yazıcılar::yazdırmaİptalEdildi() = false;
     AlarmSesi::durumuSıfırla();
     ProgramSaati::serbestBırak();
     ProgramSonu::sıfırla();
