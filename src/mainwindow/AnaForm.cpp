@@ -11,6 +11,7 @@
 #include "database/SunucuDegistirFormu.h"
 #include "deadline/SureHesaplamaFormu.h"
 #include "lists/ListeYazdirici.h"
+#include "lists/TakvimeAktar.h"
 #include "mainwindow/AnaFormDenetimleri.h"
 #include "mainwindow/IsListesiModeli.h"
 #include "mainwindow/KlavyeDurumu.h"
@@ -203,6 +204,9 @@ void AnaForm::menüleriOluştur() {
     DeğişiklikYapMenüsü2 =
         eylem(YapılacakİşListesiMenüsü, "&Değişiklik Yap...", "DeğişiklikYapMenüsü2");
     İşiSilMenüsü2 = eylem(YapılacakİşListesiMenüsü, "İşi &Sil", "İşiSilMenüsü2");
+    çizgi(YapılacakİşListesiMenüsü, "YapılacakİşListesiMenüÇizgisi2");
+    DışaAktarMenüsü =
+        eylem(YapılacakİşListesiMenüsü, "Dışa &Aktar (iCalendar)...", "DışaAktarMenüsü");
 
     BildirimAlanıMenüsü = new QMenu(QStringLiteral("Bildirim Alanı Menüsü"), this);
     BildirimAlanıMenüsü->setObjectName(QStringLiteral("BildirimAlanıMenüsü"));
@@ -325,6 +329,7 @@ void AnaForm::olaylarıBağla() {
     bağla(YeniİşEkleMenüsü2, &AnaForm::YeniİşEkle);
     bağla(DeğişiklikYapMenüsü2, &AnaForm::DeğişiklikYap);
     bağla(İşiSilMenüsü2, &AnaForm::İşiSil);
+    bağla(DışaAktarMenüsü, &AnaForm::takvimeAktar);
     bağla(GösterMenüsü, &AnaForm::GösterMenüsü_Click);
     QObject::connect(TercihlerMenüsü2, &QAction::triggered, this,
                      [this] { tercihleriAç(!isMinimized()); });
@@ -694,6 +699,13 @@ void AnaForm::listeyiYazdır() {
     for (int i = 0; i < işModeli->satırSayısı(); ++i)
         satırlar << işModeli->satır(i);
     ListeyiYazdır(this, satırlar, seçiliKlasörAdı());
+}
+
+void AnaForm::takvimeAktar() {
+    QList<qint32> numaralar;
+    for (int i = 0; i < işModeli->satırSayısı(); ++i)
+        numaralar << static_cast<qint32>(işModeli->isNo(i));
+    TakvimeAktar(this, numaralar);
 }
 
 // ---------------------------------------------------------------- interface for other windows
