@@ -91,8 +91,16 @@ QByteArray metin(const QList<İş>& işler, const QString& veritabanıYolu, cons
     if (!bölgeAdı.isEmpty() && bölgeAdı != "UTC")
         bölge = icaltimezone_get_builtin_timezone(bölgeAdı.constData());
     if (bölge) {
-        if (icalcomponent* tanım = icaltimezone_get_component(bölge))
-            icalcomponent_add_component(t, icalcomponent_new_clone(tanım));
+        if (icalcomponent* tanım = icaltimezone_get_component(bölge)) {
+            // Named by the plain IANA name, which calendars also know by themselves (the
+            // library's own prefix would leave them with the VTIMEZONE alone).
+            icalcomponent* kopya = icalcomponent_new_clone(tanım);
+            if (icalproperty* ad = icalcomponent_get_first_property(kopya, ICAL_TZID_PROPERTY))
+                icalproperty_set_tzid(ad, bölgeAdı.constData());
+            icalcomponent_add_component(t, kopya);
+        } else {
+            bölge = nullptr;
+        }
     }
     const QTimeZone qBölge(bölgeAdı);
 
@@ -105,14 +113,11 @@ QByteArray metin(const QList<İş>& işler, const QString& veritabanıYolu, cons
             olay, icalproperty_new_uid(kimlik(iş.isNo, veritabanıYolu).toUtf8().constData()));
         icalcomponent_add_property(olay, icalproperty_new_dtstamp(zamanDamgası));
 
-        icaltimetype başlangıç = icalZamanı(iş.tarih, iş.saat);
+        const icaltimetype başlangıç = icalZamanı(iş.tarih, iş.saat);
         icalproperty* başla = nullptr;
         if (bölge) {
-            başlangıç = icaltime_set_timezone(&başlangıç, bölge);
             başla = icalproperty_new_dtstart(başlangıç);
-            if (!icalproperty_get_first_parameter(başla, ICAL_TZID_PARAMETER))
-                icalproperty_add_parameter(başla,
-                                           icalparameter_new_tzid(icaltimezone_get_tzid(bölge)));
+            icalproperty_add_parameter(başla, icalparameter_new_tzid(bölgeAdı.constData()));
         } else {
             // Without a known zone the moment is written in UTC, so that it stays exact.
             const QDateTime yerel(iş.tarih, iş.saat,
