@@ -11,7 +11,7 @@ paketler=(
     libcups2-dev cups printer-driver-cups-pdf poppler-utils
     clang libclang-rt-14-dev
     qt6-translations-l10n
-    xvfb xauth x11-utils
+    xvfb xauth x11-utils twm
     fonts-dejavu-core
     locales
 )

@@ -3,6 +3,7 @@
 //   LodraVt olustur KLASÖR [--ornek] [--klasor N] [--is N]
 //   LodraVt ornek KLASÖR|DOSYA [--klasor N] [--is N] [--tohum N]
 //   LodraVt denetle KLASÖR|DOSYA
+//   LodraVt dizin-ekle KLASÖR|DOSYA
 //   LodraVt geri-yukle YEDEK KLASÖR|DOSYA
 
 #include "controls/Hata.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <cstdio>
@@ -40,8 +42,11 @@ const char* const Yardım =
     "      --is N              Örnek iş sayısı (varsayılan 200; ölçüm için ör. 100000).\n"
     "      --tohum N           Rastgele sayı tohumu (aynı tohum aynı veriyi verir).\n"
     "  denetle YER             Dosyanın bütünlüğünü ve tablolarını denetler; dosyayı değiştirmez.\n"
+    "  dizin-ekle YER          Eski bir araçla yapılmış dosyaya hatırlatma dizinini ekler (tek\n"
+    "                          işlemde). Dizin varsa bir şey değiştirmez.\n"
     "  geri-yukle YEDEK YER    YEDEK dosyayı denetler ve veritabanının yerine koyar; eski dosya\n"
-    "                          \"Lodra.vtb.eski\" olarak saklanır. Önce programları kapatınız.\n"
+    "                          \"Lodra.vtb.eski-\" ve geri yükleme zamanıyla saklanır (hiçbiri\n"
+    "                          silinmez). Önce programları kapatınız.\n"
     "\n"
     "YER bir klasör (içindeki Lodra.vtb kullanılır) ya da bir dosya yolu olabilir.\n"
     "Seçenekler:\n"
@@ -62,13 +67,30 @@ int kullanımHatası(const QString& ileti) {
     return 2;
 }
 
-bool sayıOku(const QStringList& args, qsizetype& i, int& değer, int enAz, int enÇok) {
-    if (i + 1 >= args.size())
+// The number after an option: false with the message when it is missing, not a number, or
+// a number outside the range the option allows.
+bool sayıOku(const QStringList& args, qsizetype& i, qint64& değer, qint64 enAz, qint64 enÇok,
+             QString& ileti) {
+    const QString seçenek = args[i];
+    if (i + 1 >= args.size()) {
+        ileti = QStringLiteral("%1 bir sayı ister.").arg(seçenek);
         return false;
+    }
+    const QString metin = args[i + 1].trimmed();
+    static const QRegularExpression rakamlar(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!rakamlar.match(metin).hasMatch()) {
+        ileti = QStringLiteral("%1 bir sayı ister; \"%2\" bir sayı değil.").arg(seçenek, metin);
+        return false;
+    }
     bool tamam = false;
-    const int sayı = args[i + 1].toInt(&tamam);
-    if (!tamam || sayı < enAz || sayı > enÇok)
+    const qint64 sayı = metin.toLongLong(&tamam);
+    if (!tamam || sayı < enAz || sayı > enÇok) {
+        ileti = QStringLiteral("%1 için %2 aralık dışında (%3 ile %4 arasında olmalı).")
+                    .arg(seçenek, metin)
+                    .arg(enAz)
+                    .arg(enÇok);
         return false;
+    }
     değer = sayı;
     ++i;
     return true;
@@ -92,21 +114,22 @@ int main(int argc, char** argv) {
     bool örnekle = false;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
+        qint64 sayı = 0;
+        QString ileti;
         if (a == "--ornek") {
             örnekle = true;
         } else if (a == "--klasor") {
-            if (!sayıOku(args, i, ayarlar.klasörSayısı, 0, 32767))
-                return kullanımHatası(
-                    QStringLiteral("--klasor 0 ile 32767 arasında bir sayı ister."));
+            if (!sayıOku(args, i, sayı, 0, 32767, ileti))
+                return kullanımHatası(ileti);
+            ayarlar.klasörSayısı = int(sayı);
         } else if (a == "--is") {
-            if (!sayıOku(args, i, ayarlar.işSayısı, 0, 10000000))
-                return kullanımHatası(
-                    QStringLiteral("--is 0 ile 10000000 arasında bir sayı ister."));
+            if (!sayıOku(args, i, sayı, 0, 10000000, ileti))
+                return kullanımHatası(ileti);
+            ayarlar.işSayısı = int(sayı);
         } else if (a == "--tohum") {
-            int tohum = 0;
-            if (!sayıOku(args, i, tohum, 0, 2147483647))
-                return kullanımHatası(QStringLiteral("--tohum bir sayı ister."));
-            ayarlar.tohum = unsigned(tohum);
+            if (!sayıOku(args, i, sayı, 0, 4294967295LL, ileti))
+                return kullanımHatası(ileti);
+            ayarlar.tohum = unsigned(sayı);
         } else if (a.startsWith("-")) {
             return kullanımHatası(QStringLiteral("Bilinmeyen seçenek: %1").arg(a));
         } else {
@@ -149,15 +172,29 @@ int main(int argc, char** argv) {
             if (konumlar.size() != 1)
                 return kullanımHatası(QStringLiteral("denetle bir klasör ya da dosya ister."));
             const QString dosya = dosyaYolu(konumlar.first());
-            const QStringList sorunlar = VeritabanıKurulumu::denetle(dosya);
+            QStringList uyarılar;
+            const QStringList sorunlar =
+                VeritabanıKurulumu::denetle(dosya, VeritabanıKurulumu::Parola, &uyarılar);
             if (sorunlar.isEmpty()) {
                 çıkış() << "Sağlam: " << dosya << "\n";
+                for (const QString& u : uyarılar)
+                    çıkış() << "  Uyarı: " << u << "\n";
                 return 0;
             }
             hataÇıkışı() << "Sorunlu: " << dosya << "\n";
             for (const QString& s : sorunlar)
                 hataÇıkışı() << "  " << s << "\n";
             return 1;
+        }
+        if (komut == "dizin-ekle") {
+            if (konumlar.size() != 1)
+                return kullanımHatası(QStringLiteral("dizin-ekle bir klasör ya da dosya ister."));
+            const QString dosya = dosyaYolu(konumlar.first());
+            if (VeritabanıKurulumu::dizinEkle(dosya))
+                çıkış() << "Hatırlatma dizini eklendi: " << dosya << "\n";
+            else
+                çıkış() << "Hatırlatma dizini zaten var: " << dosya << "\n";
+            return 0;
         }
         if (komut == "geri-yukle") {
             if (konumlar.size() != 2)

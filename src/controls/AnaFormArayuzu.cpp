@@ -1,7 +1,14 @@
 #include "controls/AnaFormArayuzu.h"
 
+#include <QWidget>
+
 namespace {
 AnaFormArayüzü* şimdikiAnaForm = nullptr;
+}
+
+void AnaFormArayüzü::anaPencereyiGöster() {
+    if (QWidget* p = pencere())
+        p->show();
 }
 
 AnaFormArayüzü* anaForm() {

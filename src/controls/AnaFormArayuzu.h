@@ -33,6 +33,8 @@ public:
     // Notification-area icon: put up and take away.
     virtual void BildirimAlanınaSimgeEkle() = 0;
     virtual void BildirimAlanındanSimgeyiSil() = 0;
+    // Brings a hidden main window back on screen (by default: shows pencere()).
+    virtual void anaPencereyiGöster();
 
     // Closes the main window by program action: the program ends without a question.
     virtual void programıKapat() = 0;

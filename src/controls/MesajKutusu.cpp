@@ -6,12 +6,14 @@
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
+#include <utility>
 
 namespace {
 struct TestDurumu {
     bool etkin = false;
     QQueue<QMessageBox::StandardButton> yanıtlar;
     QList<MesajKaydı> kayıtlar;
+    std::function<void()> açıkken;
 };
 
 TestDurumu& test() {
@@ -56,6 +58,8 @@ QMessageBox::StandardButton göster(QMessageBox::Icon simge, const QString& meti
             kayıt.yanıt = varsayılan != QMessageBox::NoButton ? varsayılan : ilkDüğme(düğmeler);
         }
         test().kayıtlar.append(kayıt);
+        if (auto iş = std::exchange(test().açıkken, nullptr))
+            iş();
         return kayıt.yanıt;
     }
 
@@ -98,7 +102,9 @@ void yanıtla(std::initializer_list<QMessageBox::StandardButton> yanıtlar) {
 int bekleyenYanıtSayısı() { return static_cast<int>(test().yanıtlar.size()); }
 const QList<MesajKaydı>& kayıtlar() { return test().kayıtlar; }
 MesajKaydı son() { return test().kayıtlar.isEmpty() ? MesajKaydı{} : test().kayıtlar.last(); }
+void kutuAçıkken(std::function<void()> iş) { test().açıkken = std::move(iş); }
 void temizle() {
+    test().açıkken = nullptr;
     test().kayıtlar.clear();
     test().yanıtlar.clear();
 }

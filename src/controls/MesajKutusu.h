@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // What one message box showed and how it was answered.
@@ -51,5 +52,7 @@ int bekleyenYanıtSayısı();
 const QList<MesajKaydı>& kayıtlar();
 // The last box shown; an empty record when none was.
 MesajKaydı son();
+// Runs once while the next box is up, as events arriving during a real box would.
+void kutuAçıkken(std::function<void()> iş);
 void temizle();
 } // namespace MesajKutusuTest

@@ -6,6 +6,7 @@
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "controls/Odak.h"
+#include "controls/SatirKiranDugme.h"
 #include "controls/Twip.h"
 #include "database/AgaGozat.h"
 #include "database/SunucuListesi.h"
@@ -19,6 +20,9 @@
 #include <QPushButton>
 
 namespace {
+
+// Left edge of the button column, in twips.
+constexpr int DüğmeSolu = 4710;
 
 class SunucuDeğiştirFormu : public QDialog {
 public:
@@ -48,18 +52,24 @@ public:
         seçilen_->setWordWrap(true);
         seçilen_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-        seç_ = new QPushButton(QStringLiteral("&Yeni Sunucu Seç..."), this);
+        // The three buttons stand in a column at 4710 twips, as wide as the window leaves
+        // them; a caption too long for one line takes two.
+        const QRect sütun = twipAlanı(DüğmeSolu, 0, 6495 - DüğmeSolu - 105, 375);
+        seç_ = new SatırKıranDüğme(QStringLiteral("&Yeni Sunucu Seç..."), this);
         seç_->setObjectName(QStringLiteral("SunucuSeçDüğmesi"));
-        seç_->setGeometry(twipAlanı(4380, 480, 1890, 375));
-
-        bağlan_ = new QPushButton(QStringLiteral("Seçili Sunucu'ya &Bağlan"), this);
+        bağlan_ = new SatırKıranDüğme(QStringLiteral("Seçili Sunucu'ya &Bağlan"), this);
         bağlan_->setObjectName(QStringLiteral("SeçilenSunucuyaBağlanDüğmesi"));
-        bağlan_->setGeometry(twipAlanı(4380, 960, 1890, 375));
-
-        vazgeç_ = new QPushButton(QStringLiteral("Vazgeç (Esc)"), this);
+        vazgeç_ = new SatırKıranDüğme(QStringLiteral("Vazgeç (Esc)"), this);
         vazgeç_->setObjectName(QStringLiteral("VaçgeçDüğmesi"));
-        vazgeç_->setGeometry(twipAlanı(4380, 2340, 1890, 375));
         vazgeç_->setAutoDefault(false);
+        const int üstler[] = {480, 960, 2340};
+        int sıra = 0, altı = 0;
+        for (QPushButton* d : {seç_, bağlan_, vazgeç_}) {
+            const int yükseklik = qMax(sütun.height(), d->heightForWidth(sütun.width()));
+            const int üst = qMax(twipten(üstler[sıra++]), altı + 4);
+            d->setGeometry(sütun.x(), üst, sütun.width(), yükseklik);
+            altı = üst + yükseklik;
+        }
 
         connect(liste_, &QListWidget::currentRowChanged, this,
                 [this](int satır) { seçilen_->setText(sunucular_.klasör(satır)); });
@@ -145,7 +155,10 @@ private:
                 if (form)
                     form->durumYaz(2, BaglantiMetinleri::BağlantıTamam);
             },
-            [konum] { ayarYaz(Ayar::Veritabanı, konum); },
+            [this, konum] {
+                sunucular_.anahtarlarıDüzelt();
+                ayarYaz(Ayar::Veritabanı, konum);
+            },
         });
         accept();
     }

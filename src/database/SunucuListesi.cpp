@@ -48,16 +48,29 @@ int SunucuListesi::bul(const QString& klasör) const {
 }
 
 int SunucuListesi::ekle(const QString& klasör) {
+    const bool sıralı = anahtarlarSıralıMı();
     klasörler_.append(klasör);
-    const QString anahtar = SunucuAnahtarı(sayı());
-    // Keys with gaps (edited by hand) would let the new key overwrite a stored folder.
-    if (anahtarlar_.contains(anahtar, Qt::CaseInsensitive)) {
-        hepsiniYaz();
+    // The store lists the keys in numeric order: a new key numbered n+1 among keys with
+    // gaps would not come last, and positions would point at other folders.
+    if (sıralı) {
+        anahtarlar_.append(SunucuAnahtarı(sayı()));
+        AyarDeposu::SaveSetting(Bölüm::Sunucular, anahtarlar_.last(), klasör);
     } else {
-        anahtarlar_.append(anahtar);
-        AyarDeposu::SaveSetting(Bölüm::Sunucular, anahtar, klasör);
+        hepsiniYaz();
     }
     return sayı() - 1;
+}
+
+bool SunucuListesi::anahtarlarSıralıMı() const {
+    for (int i = 0; i < anahtarlar_.size(); ++i)
+        if (anahtarlar_.at(i) != SunucuAnahtarı(i + 1))
+            return false;
+    return anahtarlar_.size() == klasörler_.size();
+}
+
+void SunucuListesi::anahtarlarıDüzelt() {
+    if (!anahtarlarSıralıMı())
+        hepsiniYaz();
 }
 
 int SunucuListesi::yeniSunucuSeç(const QString& klasör) {

@@ -35,10 +35,17 @@ public:
     // position to select.
     int yeniSunucuSeç(const QString& klasör);
 
+    // Writes the list again as "Sunucu-1".."Sunucu-n", in its order, when the stored keys
+    // are anything else (edited by hand, or left by an older copy). A position is only
+    // stored after this: with other keys, a folder added later would take a place before
+    // some of them and the stored position would name another folder.
+    void anahtarlarıDüzelt();
+
     // Forgets every server: the whole section goes from the store.
     void unut();
 
 private:
+    bool anahtarlarSıralıMı() const;
     void hepsiniYaz();
 
     QStringList klasörler_;

@@ -14,12 +14,15 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QThread>
 #include <atomic>
 #include <vector>
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -102,6 +105,14 @@ int yolDenetle(const QString& dosya, QString* açıklama) {
         yaz(QStringLiteral("Bir dosya değil: %1").arg(dosya));
         return HataNo::DosyaAçılamıyor;
     }
+    // No database is smaller than its smallest page: the engine would take such a file for
+    // an empty database instead of saying what it is.
+    if (bilgi.st_size < 512) {
+        yaz(QStringLiteral("Dosya bir veritabanı değil (%1 bayt): %2")
+                .arg(bilgi.st_size)
+                .arg(dosya));
+        return HataNo::VeritabanıDeğil;
+    }
     // A file or folder without any write permission counts as read-only, also for the
     // administrator (as a read-only file does elsewhere); the file is opened read-write only.
     if (::access(yerel.constData(), R_OK | W_OK) != 0 || !yazmaBitiVar(bilgi.st_mode)) {
@@ -111,10 +122,6 @@ int yolDenetle(const QString& dosya, QString* açıklama) {
     if (::access(klasör.constData(), W_OK | X_OK) != 0 || !yazmaBitiVar(klasörBilgisi.st_mode)) {
         yaz(QStringLiteral("Veritabanının klasörüne yazılamıyor: %1").arg(klasörü(dosya)));
         return HataNo::DosyaAçılamıyor;
-    }
-    if (bilgi.st_size == 0) {
-        yaz(QStringLiteral("Dosya boş; bir veritabanı değil: %1").arg(dosya));
-        return HataNo::VeritabanıDeğil;
     }
     return 0;
 }
@@ -243,63 +250,78 @@ void hazırla(sqlite3* db, const QString& parola) {
 
 QStringList şemaSorunları(sqlite3* db, const QString& dosya) {
     QStringList sorunlar;
-    sqlite3_stmt* deyim = nullptr;
-    int sonuç = sqlite3_prepare_v2(db, "SELECT type, name, tbl_name FROM sqlite_master", -1, &deyim,
-                                   nullptr);
-    if (sonuç != SQLITE_OK)
-        throw hata(db, sonuç, dosya);
     bool klasörTablosu = false, işTablosu = false;
-    while ((sonuç = sqlite3_step(deyim)) == SQLITE_ROW) {
-        const QString tür =
-            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(deyim, 0)));
-        const QString ad =
-            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(deyim, 1)));
-        const QString tablo =
-            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(deyim, 2)));
-        const bool bizimTablo =
-            tablo.compare(QLatin1String("KlasorBilgileriTablosu"), Qt::CaseInsensitive) == 0 ||
-            tablo.compare(QLatin1String("YapilacakIslerTablosu"), Qt::CaseInsensitive) == 0;
-        if (tür == QLatin1String("table")) {
+    {
+        sqlite3_stmt* deyim = nullptr;
+        int sonuç = sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table'",
+                                       -1, &deyim, nullptr);
+        if (sonuç != SQLITE_OK)
+            throw hata(db, sonuç, dosya);
+        // Other tables, views, indexes and triggers belong to whoever added them; the program
+        // neither reads nor changes them.
+        while ((sonuç = sqlite3_step(deyim)) == SQLITE_ROW) {
+            const QString ad =
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(deyim, 0)));
             if (ad.compare(QLatin1String("KlasorBilgileriTablosu"), Qt::CaseInsensitive) == 0)
                 klasörTablosu = true;
             else if (ad.compare(QLatin1String("YapilacakIslerTablosu"), Qt::CaseInsensitive) == 0)
                 işTablosu = true;
-            else if (ad != QLatin1String("sqlite_sequence"))
-                sorunlar << QStringLiteral("Beklenmeyen tablo: %1").arg(ad);
-        } else if (tür == QLatin1String("index") && bizimTablo) {
-            // Indexes only speed up reading.
-        } else {
-            sorunlar << QStringLiteral("Beklenmeyen nesne (%1): %2").arg(tür, ad);
         }
+        sqlite3_finalize(deyim);
+        if (sonuç != SQLITE_DONE)
+            throw hata(db, sonuç, dosya);
     }
-    sqlite3_finalize(deyim);
-    if (sonuç != SQLITE_DONE)
-        throw hata(db, sonuç, dosya);
     const auto alanlarıDenetle = [&](const char* tablo, const QStringList& beklenen) {
-        QStringList bulunan;
+        QStringList bulunan, eksik, uymayan, zorunlu;
         const QByteArray sql = QByteArray("PRAGMA table_info(") + tablo + ")";
         sqlite3_stmt* d = nullptr;
         int s = sqlite3_prepare_v2(db, sql.constData(), -1, &d, nullptr);
         if (s != SQLITE_OK)
             throw hata(db, s, dosya);
-        while ((s = sqlite3_step(d)) == SQLITE_ROW)
-            bulunan << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, 1)));
+        const auto metin = [&](int sütun) {
+            return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, sütun)));
+        };
+        while ((s = sqlite3_step(d)) == SQLITE_ROW) {
+            const QString ad = metin(1), tür = metin(2).toUpper();
+            const bool boşOlamaz = sqlite3_column_int(d, 3) != 0;
+            const bool varsayılanVar = sqlite3_column_type(d, 4) != SQLITE_NULL;
+            const bool anahtar = sqlite3_column_int(d, 5) != 0;
+            bulunan << ad;
+            if (!beklenen.contains(ad, Qt::CaseInsensitive)) {
+                // The program adds rows without it: it must be able to stay empty.
+                if (boşOlamaz && !varsayılanVar && !anahtar)
+                    zorunlu << ad;
+            } else if (ad.compare(QLatin1String("IsNo"), Qt::CaseInsensitive) == 0) {
+                // The job number is given by the database: the row's own number.
+                if (tür != QLatin1String("INTEGER") || !anahtar)
+                    uymayan << ad + QStringLiteral(" (") + metin(2) + QStringLiteral(")");
+            } else if (VeritabanıKurulumu::metinAlanıMı(ad) &&
+                       (tür.contains(QLatin1String("INT")) ||
+                        (!tür.contains(QLatin1String("CHAR")) &&
+                         !tür.contains(QLatin1String("CLOB")) &&
+                         !tür.contains(QLatin1String("TEXT")) &&
+                         !tür.contains(QLatin1String("BLOB")) && !tür.isEmpty()))) {
+                // A numeric field would turn a text such as "007" into the number 7.
+                uymayan << ad + QStringLiteral(" (") + metin(2) + QStringLiteral(")");
+            }
+        }
         sqlite3_finalize(d);
         if (s != SQLITE_DONE)
             throw hata(db, s, dosya);
-        QStringList eksik, fazla;
         for (const QString& a : beklenen)
             if (!bulunan.contains(a, Qt::CaseInsensitive))
                 eksik << a;
-        for (const QString& a : bulunan)
-            if (!beklenen.contains(a, Qt::CaseInsensitive))
-                fazla << a;
         if (!eksik.isEmpty())
             sorunlar
                 << QStringLiteral("%1 tablosunda eksik alanlar: %2").arg(tablo, eksik.join(", "));
-        if (!fazla.isEmpty())
-            sorunlar << QStringLiteral("%1 tablosunda beklenmeyen alanlar: %2")
-                            .arg(tablo, fazla.join(", "));
+        if (!uymayan.isEmpty())
+            sorunlar << QStringLiteral("%1 tablosunda türü programın değerlerini tutamayan "
+                                       "alanlar: %2")
+                            .arg(tablo, uymayan.join(", "));
+        if (!zorunlu.isEmpty())
+            sorunlar << QStringLiteral("%1 tablosunda boş bırakılamayan, varsayılanı olmayan "
+                                       "fazladan alanlar: %2")
+                            .arg(tablo, zorunlu.join(", "));
     };
     if (!klasörTablosu)
         sorunlar << QStringLiteral("KlasorBilgileriTablosu tablosu yok.");
@@ -532,6 +554,39 @@ QString yedekKlasörü(const QString& dosya) {
 
 constexpr int SaklananYedekSayısı = 7;
 
+// The checks after the password has been proven: the tables and every page. A failure here
+// is the file's, not the folder's.
+void içeriğiDenetle(sqlite3* db, const QString& dosya) {
+    try {
+        const QStringList sorunlar = şemaSorunları(db, dosya);
+        if (!sorunlar.isEmpty())
+            throw Hata(HataNo::VeritabanıDeğil,
+                       QStringLiteral("Dosya bir Tarvela veritabanı değil: ") +
+                           sorunlar.join("; "));
+        // Every page is read once, so that a damaged page is found now and not in the
+        // middle of the work.
+        sqlite3_stmt* d = nullptr;
+        int sonuç = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &d, nullptr);
+        if (sonuç != SQLITE_OK)
+            throw hata(db, sonuç, dosya);
+        sonuç = sqlite3_step(d);
+        const QString durum =
+            sonuç == SQLITE_ROW
+                ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, 0)))
+                : QString();
+        sqlite3_finalize(d);
+        if (sonuç != SQLITE_ROW)
+            throw hata(db, sonuç, dosya);
+        if (durum != QLatin1String("ok"))
+            throw Hata(VeritabanıHataNo::Bozuk,
+                       QStringLiteral("Veritabanı dosyası bozuk: ") + durum.left(200));
+    } catch (const Hata& h) {
+        if (h.numara() != HataNo::VeritabanıDeğil && h.numara() != VeritabanıHataNo::Bozuk)
+            throw;
+        throw AçılanDosyaHatası(h);
+    }
+}
+
 void aç(Bağlantı& b) {
     b.kapat();
     QString açıklama;
@@ -558,28 +613,7 @@ void aç(Bağlantı& b) {
                        QStringLiteral("Veritabanı dosyası başka bir bilgisayarda kilitli."));
         if (sonuç != SQLITE_OK)
             throw hata(db, sonuç, b.dosya);
-        const QStringList sorunlar = şemaSorunları(db, b.dosya);
-        if (!sorunlar.isEmpty())
-            throw Hata(HataNo::VeritabanıDeğil,
-                       QStringLiteral("Dosya bir Tarvela veritabanı değil: ") +
-                           sorunlar.join("; "));
-        // Every page is read once, so that a damaged page is found now and not in the
-        // middle of the work.
-        sqlite3_stmt* d = nullptr;
-        sonuç = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &d, nullptr);
-        if (sonuç != SQLITE_OK)
-            throw hata(db, sonuç, b.dosya);
-        sonuç = sqlite3_step(d);
-        const QString durum =
-            sonuç == SQLITE_ROW
-                ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, 0)))
-                : QString();
-        sqlite3_finalize(d);
-        if (sonuç != SQLITE_ROW)
-            throw hata(db, sonuç, b.dosya);
-        if (durum != QLatin1String("ok"))
-            throw Hata(VeritabanıHataNo::Bozuk,
-                       QStringLiteral("Veritabanı dosyası bozuk: ") + durum.left(200));
+        içeriğiDenetle(db, b.dosya);
         // Durable commits with a rollback journal beside the file.
         çalıştır(db, "PRAGMA synchronous=FULL", b.dosya);
         sqlite3_stmt* g = nullptr;
@@ -651,10 +685,69 @@ struct DeyimSilici {
     ~DeyimSilici() { sqlite3_finalize(d); }
 };
 
+std::function<void(const QString&)>& yedekUyarısıAlıcısı() {
+    static std::function<void(const QString&)> alıcı;
+    return alıcı;
+}
+
+// A day's copy that could not be made: on standard error every time, to the user once a day.
+void yedekUyarısı(const QString& neden) {
+    qWarning().noquote() << "Günlük yedek alınamadı:" << neden;
+    static QDate bildirilenGün;
+    const QDate bugün = ProgramSaati::bugün();
+    if (bildirilenGün == bugün || !yedekUyarısıAlıcısı())
+        return;
+    bildirilenGün = bugün;
+    yedekUyarısıAlıcısı()(neden);
+}
+
+// Half-made copies carry the computer's name and the process number: "…vtb.yeni-HOST-PID",
+// and "-journal" for the journal beside one.
+QString bilgisayarAdı() {
+    QString ad = QSysInfo::machineHostName();
+    for (QChar& c : ad)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != u'.' && c != u'-')
+            c = u'_';
+    return ad.isEmpty() ? QStringLiteral("bilgisayar") : ad;
+}
+
+bool süreçÇalışıyor(qint64 no) {
+    if (no <= 0 || no > INT_MAX)
+        return false;
+    return ::kill(pid_t(no), 0) == 0 || errno != ESRCH;
+}
+
+} // namespace
+
+namespace Veritabanıİç {
+// Removes the half-made copies of processes of this computer that no longer run. Those of
+// other computers (the folder is shared) are removed once they are an hour old: whether
+// their process still runs cannot be seen from here.
+void yarımYedekleriTemizle(const QString& klasör) {
+    const QString buBilgisayar = bilgisayarAdı();
+    const QString ek = QStringLiteral(".vtb.yeni-");
+    for (const QFileInfo& yarım :
+         QDir(klasör).entryInfoList({QStringLiteral("Lodra-*.vtb.yeni-*")}, QDir::Files)) {
+        QString kalan = yarım.fileName().mid(yarım.fileName().indexOf(ek) + ek.size());
+        if (kalan.endsWith(QLatin1String("-journal")))
+            kalan.chop(8);
+        const qsizetype çizgi = kalan.lastIndexOf(u'-');
+        bool sayı = false;
+        const qint64 süreç = kalan.mid(çizgi + 1).toLongLong(&sayı);
+        const bool bizim = çizgi > 0 && sayı && kalan.left(çizgi) == buBilgisayar;
+        const bool eski = yarım.lastModified().secsTo(QDateTime::currentDateTime()) > 3600;
+        if (bizim ? !süreçÇalışıyor(süreç) : eski)
+            QFile::remove(yarım.absoluteFilePath());
+    }
+}
+} // namespace Veritabanıİç
+
+namespace {
+
 // Keeps an encrypted copy of the file before the first write of each day: Yedekler/
 // Lodra-YYYY-MM-DD.vtb beside the file, the newest few kept. The copy is made with the
 // engine's own export inside one read transaction, so it is consistent while other
-// computers write. A copy that cannot be made does not stop the work.
+// computers write. A copy that cannot be made does not stop the work; the user is told.
 void günlükYedek(Bağlantı& b) {
     const QDate bugün = ProgramSaati::bugün();
     if (b.yedekDenenenGün == bugün)
@@ -667,16 +760,17 @@ void günlükYedek(Bağlantı& b) {
     if (QFileInfo::exists(hedef))
         return;
     if (!QDir().mkpath(klasör)) {
-        qWarning().noquote() << "Yedek klasörü oluşturulamadı:" << klasör;
+        yedekUyarısı(QStringLiteral("Yedek klasörü oluşturulamadı: %1").arg(klasör));
         return;
     }
-    const QString geçici = hedef + QStringLiteral(".yeni-%1").arg(::getpid());
+    const QString geçici =
+        hedef + QStringLiteral(".yeni-%1-%2").arg(bilgisayarAdı()).arg(::getpid());
     QFile::remove(geçici);
     // The connection never creates files, so the copy is started as an empty file.
     {
         QFile boş(geçici);
         if (!boş.open(QIODevice::WriteOnly)) {
-            qWarning().noquote() << "Yedek dosyası oluşturulamadı:" << geçici;
+            yedekUyarısı(QStringLiteral("Yedek dosyası oluşturulamadı: %1").arg(geçici));
             return;
         }
     }
@@ -707,6 +801,7 @@ void günlükYedek(Bağlantı& b) {
         bağlı = false;
         if (!QFile::rename(geçici, hedef)) {
             QFile::remove(geçici);
+            yedekUyarısı(QStringLiteral("Yedek yerine konamadı: %1").arg(hedef));
             return;
         }
     } catch (const Hata& h) {
@@ -714,14 +809,10 @@ void günlükYedek(Bağlantı& b) {
             sqlite3_exec(b.db, "DETACH DATABASE yedek", nullptr, nullptr, nullptr);
         QFile::remove(geçici);
         QFile::remove(geçici + QStringLiteral("-journal"));
-        qWarning().noquote() << "Günlük yedek alınamadı:" << h.açıklama();
+        yedekUyarısı(h.açıklama());
         return;
     }
-    // Copies left half-made by a process that was stopped; a fresh one may still be growing.
-    for (const QFileInfo& yarım :
-         QDir(klasör).entryInfoList({QStringLiteral("Lodra-*.vtb.yeni-*")}, QDir::Files))
-        if (yarım.lastModified().secsTo(QDateTime::currentDateTime()) > 3600)
-            QFile::remove(yarım.absoluteFilePath());
+    yarımYedekleriTemizle(klasör);
     QStringList yedekler = QDir(klasör).entryList({QStringLiteral("Lodra-\?\?\?\?-\?\?-\?\?.vtb")},
                                                   QDir::Files, QDir::Name);
     while (yedekler.size() > SaklananYedekSayısı)
@@ -787,6 +878,10 @@ void adımAt(Bağlantı& b, sqlite3_stmt* d) {
 // Veritabanı
 // ---------------------------------------------------------------------------------------
 
+void GünlükYedek::uyarıAlıcısıAyarla(std::function<void(const QString&)> alıcı) {
+    yedekUyarısıAlıcısı() = std::move(alıcı);
+}
+
 struct Veritabanı::İç {
     std::shared_ptr<Bağlantı> bağlantı;
 };
@@ -843,6 +938,9 @@ std::shared_ptr<Veritabanı> Veritabanı::OpenDatabase(const QString& yol, bool 
     b->dosya = yol;
     b->parola = parolaAyıkla(bağlantı);
     aç(*b);
+    // Copies left half-made by a program that was stopped go at the next start.
+    if (QFileInfo(yedekKlasörü(yol)).isDir())
+        yarımYedekleriTemizle(yedekKlasörü(yol));
     auto iç = std::make_unique<İç>();
     iç->bağlantı = std::move(b);
     return std::shared_ptr<Veritabanı>(new Veritabanı(std::move(iç)));

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "controls/Hata.h"
+
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 // moc cannot read Turkish identifiers; it needs nothing from this header.
@@ -39,6 +42,13 @@ inline constexpr int NesneGeçersiz = 3420;
 // No database is open.
 inline constexpr int AçıkVeritabanıYok = 91;
 } // namespace VeritabanıHataNo
+
+// The file opened with the password, but the program cannot work with it (its tables do not
+// fit, or a page is damaged): the folder and the password are right, the file is not.
+class AçılanDosyaHatası : public Hata {
+public:
+    explicit AçılanDosyaHatası(const Hata& hata) : Hata(hata) {}
+};
 
 // The job database file, opened through SQLCipher. The program talks to it only through the
 // operations below; statement texts come in the catalogue's own form and are translated
@@ -106,6 +116,13 @@ private:
     std::unique_ptr<İç> iç_;
     friend class Veritabanı;
 };
+
+// The copy of the database file made before the first write of each day.
+namespace GünlükYedek {
+// Receives the reason when the day's copy cannot be made, at most once a day (the program
+// shows it in the main window). Without a receiver the reason goes to standard error only.
+void uyarıAlıcısıAyarla(std::function<void(const QString&)> alıcı);
+} // namespace GünlükYedek
 
 // The one open database of the program, set after a successful connection.
 namespace AçıkVeritabanı {

@@ -27,12 +27,16 @@ Hata hata(sqlite3* db, int kod, const QString& dosya = QString());
 void çalıştır(sqlite3* db, const char* sql, const QString& dosya = QString());
 // Sets the key, the durable-commit settings and the Turkish LIKE on a fresh connection.
 void hazırla(sqlite3* db, const QString& parola);
-// Problems of the schema: other tables, views or triggers, missing or extra fields.
+// Problems of the schema: a missing table or field, a field whose type cannot hold the
+// program's values, an extra field that cannot stay empty. Other objects are no problem.
 QStringList şemaSorunları(sqlite3* db, const QString& dosya);
 // The password inside a connect text such as ";Pwd=KMZ1994".
 QString parolaAyıkla(const QString& bağlantı);
 // The category of a path that cannot be opened (3024, 3044, 3051, 3055, 3043), checked
 // before the engine is asked; 0 when the file looks openable read-write.
 int yolDenetle(const QString& dosya, QString* açıklama);
+
+// Removes the daily copies left half-made by processes that no longer run.
+void yarımYedekleriTemizle(const QString& klasör);
 
 } // namespace Veritabanıİç

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Veritabanıİç;
@@ -26,6 +27,12 @@ const QStringList& işAlanları() {
                                         "IsinKonusu", "IsinYeri", "IsinSayisi", "Aciklama",
                                         "Hatirlatma", "IsYapildi"};
     return alanlar;
+}
+
+bool metinAlanıMı(const QString& alan) {
+    static const QStringList alanlar = {"Anahtari", "Bagi",       "Adi",     "IsinKonusu",
+                                        "IsinYeri", "IsinSayisi", "Aciklama"};
+    return alanlar.contains(alan, Qt::CaseInsensitive);
 }
 
 namespace {
@@ -53,6 +60,30 @@ CREATE INDEX IsinTarihi ON YapilacakIslerTablosu (IsinTarihi);
 CREATE INDEX IsAnahtari ON YapilacakIslerTablosu (Anahtari);
 )";
 
+// The due-reminder query reads today's open, to-be-reminded jobs up to the current time,
+// ordered by time. This partial index holds only such jobs, keyed by date and time, so the
+// query reads just the due rows in order. Statements that do not ask for both flags cannot
+// use it, so every other statement keeps its plan and its row order.
+const char* const HatırlatmaDizini =
+    "CREATE INDEX IF NOT EXISTS HatirlatmaZamani ON YapilacakIslerTablosu "
+    "(IsinTarihi, IsinSaati) WHERE Hatirlatma = 1 AND IsYapildi = 0";
+
+bool hatırlatmaDiziniVar(sqlite3* db, const QString& dosya) {
+    sqlite3_stmt* d = nullptr;
+    int sonuç = sqlite3_prepare_v2(db,
+                                   "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND "
+                                   "name = 'HatirlatmaZamani' COLLATE NOCASE",
+                                   -1, &d, nullptr);
+    if (sonuç != SQLITE_OK)
+        throw hata(db, sonuç, dosya);
+    sonuç = sqlite3_step(d);
+    const bool var = sonuç == SQLITE_ROW && sqlite3_column_int(d, 0) > 0;
+    sqlite3_finalize(d);
+    if (sonuç != SQLITE_ROW)
+        throw hata(db, sonuç, dosya);
+    return var;
+}
+
 struct Kapatıcı {
     sqlite3* db = nullptr;
     ~Kapatıcı() {
@@ -79,6 +110,16 @@ sqlite3* mevcutAç(const QString& dosya, const QString& parola, bool yazılabili
     try {
         hazırla(db, parola);
         sonuç = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        // A journal left by a write that was cut off must be played back before the file
+        // can be read; a read-only check cannot do that.
+        if (sonuç == SQLITE_READONLY_ROLLBACK)
+            throw Hata(
+                HataNo::DosyaAçılamıyor,
+                QStringLiteral("Sıcak günlük: %1-journal dosyası, yarıda kalmış bir "
+                               "yazmanın geri alınması için bekliyor. Günlük dosyasını "
+                               "silmeyiniz ya da taşımayınız; veritabanını Tarvela ile "
+                               "bir kez açmak yarım yazmayı geri alır. Sonra tekrar denetleyiniz.")
+                    .arg(QFileInfo(dosya).fileName()));
         if (sonuç != SQLITE_OK)
             throw hata(db, sonuç, dosya);
     } catch (...) {
@@ -88,8 +129,14 @@ sqlite3* mevcutAç(const QString& dosya, const QString& parola, bool yazılabili
     return db;
 }
 
-QString yedekAdı(const QString& dosya) {
-    return dosya + QStringLiteral(".eski");
+// A name for the replaced file that no earlier restore has used: the time of the restore,
+// and a number after it when that name is taken already.
+QString eskiDosyaAdı(const QString& dosya, int sıra) {
+    QString ad = dosya + QStringLiteral(".eski-") +
+                 ProgramSaati::şimdi().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    if (sıra > 1)
+        ad += QStringLiteral("-%1").arg(sıra);
+    return ad;
 }
 
 } // namespace
@@ -119,6 +166,7 @@ void oluştur(const QString& dosya, const QString& parola) {
             çalıştır(k.db, "PRAGMA synchronous=FULL", geçici);
             çalıştır(k.db, "BEGIN IMMEDIATE", geçici);
             çalıştır(k.db, Şema, geçici);
+            çalıştır(k.db, HatırlatmaDizini, geçici);
             çalıştır(k.db, "COMMIT", geçici);
         } catch (...) {
             sqlite3_close_v2(k.db);
@@ -146,12 +194,16 @@ void oluştur(const QString& dosya, const QString& parola) {
     }
 }
 
-QStringList denetle(const QString& dosya, const QString& parola) {
+QStringList denetle(const QString& dosya, const QString& parola, QStringList* uyarılar) {
     QStringList sorunlar;
     Kapatıcı k;
     try {
         k.db = mevcutAç(dosya, parola, false);
         sorunlar << şemaSorunları(k.db, dosya);
+        if (sorunlar.isEmpty() && uyarılar && !hatırlatmaDiziniVar(k.db, dosya))
+            *uyarılar << QStringLiteral(
+                "Hatırlatma dizini (HatirlatmaZamani) yok: dosya çalışır, ama çok işli bir "
+                "dosyada hatırlatma denetimi yavaşlar. 'LodraVt dizin-ekle YER' ile ekleyiniz.");
         sqlite3_stmt* d = nullptr;
         int sonuç = sqlite3_prepare_v2(k.db, "PRAGMA integrity_check", -1, &d, nullptr);
         if (sonuç != SQLITE_OK)
@@ -171,15 +223,44 @@ QStringList denetle(const QString& dosya, const QString& parola) {
     return sorunlar;
 }
 
+bool dizinEkle(const QString& dosya, const QString& parola) {
+    Kapatıcı k;
+    k.db = mevcutAç(dosya, parola, true);
+    const QStringList sorunlar = şemaSorunları(k.db, dosya);
+    if (!sorunlar.isEmpty())
+        throw Hata(HataNo::VeritabanıDeğil,
+                   QStringLiteral("Dosya bir Tarvela veritabanı değil: ") + sorunlar.join("; "));
+    çalıştır(k.db, "PRAGMA synchronous=FULL", dosya);
+    çalıştır(k.db, "BEGIN IMMEDIATE", dosya);
+    try {
+        const bool vardı = hatırlatmaDiziniVar(k.db, dosya);
+        if (!vardı)
+            çalıştır(k.db, HatırlatmaDizini, dosya);
+        çalıştır(k.db, "COMMIT", dosya);
+        return !vardı;
+    } catch (...) {
+        sqlite3_exec(k.db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
 void geriYükle(const QString& yedek, const QString& dosya, const QString& parola) {
+    const QFileInfo hedef(dosya);
+    const QString klasör = hedef.absolutePath();
+    struct stat klasörBilgisi {};
+    if (::stat(QFile::encodeName(klasör).constData(), &klasörBilgisi) != 0 ||
+        !S_ISDIR(klasörBilgisi.st_mode))
+        throw Hata(HataNo::YolGeçersiz, QStringLiteral("Klasör bulunamadı: %1").arg(klasör));
+    // A folder without write permission is refused, also for the administrator, as the
+    // program refuses to work in it.
+    if (::access(QFile::encodeName(klasör).constData(), W_OK | X_OK) != 0 ||
+        (klasörBilgisi.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        throw Hata(HataNo::DosyaAçılamıyor,
+                   QStringLiteral("Veritabanının klasörüne yazılamıyor: %1").arg(klasör));
     const QStringList sorunlar = denetle(yedek, parola);
     if (!sorunlar.isEmpty())
         throw Hata(VeritabanıHataNo::Bozuk,
                    QStringLiteral("Yedek dosya sağlam değil: ") + sorunlar.join("; "));
-    const QFileInfo hedef(dosya);
-    if (!QFileInfo(hedef.absolutePath()).isDir())
-        throw Hata(HataNo::YolGeçersiz,
-                   QStringLiteral("Klasör bulunamadı: %1").arg(hedef.absolutePath()));
     // A journal beside the file means a write is under way (or was cut off): the journal
     // belongs to the old file and would spoil the copy.
     if (QFileInfo::exists(dosya + QStringLiteral("-journal")))
@@ -187,13 +268,13 @@ void geriYükle(const QString& yedek, const QString& dosya, const QString& parol
                    QStringLiteral("Veritabanı şu anda kullanılıyor (günlük dosyası var). Önce "
                                   "programları kapatıp tekrar deneyiniz."));
     const QString geçici =
-        hedef.absolutePath() +
-        QStringLiteral("/.%1.geriyukleniyor-%2").arg(hedef.fileName()).arg(::getpid());
+        klasör + QStringLiteral("/.%1.geriyukleniyor-%2").arg(hedef.fileName()).arg(::getpid());
     QFile::remove(geçici);
     if (!QFile::copy(yedek, geçici))
         throw Hata(HataNo::DiskVeyaAğHatası, QStringLiteral("Yedek kopyalanamadı: %1").arg(yedek));
+    const QByteArray geçiciYerel = QFile::encodeName(geçici);
     {
-        const int fd = ::open(QFile::encodeName(geçici).constData(), O_RDWR);
+        const int fd = ::open(geçiciYerel.constData(), O_RDWR);
         const bool yazıldı = fd >= 0 && ::fsync(fd) == 0;
         if (fd >= 0)
             ::close(fd);
@@ -202,13 +283,30 @@ void geriYükle(const QString& yedek, const QString& dosya, const QString& parol
             throw Hata(HataNo::DiskVeyaAğHatası, QStringLiteral("Yedek diske yazılamadı."));
         }
     }
-    QFile::setPermissions(geçici, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                      QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther);
+    // The restored file gets the permissions (and, where allowed, the owner) of the file it
+    // replaces; with no file to replace, those of any new file.
+    struct stat eski {};
+    if (::stat(QFile::encodeName(dosya).constData(), &eski) == 0) {
+        ::chmod(geçiciYerel.constData(), eski.st_mode & 07777);
+        if (::chown(geçiciYerel.constData(), eski.st_uid, eski.st_gid) != 0)
+            (void)::chown(geçiciYerel.constData(), uid_t(-1), eski.st_gid);
+    } else {
+        const mode_t maske = ::umask(0);
+        ::umask(maske);
+        ::chmod(geçiciYerel.constData(), 0666 & ~maske);
+    }
+    // The replaced file is kept under a name of its own; no earlier one is touched.
     if (hedef.exists()) {
-        QFile::remove(yedekAdı(dosya));
-        if (::link(QFile::encodeName(dosya).constData(),
-                   QFile::encodeName(yedekAdı(dosya)).constData()) != 0 &&
-            !QFile::copy(dosya, yedekAdı(dosya))) {
+        bool saklandı = false;
+        for (int sıra = 1; !saklandı && sıra < 1000; ++sıra) {
+            const QString ad = eskiDosyaAdı(dosya, sıra);
+            if (::link(QFile::encodeName(dosya).constData(), QFile::encodeName(ad).constData()) ==
+                0)
+                saklandı = true;
+            else if (errno != EEXIST)
+                saklandı = !QFileInfo::exists(ad) && QFile::copy(dosya, ad);
+        }
+        if (!saklandı) {
             QFile::remove(geçici);
             throw Hata(HataNo::DosyaAçılamıyor,
                        QStringLiteral("Eski dosya saklanamadı: %1").arg(dosya));
@@ -216,8 +314,7 @@ void geriYükle(const QString& yedek, const QString& dosya, const QString& parol
     }
     // rename() replaces the file in one step; programs that have it open notice the new
     // file before their next statement.
-    if (::rename(QFile::encodeName(geçici).constData(), QFile::encodeName(dosya).constData()) !=
-        0) {
+    if (::rename(geçiciYerel.constData(), QFile::encodeName(dosya).constData()) != 0) {
         QFile::remove(geçici);
         throw Hata(HataNo::DosyaAçılamıyor, QStringLiteral("Dosya yerine konamadı: %1").arg(dosya));
     }

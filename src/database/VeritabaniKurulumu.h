@@ -19,11 +19,19 @@ inline const QString Parola = QStringLiteral("KMZ1994");
 void oluştur(const QString& dosya, const QString& parola = Parola);
 
 // Integrity and schema check of an existing file. Empty when the file is sound, otherwise
-// the problems found (Turkish). Never changes the file.
-QStringList denetle(const QString& dosya, const QString& parola = Parola);
+// the problems found (Turkish). Things that do not stop the file from working (an index an
+// older tool did not make) go to uyarılar when given. Never changes the file.
+QStringList denetle(const QString& dosya, const QString& parola = Parola,
+                    QStringList* uyarılar = nullptr);
 
-// Puts a backup copy in place of the database file after checking the copy; the old file is
-// kept beside it as "Lodra.vtb.eski". Throws Hata when the copy is not sound.
+// Adds the due-reminder index to a file made without it, in one transaction. False when the
+// file has it already.
+bool dizinEkle(const QString& dosya, const QString& parola = Parola);
+
+// Puts a backup copy in place of the database file after checking the copy. The replaced
+// file is kept beside it as "Lodra.vtb.eski-" + the time of the restore, never deleted; the
+// restored file takes its permissions. Throws Hata when the copy is not sound or the folder
+// cannot be written (3051).
 void geriYükle(const QString& yedek, const QString& dosya, const QString& parola = Parola);
 
 struct ÖrnekAyarları {
@@ -40,6 +48,9 @@ void örnekVeriDoldur(const QString& dosya, const ÖrnekAyarları& ayarlar,
 // The expected fields of the two tables, in order.
 const QStringList& klasörAlanları();
 const QStringList& işAlanları();
+// Whether the program keeps text in the field (folder keys and names, subject, place,
+// reference number, description).
+bool metinAlanıMı(const QString& alan);
 
 } // namespace VeritabanıKurulumu
 #endif

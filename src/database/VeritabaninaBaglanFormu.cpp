@@ -169,6 +169,7 @@ private:
         }
         if (form)
             form->durumYaz(2, BaglantiMetinleri::BağlantıTamam);
+        liste.anahtarlarıDüzelt();
         ayarYaz(Ayar::Veritabanı, konum);
         unsetCursor();
         hide();
@@ -194,7 +195,10 @@ private:
         if (metin.isEmpty() && !HataBildir(hata))
             return;
         // A folder that failed is forgotten: the next attempt offers to look for it again.
-        SunucuListesi::yükle().unut();
+        // A file that opened with the password was found where it was looked for: its
+        // folder stays known.
+        if (!dynamic_cast<const AçılanDosyaHatası*>(&hata))
+            SunucuListesi::yükle().unut();
         simgeGöster(QStringLiteral("BAGLANMA"));
         yenidenDene_->setEnabled(true);
         unsetCursor();
@@ -225,6 +229,12 @@ private:
 } // namespace
 
 bool VeritabanınaBağlan() {
+    // A day's copy that cannot be made is shown in the status bar's first panel; the
+    // reason goes to standard error.
+    GünlükYedek::uyarıAlıcısıAyarla([](const QString&) {
+        if (AnaFormArayüzü* ana = anaForm())
+            ana->durumYaz(1, BaglantiMetinleri::YedekAlınamadı);
+    });
     AnaFormArayüzü* form = anaForm();
     VeritabanınaBağlanFormu pencere(form ? form->pencere() : nullptr);
     Modal::göster(&pencere);

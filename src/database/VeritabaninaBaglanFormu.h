@@ -29,4 +29,6 @@ inline const QString AçılamadıTekrarDene =
 // What the user is told when opening fails with this error number; empty for the numbers that
 // go to the common error reporter instead.
 QString hataMetni(int numara);
+// Shown in the main window's status bar when the day's copy of the database cannot be made.
+inline const QString YedekAlınamadı = QStringLiteral("Günlük yedek alınamadı!");
 } // namespace BaglantiMetinleri

@@ -1,5 +1,7 @@
 #include "mainwindow/AnaForm.h"
 
+#include "about/HakkindaFormu.h"
+#include "about/HataBildirmeFormu.h"
 #include "controls/HataBildirici.h"
 #include "controls/Kaynaklar.h"
 #include "controls/MesajKutusu.h"
@@ -21,6 +23,7 @@
 #include "settings/ProgramDegerleri.h"
 #include "settings/SutunDuzeni.h"
 #include "settings/Tercihler.h"
+#include "settings/TercihlerFormu.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -319,6 +322,10 @@ void AnaForm::olaylarıBağla() {
     bağla(İşiSilMenüsü1, &AnaForm::İşiSil);
     bağla(BulMenüsü, &AnaForm::aramaPenceresiniAç);
     bağla(YapılacakİşleriListeleMenüsü, &AnaForm::YapılacakİşleriListele);
+    QObject::connect(HataBildirmeMenüsü, &QAction::triggered, this,
+                     [this] { Adım([this] { HataBildirmeFormunuAç(this); }); });
+    QObject::connect(HakkındaMenüsü, &QAction::triggered, this,
+                     [this] { Adım([this] { HakkındaFormunuAç(this); }); });
     // Pop-up menus.
     bağla(YeniKlasörEkleMenüsü2, &AnaForm::YeniKlasörEkle);
     bağla(KlasörAdıDeğiştirMenüsü, &AnaForm::KlasörAdıDeğiştir);
@@ -420,14 +427,11 @@ void AnaForm::sütunlarıOluştur() {
     başlık->setMinimumSectionSize(0);
     başlık->setSectionsMovable(true);
     başlık->setFirstSectionMovable(true);
-    for (int i = 0; i < İşListesiModeli::SütunSayısı; ++i)
-        başlık->resizeSection(i, twipten(SütunGenişlikleri[i]));
     // The date column's design width was measured for a narrower face than the desktop's: a
     // whole date with its icon must fit, or every date of the list ends in dots.
-    const int tarihGenişliği = YapılacakİşlerListesi->fontMetrics().horizontalAdvance(
-                                   TarihBiçimi::kısa(QDate(2000, 12, 28))) +
-                               YapılacakİşlerListesi->iconSize().width() + 40;
-    başlık->resizeSection(0, qMax(başlık->sectionSize(0), tarihGenişliği));
+    for (int i = 0; i < İşListesiModeli::SütunSayısı; ++i)
+        SütunDüzeni::genişlikVer(başlık, i, SütunGenişlikleri[i],
+                                 i == 0 ? SütunDüzeni::tarihGenişliği(YapılacakİşlerListesi) : 0);
     SütunDüzeni::uygula(başlık, Bölüm::Liste1);
 }
 
@@ -501,18 +505,46 @@ void AnaForm::konumuYükle() {
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
+    // The stored sizes and their defaults are those of the outer window, frame included; the
+    // frame is known only once a window manager has put one round the shown window, so the
+    // inner size follows it then (dışBoyutuTamamla).
     Adımlar({
-        [&] { resize(width(), qMax(1, twipten(ayarSayıOku(Ayar::Yükseklik, ekranY - 400)))); },
-        [&] { resize(qMax(1, twipten(ayarSayıOku(Ayar::Genişlik, ekranG))), height()); },
         [&] {
-            const int varsayılan = qRound((ekranY - pikselden(height()) - 400) / 2.0);
+            istenenDışBoyut_.setHeight(
+                qMax(1, twipten(ayarSayıOku(Ayar::Yükseklik, ekranY - 400))));
+            dışBoyutuTamamla();
+        },
+        [&] {
+            istenenDışBoyut_.setWidth(qMax(1, twipten(ayarSayıOku(Ayar::Genişlik, ekranG))));
+            dışBoyutuTamamla();
+        },
+        [&] {
+            const int varsayılan =
+                qRound((ekranY - pikselden(frameGeometry().height()) - 400) / 2.0);
             move(x(), twipten(ayarSayıOku(Ayar::ÜstBoşluk, varsayılan)));
         },
         [&] {
-            const int varsayılan = qRound((ekranG - pikselden(width())) / 2.0);
+            const int varsayılan = qRound((ekranG - pikselden(frameGeometry().width())) / 2.0);
             move(twipten(ayarSayıOku(Ayar::SolBoşluk, varsayılan)), y());
         },
     });
+}
+
+void AnaForm::dışBoyutuTamamla() {
+    if (istenenDışBoyut_.isNull() ||
+        (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    const QSize dış = frameGeometry().size();
+    const QSize çerçeve = dış - size();
+    const int genişlik = istenenDışBoyut_.width() > 0 ? istenenDışBoyut_.width() : dış.width();
+    const int yükseklik = istenenDışBoyut_.height() > 0 ? istenenDışBoyut_.height() : dış.height();
+    const QSize iç(qMax(1, genişlik - çerçeve.width()), qMax(1, yükseklik - çerçeve.height()));
+    if (iç != size())
+        resize(iç);
+    // Done once the frame is there; a window that is never framed keeps the outer size as
+    // its inner one, which is what it measures on screen.
+    if (!çerçeve.isNull() && istenenDışBoyut_.width() > 0 && istenenDışBoyut_.height() > 0)
+        istenenDışBoyut_ = QSize(0, 0);
 }
 
 void AnaForm::dikeyYerleşim() {
@@ -557,6 +589,8 @@ void AnaForm::yerleşimiUygula() {
 
 void AnaForm::resizeEvent(QResizeEvent* olay) {
     QMainWindow::resizeEvent(olay);
+    if (!istenenDışBoyut_.isNull())
+        Sessizce([this] { dışBoyutuTamamla(); });
     if (!isMinimized())
         Sessizce([this] { yerleşimiUygula(); });
 }
@@ -568,6 +602,9 @@ void AnaForm::changeEvent(QEvent* olay) {
 }
 
 bool AnaForm::eventFilter(QObject* nesne, QEvent* olay) {
+    if (nesne == this && (olay->type() == QEvent::Move || olay->type() == QEvent::Show) &&
+        !istenenDışBoyut_.isNull())
+        Sessizce([this] { dışBoyutuTamamla(); });
     if (olay->type() == QEvent::KeyPress) {
         // A key passed on from a control to its parents is seen once, at the control that
         // had the focus.
@@ -605,8 +642,8 @@ void AnaForm::closeEvent(QCloseEvent* olay) {
     const Qt::WindowStates durum = windowState();
     if (!(durum & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
         Adımlar({
-            [this] { ayarYaz(Ayar::Yükseklik, pikselden(height())); },
-            [this] { ayarYaz(Ayar::Genişlik, pikselden(width())); },
+            [this] { ayarYaz(Ayar::Yükseklik, pikselden(frameGeometry().height())); },
+            [this] { ayarYaz(Ayar::Genişlik, pikselden(frameGeometry().width())); },
             [this] { ayarYaz(Ayar::SolBoşluk, pikselden(x())); },
             [this] { ayarYaz(Ayar::ÜstBoşluk, pikselden(y())); },
         });
@@ -674,11 +711,7 @@ void AnaForm::SimgeKutusu_MouseMove(int mesaj) {
     }
 }
 
-bool AnaForm::tercihlerGörünür() const {
-    // The preferences window is not part of this window; until it is wired here it never
-    // counts as shown.
-    return false;
-}
+bool AnaForm::tercihlerGörünür() const { return TercihlerGörünür(); }
 
 void AnaForm::GösterMenüsü_Click() {
     if (tercihlerGörünür())
@@ -689,8 +722,12 @@ void AnaForm::GösterMenüsü_Click() {
     activateWindow();
 }
 
+// From the tray menu over a minimised main window the preferences open on their own.
+void AnaForm::tercihleriAç(bool sahipli) {
+    Adım([this, sahipli] { TercihlerFormunuAç(sahipli ? this : nullptr); });
+}
+
 // Windows that come with later work: their entries stay in place.
-void AnaForm::tercihleriAç(bool) {}
 void AnaForm::aramaPenceresiniAç() {}
 void AnaForm::YapılacakİşleriListele() {}
 

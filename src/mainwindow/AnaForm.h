@@ -47,6 +47,7 @@ public:
     void durumYaz(int panel, const QString& metin) override;
     void BildirimAlanınaSimgeEkle() override;
     void BildirimAlanındanSimgeyiSil() override;
+    void anaPencereyiGöster() override { GösterMenüsü_Click(); }
     void programıKapat() override;
 
     // ---- Folder tree
@@ -64,7 +65,8 @@ public:
     void KlasörListesiniYenile();
 
     // ---- Job list
-    void İşleriListele(const QString& anahtar);
+    // False when the list could not be read whole (the error has been reported).
+    bool İşleriListele(const QString& anahtar);
     void TümKlasörlerOnayı_Click();
     void SadeceBugünYapılacakİşleriListeleOnayı_Click();
     void YapılacakİşlerListesi_ItemClick(int satır);
@@ -171,6 +173,8 @@ private:
     void resimListeleriniDoldur();
     void sütunlarıOluştur();
     void konumuYükle();
+    // Sizes the inner window so that the outer one, frame included, has the stored size.
+    void dışBoyutuTamamla();
     void dikeyYerleşim();
     void saatiGöster();
     void klavyeGöstergeleri();
@@ -197,6 +201,9 @@ private:
     // While set, the tree's expand and collapse events do not refill the job list: the
     // caller refills it once itself.
     bool açılışOlaylarıSessiz_ = false;
+    // The outer size the window is to have while its frame is not yet known (width or
+    // height 0: not asked for).
+    QSize istenenDışBoyut_{0, 0};
     bool capsLock_ = false;
     bool insert_ = false;
 };

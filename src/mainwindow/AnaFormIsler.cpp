@@ -22,7 +22,7 @@ bool ayrılmışMı(const QString& anahtar) {
 }
 } // namespace
 
-void AnaForm::İşleriListele(const QString& anahtar) {
+bool AnaForm::İşleriListele(const QString& anahtar) {
     if (işModeli->satırSayısı() > 0)
         işModeli->temizle();
     const QDate bugün = ProgramSaati::bugün();
@@ -31,15 +31,18 @@ void AnaForm::İşleriListele(const QString& anahtar) {
     const QString deyim = tümKlasörler
                               ? (sadeceBugün ? Deyim::J4(bugün) : Deyim::J2())
                               : (sadeceBugün ? Deyim::J3(bugün, anahtar) : Deyim::J1(anahtar));
+    bool okundu = false;
     Adım([&] {
         auto kayıtlar = AçıkVeritabanı::al().OpenRecordset(deyim);
         işModeli->doldur(*kayıtlar, tümKlasörler, bugün);
         kayıtlar->Close();
+        okundu = true;
     });
     // As a list view does, the first row comes up selected.
     if (işModeli->satırSayısı() > 0)
         YapılacakİşlerListesi->selectionModel()->setCurrentIndex(
             işModeli->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    return okundu;
 }
 
 void AnaForm::SadeceBugünYapılacakİşleriListeleOnayı_Click() {

@@ -88,9 +88,16 @@ void AnaForm::KlasörListesi_NodeClick(QTreeWidgetItem* düğüm) {
         işModeli->temizle();
         return;
     }
-    İşleriListele(KlasörAğacı::anahtar(düğüm));
-    durumYaz(2, QStringLiteral("   ") + QString::number(işModeli->satırSayısı()) +
-                    QStringLiteral(" iş listelendi"));
+    const bool okundu = İşleriListele(KlasörAğacı::anahtar(düğüm));
+    // A count after a failed read would pass a half or empty list off as the folder's jobs.
+    const int sayı = işModeli->satırSayısı();
+    if (okundu)
+        durumYaz(2, QStringLiteral("   %1 iş listelendi").arg(sayı));
+    else if (sayı == 0)
+        durumYaz(2, QStringLiteral("   İş listesi okunamadı!"));
+    else
+        durumYaz(2,
+                 QStringLiteral("   İş listesi yarım kaldı: yalnız %1 iş okunabildi!").arg(sayı));
 }
 
 void AnaForm::KlasörListesi_Collapse(QTreeWidgetItem* düğüm) {

@@ -171,8 +171,10 @@ void HatırlatmaFormu::sütunlarıKur() {
     başlık->setMinimumSectionSize(0);
     başlık->setStretchLastSection(false);
     başlık->setSectionsMovable(true);
+    // A whole date must show whatever the desktop's face.
     for (int i = 0; i < int(std::size(Sütunlar)); ++i)
-        başlık->resizeSection(i, twipten(Sütunlar[i].genişlik));
+        SütunDüzeni::genişlikVer(başlık, i, Sütunlar[i].genişlik,
+                                 i == 0 ? SütunDüzeni::tarihGenişliği(YapılacakİşlerListesi) : 0);
     SütunDüzeni::uygula(başlık, Bölüm::Liste3);
 }
 

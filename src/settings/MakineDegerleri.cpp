@@ -52,7 +52,7 @@ QString kayıtlıKullanıcı() {
 #ifdef Q_OS_UNIX
     if (const passwd* kayıt = getpwuid(getuid()); kayıt && kayıt->pw_gecos) {
         // The full name is the first comma-separated field of GECOS.
-        return QString::fromLocal8Bit(kayıt->pw_gecos).section(',', 0, 0).left(255);
+        return QString::fromLocal8Bit(kayıt->pw_gecos).section(QLatin1Char(','), 0, 0);
     }
 #endif
     return {};

@@ -3,6 +3,8 @@
 #include "controls/HataBildirici.h"
 #include "settings/AyarTablosu.h"
 
+#include <algorithm>
+
 TercihDeğerleri& tercihler() {
     static TercihDeğerleri değerler;
     return değerler;
@@ -13,10 +15,9 @@ void tercihleriOku() {
     Adımlar({
         [&] { t.girişlerSaklansın = ayarSayıOku(Ayar::GirişlerSaklansın); },
         [&] {
+            // A field keeps between 1 and 20 entries, whatever a hand-edited store says.
             const int sayı = ayarSayıOku(Ayar::SaklanacakGirişSayısı);
-            if (sayı < 0 || sayı > 255)
-                throw Hata(6, QStringLiteral("Taşma: giriş sayısı 0 ile 255 arasında olmalı."));
-            t.saklanacakGirişSayısı = static_cast<std::uint8_t>(sayı);
+            t.saklanacakGirişSayısı = static_cast<std::uint8_t>(std::clamp(sayı, 1, 20));
         },
         [&] { t.ilkHarflerBüyük = ayarSayıOku(Ayar::İlkHarflerBüyük); },
         [&] { t.otomatikBaşlasın = ayarSayıOku(Ayar::OtomatikBaşlasın); },

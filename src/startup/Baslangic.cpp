@@ -10,15 +10,16 @@
 #include "mainwindow/AnaForm.h"
 #include "settings/ProgramDegerleri.h"
 #include "settings/Tercihler.h"
+#include "settings/TercihlerFormu.h"
+#include "controls/AnaFormArayuzu.h"
 #include "startup/IsletimSistemi.h"
 #include "startup/KarsilamaFormu.h"
 #include "startup/TekKopya.h"
 
-
 #include <QApplication>
-#include <QPointer>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QTimer>
 #include <QTranslator>
@@ -41,6 +42,9 @@ void anaPencereyiÖneGetir() {
 } // namespace
 
 int BaşlangıçSırası(int argc, char** argv) {
+    // Any argument starts the program hidden, Qt's own ones too ("-style fusion"): the
+    // application object below takes those out of argv, so the decision is made first.
+    const bool komutSatırıBoş = argc <= 1;
     QApplication uygulama(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(Kaynaklar::simge(QStringLiteral("PROGRAM")));
@@ -49,11 +53,10 @@ int BaşlangıçSırası(int argc, char** argv) {
     if (qtÇevirisi.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtÇevirisi);
-    const bool komutSatırıBoş = argc <= 1;
 
     // The title names this copy for the single-instance test and captions the main window.
+    // No application display name is set: on X11 Qt would append it to every caption.
     program().uygulamaBaşlığı = buSürümünBaşlığı();
-    QApplication::setApplicationDisplayName(ÜrünAdı);
 
     TekKopya tekKopya(program().uygulamaBaşlığı);
     if (tekKopya.öncekiKopyayıÖneGetir()) {
@@ -81,11 +84,14 @@ int BaşlangıçSırası(int argc, char** argv) {
         },
         [] { program().ayarUygulamaAdı = QStringLiteral("Selvane\\") + ÜrünAdı; },
         [] { program().yazıcıVar = !QPrinterInfo::availablePrinterNames().isEmpty(); },
-        // The preference values are read before the main window needs them.
-        [] { tercihleriOku(); },
+        // The preferences window loads hidden: it reads the preference values before the
+        // main window needs them.
+        [] { TercihlerFormunuYükle(); },
         [&] {
             anaPencere = std::make_unique<AnaForm>();
             anaPencere->Form_Load(komutSatırıBoş, karşılama.data());
+            İz(anaPencere->isVisible() ? QStringLiteral("ana-pencere-gorunur")
+                                       : QStringLiteral("ana-pencere-gizli"));
         },
     });
     if (ProgramSonu::sonlandıMı())

@@ -24,15 +24,43 @@ QString kullanıcıAdı() {
 }
 } // namespace
 
-TekKopya::TekKopya(const QString& başlık) : ad_(soketAdı(başlık, kullanıcıAdı())) {}
+TekKopya::TekKopya(const QString& başlık)
+    : ad_(soketAdı(başlık, kullanıcıAdı(),
+                   masaüstüAdı(qEnvironmentVariable("WAYLAND_DISPLAY"),
+                               qEnvironmentVariable("DISPLAY"),
+                               qEnvironmentVariable("XDG_SESSION_ID")))) {}
 
 TekKopya::~TekKopya() = default;
 
-QString TekKopya::soketAdı(const QString& başlık, const QString& kullanıcı) {
-    // Socket names end up as file names: keep them short and plain, yet unique per title
-    // and user.
+QString TekKopya::masaüstüAdı(const QString& wayland, const QString& x11, const QString& oturum) {
+    if (!wayland.isEmpty())
+        return QStringLiteral("wayland:") + wayland;
+    if (!x11.isEmpty()) {
+        // ":0", ":0.0" and "unix:0" are the same desktop: the screen number and the local
+        // transport name do not count; a remote host does.
+        QString ekran = x11;
+        const qsizetype ikiNokta = ekran.lastIndexOf(u':');
+        if (ikiNokta >= 0) {
+            const qsizetype nokta = ekran.indexOf(u'.', ikiNokta);
+            if (nokta > 0)
+                ekran.truncate(nokta);
+            if (ekran.startsWith(QLatin1String("unix:")))
+                ekran.remove(0, 4);
+        }
+        return QStringLiteral("x11:") + ekran;
+    }
+    if (!oturum.isEmpty())
+        return QStringLiteral("oturum:") + oturum;
+    return QString();
+}
+
+QString TekKopya::soketAdı(const QString& başlık, const QString& kullanıcı,
+                           const QString& masaüstü) {
+    // Socket names end up as file names: keep them short and plain, yet unique per title,
+    // user and desktop.
     const QByteArray özet =
-        QCryptographicHash::hash((başlık + '\n' + kullanıcı).toUtf8(), QCryptographicHash::Sha1)
+        QCryptographicHash::hash((başlık + '\n' + kullanıcı + '\n' + masaüstü).toUtf8(),
+                                 QCryptographicHash::Sha1)
             .toHex()
             .left(16);
     return QStringLiteral("Tarvela-") + QString::fromLatin1(özet);

@@ -6,14 +6,20 @@
 
 class QLocalServer;
 
-// One running copy per user: the first copy listens on a local socket named after the
-// application title and the user; a later copy asks it to show its main window and exits.
+// One running copy per user and desktop: the first copy listens on a local socket named
+// after the application title, the user and the desktop (display or session); a later copy
+// on the same desktop asks it to show its main window and exits. Another desktop of the same
+// user runs a copy of its own.
 class TekKopya {
 public:
     explicit TekKopya(const QString& başlık);
     ~TekKopya();
 
-    static QString soketAdı(const QString& başlık, const QString& kullanıcı);
+    static QString soketAdı(const QString& başlık, const QString& kullanıcı,
+                            const QString& masaüstü);
+    // The desktop this copy runs on, from the Wayland display, the X display or the login
+    // session (the first that is set); the X screen number is left out.
+    static QString masaüstüAdı(const QString& wayland, const QString& x11, const QString& oturum);
 
     // True when another copy answered and took the request to show its window.
     bool öncekiKopyayıÖneGetir();

@@ -5,8 +5,10 @@
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
+#include "controls/ProgramSaati.h"
 #include "database/AgaGozat.h"
 #include "database/Veritabani.h"
+#include "database/VeritabaniIc.h"
 #include "database/VeritabaninaBaglanFormu.h"
 #include "settings/AyarDeposu.h"
 #include "settings/SifreKaristir.h"
@@ -194,6 +196,55 @@ private slots:
         QVERIFY(!sonraki.açık);
         QCOMPARE(sunucular(), QStringList({"Sunucu-1=" + yedek}));
         QCOMPARE(AçıkVeritabanı::al().yol(), yedek + "/Lodra.vtb");
+    }
+
+    // A file that opens with the password but whose tables do not fit is refused; its
+    // folder stays in the server list.
+    void refusedFileKeepsTheServer() {
+        const QString klasör = veritabanlıKlasör(kök(), "eksik");
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(QFile::encodeName(klasör + "/Lodra.vtb").constData(), &db,
+                        SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_key(db, "KMZ1994", 7);
+        QCOMPARE(sqlite3_exec(db,
+                              "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT); DROP TABLE "
+                              "KlasorBilgileriTablosu; ALTER TABLE K2 RENAME TO "
+                              "KlasorBilgileriTablosu",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(db);
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
+        PencereDurumu durum;
+        ModalTest::sıradaki([&](QDialog* d) {
+            durum = denemeyiBekle(d);
+            MesajKutusuTest::yanıtla(QMessageBox::Yes);
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        QVERIFY(!VeritabanınaBağlan());
+        QCOMPARE(durum.etiket, QString("Bir hata dolayısıyla veritabanına bağlanılamadı!"));
+        QVERIFY(MesajKutusuTest::kayıtlar().first().metin.contains("Hata Kodu: 3031"));
+        QCOMPARE(sunucular(), QStringList({"Sunucu-1=" + klasör}));
+    }
+
+    // A day's copy that cannot be made ("Yedekler" is a file) is shown in the status bar
+    // once a day, also when the database is opened again.
+    void dailyCopyFailureShown() {
+        const QString sunucu = veritabanlıKlasör(kök(), "sunucu");
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", sunucu);
+        ModalTest::sıradaki([](QDialog* d) { denemeyiBekle(d); });
+        QVERIFY(VeritabanınaBağlan());
+        QFile dosya(sunucu + "/Yedekler");
+        QVERIFY(dosya.open(QIODevice::WriteOnly));
+        dosya.close();
+        const QString deyim = "UPDATE KlasorBilgileriTablosu SET Adi='x'";
+        const QList<QPair<int, QString>> günler = {
+            {6, "Günlük yedek alınamadı!"}, {6, ""}, {7, "Günlük yedek alınamadı!"}};
+        for (const auto& [gün, beklenen] : günler) {
+            ProgramSaati::ayarla(QDateTime(QDate(2027, 3, gün), QTime(9, 0)));
+            form->durum.remove(1);
+            Veritabanı::OpenDatabase(sunucu + "/Lodra.vtb")->Execute(deyim);
+            QCOMPARE(form->durum.value(1), beklenen);
+        }
     }
 
     // Giving up: No to the question, a cancelled picker, the give-up button (No stays,

@@ -3,9 +3,11 @@
 #include "BaglantiTestDestegi.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
+#include "controls/Twip.h"
 #include "database/AgaGozat.h"
 #include "database/SunucuDegistirFormu.h"
 #include "database/Veritabani.h"
+#include "database/VeritabaninaBaglanFormu.h"
 #include "settings/AyarDeposu.h"
 
 #include <QFile>
@@ -77,6 +79,13 @@ private slots:
             QTest::mouseClick(liste(d)->viewport(), Qt::LeftButton, {},
                               liste(d)->visualItemRect(liste(d)->item(2)).center());
             QCOMPARE(seçilen(d), klasörler[2]);
+            // The buttons stand in one column at 4710 twips, inside the window.
+            for (const char* ad :
+                 {"SunucuSeçDüğmesi", "SeçilenSunucuyaBağlanDüğmesi", "VaçgeçDüğmesi"}) {
+                const QRect alan = d->findChild<QPushButton*>(QString::fromUtf8(ad))->geometry();
+                QCOMPARE(pikselden(alan.x()), 4710);
+                QVERIFY(alan.right() < d->width());
+            }
         });
         SunucuDeğiştir(form->pencere());
     }
@@ -165,6 +174,47 @@ private slots:
         QCOMPARE(form->durum.value(2), QString("Veritabanı bağlantısı tamam!   "));
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("2"));
         QCOMPARE(form->kapatma, 0);
+    }
+
+    // Stored keys that do not run 1..n are written again as 1..n before the position is
+    // saved, so that the next start opens the folder that was connected to.
+    void gappedKeysNextStart_data() {
+        QTest::addColumn<QList<int>>("anahtarlar");
+        QTest::addColumn<int>("bağlanılan"); // -1: the folder newly chosen
+        QTest::newRow("5, 6 and a new one") << QList<int>{5, 6} << -1;
+        QTest::newRow("1, 2, 10 and a new one") << QList<int>{1, 2, 10} << -1;
+        QTest::newRow("2, 3 and a new one") << QList<int>{2, 3} << -1;
+        QTest::newRow("3, 7, the second") << QList<int>{3, 7} << 1;
+    }
+    void gappedKeysNextStart() {
+        QFETCH(QList<int>, anahtarlar);
+        QFETCH(int, bağlanılan);
+        for (int i = 0; i < anahtarlar.size(); ++i)
+            AyarDeposu::SaveSetting("Sunucular", QString("Sunucu-%1").arg(anahtarlar[i]),
+                                    klasörler[i]);
+        const QString yeni = klasörler[4];
+        const QString beklenen = bağlanılan < 0 ? yeni : klasörler[bağlanılan];
+        ModalTest::sıradaki([&](QDialog* d) {
+            if (bağlanılan < 0) {
+                AgaGozatTest::yanıtla(yeni);
+                tıkla(d, "SunucuSeçDüğmesi");
+            } else {
+                liste(d)->setCurrentRow(bağlanılan);
+            }
+            tıkla(d, "SeçilenSunucuyaBağlanDüğmesi");
+        });
+        SunucuDeğiştir(form->pencere());
+        QStringList anahtarAdları;
+        for (const auto& [anahtar, değer] : AyarDeposu::GetAllSettings("Sunucular"))
+            anahtarAdları << anahtar;
+        QCOMPARE(anahtarAdları.size(), anahtarlar.size() + (bağlanılan < 0 ? 1 : 0));
+        for (int i = 0; i < anahtarAdları.size(); ++i)
+            QCOMPARE(anahtarAdları[i], QString("Sunucu-%1").arg(i + 1));
+
+        AçıkVeritabanı::kapat();
+        ModalTest::sıradaki([](QDialog*) { QCoreApplication::processEvents(); });
+        QVERIFY(VeritabanınaBağlan());
+        QCOMPARE(AçıkVeritabanı::al().yol(), beklenen + "/Lodra.vtb");
     }
 
     // Cancelling keeps the program running while a database is open; without one it ends.

@@ -46,10 +46,12 @@ private slots:
     void loadsWithItsMenusToolbarAndDefaults() {
         auto form = yeniForm();
         QCOMPARE(form->windowTitle(), program().uygulamaBaşlığı);
-        // First start: as wide as the screen, 400 twips less high, at the top left corner.
+        // First start: the outer window as wide as the screen, 400 twips less high, at the
+        // top left corner.
         const QRect ekran = form->screen()->geometry();
-        QCOMPARE(form->width(), ekran.width());
-        QCOMPARE(form->height(), twipten(pikselden(ekran.height()) - 400));
+        QVERIFY(form->frameGeometry() != form->geometry());
+        QCOMPARE(form->frameGeometry().width(), ekran.width());
+        QCOMPARE(form->frameGeometry().height(), twipten(pikselden(ekran.height()) - 400));
         QCOMPARE(form->pos(), QPoint(0, 0));
         QVERIFY(!form->isMaximized());
 
@@ -104,6 +106,7 @@ private slots:
     }
 
     void geometryAndColumnsComeBackInASecondWindow() {
+        QRect dış;
         {
             auto form = yeniForm();
             form->move(60, 45);
@@ -120,19 +123,25 @@ private slots:
             QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-1", "Genislik-4"),
                      QString::number(pikselden(250)));
             QCOMPARE(ayar("Yukseklik"), QString());
-            // Yes: geometry and state are stored.
+            // Yes: geometry and state are stored; the size is the outer one, frame included.
+            dış = form->frameGeometry();
+            QVERIFY(dış.width() > 700 && dış.height() > 480);
             MesajKutusuTest::yanıtla(QMessageBox::Yes);
             form->close();
             QVERIFY(!form->isVisible());
         }
-        QCOMPARE(ayar("Genislik"), QString::number(pikselden(700)));
-        QCOMPARE(ayar("Yukseklik"), QString::number(pikselden(480)));
+        QCOMPARE(ayar("Genislik"), QString::number(pikselden(dış.width())));
+        QCOMPARE(ayar("Yukseklik"), QString::number(pikselden(dış.height())));
+        // Widths the user did not change go back as they came, whole twips and all.
+        QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-1", "Genislik-1"), QString("1200"));
+        QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-1", "Genislik-5"), QString("1000"));
         QCOMPARE(ayar("Sol Bosluk"), QString::number(pikselden(60)));
         QCOMPARE(ayar("Ust Bosluk"), QString::number(pikselden(45)));
         QCOMPARE(ayar("Baslama Konumu"), QString("0"));
         QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-1", "Genislik-7"), QString("0"));
         {
             auto form = yeniForm();
+            QCOMPARE(form->frameGeometry(), dış);
             QCOMPARE(form->pos(), QPoint(60, 45));
             QCOMPARE(form->size(), QSize(700, 480));
             QHeaderView* başlık = form->YapılacakİşlerListesi->header();
@@ -145,7 +154,7 @@ private slots:
             form->programıKapat();
         }
         QCOMPARE(ayar("Baslama Konumu"), QString("2"));
-        QCOMPARE(ayar("Genislik"), QString::number(pikselden(700)));
+        QCOMPARE(ayar("Genislik"), QString::number(pikselden(dış.width())));
         {
             auto form = yeniForm();
             QVERIFY(form->isMaximized());

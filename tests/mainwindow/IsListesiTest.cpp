@@ -6,6 +6,7 @@
 #include "controls/ProgramSaati.h"
 #include "controls/Siralama.h"
 #include "database/Deyimler.h"
+#include "database/Veritabani.h"
 #include "jobentry/IsEklemeDegistirmeFormu.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
@@ -153,6 +154,20 @@ private slots:
         QCOMPARE(sütun(*form, 2), QStringList({"Başka klasör", "Başka yarın"}));
         QCOMPARE(form->Panel[2]->text(), QString("   2 iş listelendi"));
         QCOMPARE(m->anahtar(0), QString());
+    }
+
+    // A read that fails is not passed off as a folder without jobs.
+    void failedReadIsNotShownAsACount() {
+        örnekVeri();
+        auto form = yeniForm();
+        düğümTıkla(*form, "1-Anahtar");
+        QCOMPARE(form->Panel[2]->text(), QString("   4 iş listelendi"));
+        AçıkVeritabanı::kapat();
+        MesajKutusuTest::yanıtla(QMessageBox::Yes);
+        düğümTıkla(*form, "2-Anahtar");
+        QCOMPARE(MesajKutusuTest::son().başlık, QString("Hata oluştu!"));
+        QCOMPARE(form->işModeli->satırSayısı(), 0);
+        QCOMPARE(form->Panel[2]->text(), QString("   İş listesi okunamadı!"));
     }
 
     void allFoldersWithOnlyTodayWhenRootIsSelected() {

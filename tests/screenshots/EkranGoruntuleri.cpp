@@ -1,6 +1,8 @@
 // Renders every window of the program to a PNG file, offscreen, over a demo database made for
 // the purpose: `make screenshots` writes them under the build folder.
 
+#include "about/HakkindaFormu.h"
+#include "about/HataBildirmeFormu.h"
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
@@ -15,6 +17,7 @@
 #include "settings/GirisSifresiBelirleDegistirFormu.h"
 #include "settings/GirisSifresiSorFormu.h"
 #include "settings/ProgramDegerleri.h"
+#include "settings/TercihlerFormu.h"
 #include "startup/KarsilamaFormu.h"
 
 #include <QApplication>
@@ -113,9 +116,19 @@ int main(int argc, char** argv) {
     sıradakiPencereyiKaydet(QStringLiteral("GirisSifresiBelirleDegistirFormu"));
     Adım([] { GirişŞifresiBelirleDeğiştir(nullptr); });
 
+    {
+        QWidget sahip;
+        sıradakiPencereyiKaydet(QStringLiteral("TercihlerFormu"));
+        Adım([&] { TercihlerFormunuAç(&sahip); });
+    }
+    sıradakiPencereyiKaydet(QStringLiteral("HakkindaFormu"));
+    Adım([] { HakkındaFormunuAç(nullptr); });
+    sıradakiPencereyiKaydet(QStringLiteral("HataBildirmeFormu"));
+    Adım([] { HataBildirmeFormunuAç(nullptr); });
+
     QTextStream çıktı(stdout);
     for (const QString& dosya : yazılanlar)
         çıktı << dosya << '\n';
     çıktı << yazılanlar.size() << " pencere resmi yazıldı.\n";
-    return yazılanlar.size() >= 10 ? 0 : 1;
+    return yazılanlar.size() >= 13 ? 0 : 1;
 }

@@ -10,6 +10,49 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
+namespace {
+// A copy of the real program, offscreen, with the trace on; killed when it goes.
+struct Kopya {
+    QProcess süreç;
+    QByteArray çıktı;
+    Kopya(QProcessEnvironment ortam, const QString& ekran, const QStringList& argümanlar) {
+        ortam.insert("DISPLAY", ekran);
+        süreç.setProcessEnvironment(ortam);
+        süreç.setProcessChannelMode(QProcess::SeparateChannels);
+        süreç.start(qEnvironmentVariable("TARVELA_BIN") + "/Lodra", argümanlar);
+        süreç.waitForStarted();
+    }
+    ~Kopya() {
+        süreç.kill();
+        süreç.waitForFinished();
+    }
+    bool bekle(const char* olay) {
+        const QByteArray satır = QByteArray("TARVELA_IZ ") + olay;
+        QElapsedTimer süre;
+        süre.start();
+        while (!çıktı.contains(satır) && süre.elapsed() < 20000 &&
+               süreç.state() == QProcess::Running) {
+            süreç.waitForReadyRead(200);
+            çıktı += süreç.readAllStandardError();
+        }
+        çıktı += süreç.readAllStandardError();
+        return çıktı.contains(satır);
+    }
+};
+
+QProcessEnvironment kopyaOrtamı(const QString& ad) {
+    QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+    ortam.insert("TARVELA_IZ", "1");
+    ortam.insert("QT_QPA_PLATFORM", "offscreen");
+    ortam.remove("WAYLAND_DISPLAY");
+    // A settings folder of this test's own: the copies wait in their connect windows.
+    ortam.insert("XDG_CONFIG_HOME", TestOrtami::şimdiki().ayarKlasörü() + "/" + ad);
+    // Another user name keeps these copies apart from any copy a developer runs.
+    ortam.insert("USER", "tarvela-test-" + ad);
+    return ortam;
+}
+} // namespace
+
 class BaslangicTest : public QObject {
     Q_OBJECT
 private slots:
@@ -37,7 +80,8 @@ private slots:
         QVERIFY(!işletimSistemiDenetle(kayıt(false, 2, 10)).uygun);
         QVERIFY(!işletimSistemiDenetle(kayıt(true, 2, 3)).uygun);
         QVERIFY(!işletimSistemiDenetle(kayıt(true, 2, 4, "Service Pack 1")).uygun);
-        QVERIFY(!işletimSistemiDenetle(kayıt(true, 2, 4, QByteArray("Service Pack 2\0x", 16))).uygun);
+        QVERIFY(
+            !işletimSistemiDenetle(kayıt(true, 2, 4, QByteArray("Service Pack 2\0x", 16))).uygun);
         QVERIFY(işletimSistemiDenetle(kayıt(true, 2, 4, "Service Pack 3")).uygun);
         QVERIFY(işletimSistemiDenetle(kayıt(true, 2, 4)).uygun);
         QVERIFY(işletimSistemiDenetle(kayıt(true, 2, 4, "service pack 1")).uygun);
@@ -50,56 +94,56 @@ private slots:
         QVERIFY(işletimSistemiDenetle(buSisteminKaydı()).uygun);
     }
 
-    void socketNameDependsOnTitleAndUser() {
-        const QString a = TekKopya::soketAdı("Selvane - Tarvela 2.33 (İstemci)", "ayse");
-        QCOMPARE(a, TekKopya::soketAdı("Selvane - Tarvela 2.33 (İstemci)", "ayse"));
-        QVERIFY(a != TekKopya::soketAdı("Selvane - Tarvela 2.33 (İstemci)", "mehmet"));
-        QVERIFY(a != TekKopya::soketAdı("Selvane - Tarvela 2.34 (İstemci)", "ayse"));
+    void socketNameDependsOnTitleUserAndDesktop() {
+        const QString başlık = "Selvane - Tarvela 2.33 (İstemci)";
+        const QString a = TekKopya::soketAdı(başlık, "ayse", ":0");
+        QCOMPARE(a, TekKopya::soketAdı(başlık, "ayse", ":0"));
+        QVERIFY(a != TekKopya::soketAdı(başlık, "mehmet", ":0"));
+        QVERIFY(a != TekKopya::soketAdı("Selvane - Tarvela 2.34 (İstemci)", "ayse", ":0"));
+        QVERIFY(a != TekKopya::soketAdı(başlık, "ayse", ":1"));
+        // The same desktop however it is written; the first of Wayland, X and session.
+        QCOMPARE(TekKopya::masaüstüAdı("", ":0.0", "3"), QString("x11::0"));
+        QCOMPARE(TekKopya::masaüstüAdı("", "unix:0.1", ""), QString("x11::0"));
+        QCOMPARE(TekKopya::masaüstüAdı("", "uzak:10.0", ""), QString("x11:uzak:10"));
+        QCOMPARE(TekKopya::masaüstüAdı("wayland-1", ":0", "3"), QString("wayland:wayland-1"));
+        QCOMPARE(TekKopya::masaüstüAdı("", "", "3"), QString("oturum:3"));
     }
 
-    // Two real copies of the program: the second finds the first, asks it to show its main
-    // window, and ends at once.
-    void secondCopyBringsTheFirstForward() {
-        const QString program = qEnvironmentVariable("TARVELA_BIN") + "/Lodra";
-        QVERIFY2(QFile::exists(program), qPrintable(program));
-        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-        ortam.insert("TARVELA_IZ", "1");
-        ortam.insert("QT_QPA_PLATFORM", "offscreen");
-        // A settings folder of this test's own: the first copy waits in its connect window.
-        ortam.insert("XDG_CONFIG_HOME", TestOrtami::şimdiki().ayarKlasörü() + "/iki-kopya");
-        // Another user name keeps these copies apart from any copy a developer runs.
-        ortam.insert("USER", "tarvela-test-iki-kopya");
+    // Real copies of the program on two desktops of one user: each desktop runs its own
+    // copy; a second start on a desktop asks that desktop's copy to show its main window and
+    // ends at once.
+    void oneCopyPerDesktop() {
+        QProcessEnvironment ortam = kopyaOrtamı("iki-kopya");
+        Kopya birinci(ortam, ":91", {"-Simge"});
+        QVERIFY2(birinci.bekle("basladi"), birinci.çıktı.constData());
+        Kopya öbürMasaüstü(ortam, ":92.0", {"-Simge"});
+        QVERIFY2(öbürMasaüstü.bekle("basladi"), öbürMasaüstü.çıktı.constData());
+        QVERIFY(!öbürMasaüstü.çıktı.contains("onceki-kopya-bulundu"));
 
-        QProcess birinci;
-        birinci.setProcessEnvironment(ortam);
-        birinci.setProcessChannelMode(QProcess::SeparateChannels);
-        birinci.start(program, {"-Simge"});
-        QVERIFY(birinci.waitForStarted());
-        QByteArray birinciÇıktı;
-        QElapsedTimer süre;
-        süre.start();
-        while (!birinciÇıktı.contains("TARVELA_IZ basladi") && süre.elapsed() < 20000) {
-            birinci.waitForReadyRead(200);
-            birinciÇıktı += birinci.readAllStandardError();
-        }
-        QVERIFY2(birinciÇıktı.contains("TARVELA_IZ basladi"), birinciÇıktı.constData());
+        Kopya ikinci(ortam, ":91.0", {});
+        QVERIFY(ikinci.süreç.waitForFinished(15000));
+        QCOMPARE(ikinci.süreç.exitCode(), 0);
+        QVERIFY(ikinci.süreç.readAllStandardError().contains("TARVELA_IZ onceki-kopya-bulundu"));
+        QVERIFY2(birinci.bekle("goster-istegi"), birinci.çıktı.constData());
+        QVERIFY(!öbürMasaüstü.çıktı.contains("goster-istegi"));
+        QCOMPARE(birinci.süreç.state(), QProcess::Running);
+    }
 
-        QProcess ikinci;
-        ikinci.setProcessEnvironment(ortam);
-        süre.restart();
-        ikinci.start(program, QStringList());
-        QVERIFY(ikinci.waitForFinished(15000));
-        QCOMPARE(ikinci.exitCode(), 0);
-        QVERIFY(ikinci.readAllStandardError().contains("TARVELA_IZ onceki-kopya-bulundu"));
-
-        while (!birinciÇıktı.contains("TARVELA_IZ goster-istegi") && süre.elapsed() < 10000) {
-            birinci.waitForReadyRead(200);
-            birinciÇıktı += birinci.readAllStandardError();
-        }
-        QVERIFY2(birinciÇıktı.contains("TARVELA_IZ goster-istegi"), birinciÇıktı.constData());
-        QCOMPARE(birinci.state(), QProcess::Running);
-        birinci.kill();
-        birinci.waitForFinished();
+    // Any argument starts the main window hidden, also one that Qt takes for itself.
+    void anyArgumentStartsHidden_data() {
+        QTest::addColumn<QStringList>("argümanlar");
+        QTest::addColumn<QByteArray>("beklenen");
+        QTest::newRow("boş") << QStringList() << QByteArray("ana-pencere-gorunur");
+        QTest::newRow("-Simge") << QStringList{"-Simge"} << QByteArray("ana-pencere-gizli");
+        QTest::newRow("-style fusion")
+            << QStringList{"-style", "fusion"} << QByteArray("ana-pencere-gizli");
+    }
+    void anyArgumentStartsHidden() {
+        QFETCH(QStringList, argümanlar);
+        QFETCH(QByteArray, beklenen);
+        Kopya kopya(kopyaOrtamı("gizli"), ":93", argümanlar);
+        QVERIFY2(kopya.bekle("basladi"), kopya.çıktı.constData());
+        QVERIFY2(kopya.çıktı.contains("TARVELA_IZ " + beklenen), kopya.çıktı.constData());
     }
 };
 

@@ -21,6 +21,7 @@ public:
     int klasörTıklama = 0;
     int simgeSilme = 0;
     int kapatma = 0;
+    int gösterme = 0;
     QList<int> seçilenSatırlar;
     QMap<int, QString> durum;
 
@@ -37,6 +38,10 @@ public:
     void BildirimAlanındanSimgeyiSil() override {
         simgeVar = false;
         ++simgeSilme;
+    }
+    void anaPencereyiGöster() override {
+        ++gösterme;
+        pencere_.show();
     }
     void programıKapat() override { ++kapatma; }
 };

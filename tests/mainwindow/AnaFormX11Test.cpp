@@ -1,0 +1,202 @@
+#include "AnaFormTestDestegi.h"
+#include "TestOrtami.h"
+
+// moc cannot read names with Turkish letters; it needs none of these.
+#ifndef Q_MOC_RUN
+#include "controls/Twip.h"
+#include "database/Veritabani.h"
+#include "mainwindow/AnaForm.h"
+#include "settings/AyarDeposu.h"
+#include "settings/ProgramDegerleri.h"
+#endif
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using namespace AnaFormTest;
+
+namespace {
+// A virtual X display of the test's own, with a simple window manager when asked for.
+struct SanalEkran {
+    QProcess sunucu, yönetici;
+    QString ad;
+    QTemporaryDir klasör;
+
+    bool başlat(bool pencereYöneticisi) {
+        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+        if (xvfb.isEmpty())
+            return false;
+        int no = 150;
+        while (no < 250 && (QFile::exists(QString("/tmp/.X11-unix/X%1").arg(no)) ||
+                            QFile::exists(QString("/tmp/.X%1-lock").arg(no))))
+            ++no;
+        ad = QString(":%1").arg(no);
+        sunucu.start(xvfb, {ad, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        if (!sunucu.waitForStarted(5000))
+            return false;
+        QElapsedTimer süre;
+        süre.start();
+        while (!QFile::exists(QString("/tmp/.X11-unix/X%1").arg(no)) && süre.elapsed() < 10000)
+            QTest::qWait(50);
+        if (!pencereYöneticisi)
+            return true;
+        // The display has only its built-in font.
+        QFile ayar(klasör.path() + "/twmrc");
+        if (!ayar.open(QIODevice::WriteOnly))
+            return false;
+        ayar.write("UsePPosition \"on\"\nRandomPlacement\nNoGrabServer\nTitleFont \"fixed\"\n"
+                   "ResizeFont \"fixed\"\nMenuFont \"fixed\"\nIconFont \"fixed\"\n"
+                   "IconManagerFont \"fixed\"\n");
+        ayar.close();
+        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+        ortam.insert("DISPLAY", ad);
+        ortam.insert("LC_ALL", "C");
+        yönetici.setProcessEnvironment(ortam);
+        yönetici.setStandardErrorFile(QProcess::nullDevice());
+        yönetici.start(QStandardPaths::findExecutable("twm"), {"-f", ayar.fileName()});
+        return yönetici.waitForStarted(5000);
+    }
+    ~SanalEkran() {
+        for (QProcess* p : {&yönetici, &sunucu}) {
+            p->terminate();
+            p->waitForFinished(5000);
+        }
+    }
+};
+
+// The names (_NET_WM_NAME) of every window on the display.
+QStringList pencereAdları(const QString& ekran) {
+    QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+    ortam.insert("DISPLAY", ekran);
+    auto çalıştır = [&](const QString& program, const QStringList& argümanlar) {
+        QProcess p;
+        p.setProcessEnvironment(ortam);
+        p.start(QStandardPaths::findExecutable(program), argümanlar);
+        p.waitForFinished(5000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    QStringList adlar;
+    static const QRegularExpression kimlik("^\\s+(0x[0-9a-f]+) ");
+    static const QRegularExpression ad("= \"(.*)\"$");
+    const QStringList satırlar = çalıştır("xwininfo", {"-root", "-tree"}).split('\n');
+    for (const QString& satır : satırlar) {
+        const auto k = kimlik.match(satır);
+        if (!k.hasMatch())
+            continue;
+        const auto a =
+            ad.match(çalıştır("xprop", {"-id", k.captured(1), "_NET_WM_NAME"}).trimmed());
+        if (a.hasMatch())
+            adlar << a.captured(1).replace("\\\"", "\"");
+    }
+    return adlar;
+}
+} // namespace
+
+// The program under a real X server: what the offscreen tests cannot see.
+class AnaFormX11Test : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { TestOrtami::sıfırla(); }
+
+    // The real program's caption as the X server holds it: the title exactly, with nothing
+    // appended by the toolkit.
+    void captionIsExactOnX11() {
+        SanalEkran ekran;
+        if (!ekran.başlat(false))
+            QSKIP("Xvfb kurulu değil");
+        const QString dosya = yeniVeritabanı();
+        AçıkVeritabanı::kapat();
+        const QString ayarKlasörü = ekran.klasör.path() + "/ayarlar";
+        {
+            QSettings ayarlar(ayarKlasörü + "/Selvane/Tarvela.ini", QSettings::IniFormat);
+            ayarlar.setValue("Sunucular/Sunucu-1", QFileInfo(dosya).path());
+            ayarlar.setValue("Ayarlar/Arkaplanda Calissin", "0");
+            ayarlar.setValue("Ayarlar/Giris Sifresi Sor", "0");
+        }
+        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+        ortam.insert("DISPLAY", ekran.ad);
+        ortam.insert("QT_QPA_PLATFORM", "xcb");
+        ortam.insert("XDG_CONFIG_HOME", ayarKlasörü);
+        ortam.insert("TMPDIR", ekran.klasör.path());
+        QProcess lodra;
+        lodra.setProcessEnvironment(ortam);
+        lodra.start(qEnvironmentVariable("TARVELA_BIN") + "/Lodra", QStringList());
+        QVERIFY(lodra.waitForStarted(5000));
+        QStringList adlar;
+        QTRY_VERIFY_WITH_TIMEOUT((adlar = pencereAdları(ekran.ad)).join('\n').contains("Tarvela"),
+                                 20000);
+        lodra.kill();
+        lodra.waitForFinished(5000);
+        QVERIFY2(adlar.contains(program().uygulamaBaşlığı), qPrintable(adlar.join('\n')));
+        for (const QString& ad : adlar)
+            QVERIFY2(!ad.contains(QString::fromUtf8(" \u2014 ")), qPrintable(ad));
+    }
+
+    // Under a window manager that draws a frame, the stored size and position are those of
+    // the outer window, on the way in and on the way out. Runs this program again on the
+    // display, where the checks below run against the real frame.
+    void outerSizeUnderAWindowManager() {
+        SanalEkran ekran;
+        if (!ekran.başlat(true))
+            QSKIP("Xvfb ya da twm kurulu değil");
+        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+        ortam.insert("DISPLAY", ekran.ad);
+        ortam.insert("QT_QPA_PLATFORM", "xcb");
+        ortam.insert("TARVELA_X11_ICERDE", "1");
+        QProcess içeride;
+        içeride.setProcessEnvironment(ortam);
+        içeride.setProcessChannelMode(QProcess::MergedChannels);
+        içeride.start(QCoreApplication::applicationFilePath(), QStringList());
+        QVERIFY(içeride.waitForFinished(60000));
+        const QByteArray çıktı = içeride.readAll();
+        QVERIFY2(içeride.exitCode() == 0, çıktı.constData());
+        QVERIFY2(çıktı.contains("PASS   : AnaFormX11Icerde::outerSize()"), çıktı.constData());
+    }
+};
+
+// Runs inside the X display with the window manager.
+class AnaFormX11Icerde : public QObject {
+    Q_OBJECT
+private slots:
+    void outerSize() {
+        TestOrtami::sıfırla();
+        // A framed window shows that the window manager has taken over the display.
+        QWidget deneme;
+        deneme.move(10, 10);
+        deneme.resize(100, 100);
+        deneme.show();
+        QTRY_VERIFY2_WITH_TIMEOUT(deneme.frameGeometry() != deneme.geometry(),
+                                  "pencere yöneticisi çerçeve çizmiyor", 15000);
+        deneme.hide();
+
+        AyarDeposu::SaveSetting("Ayarlar", "Yukseklik", "9000");
+        AyarDeposu::SaveSetting("Ayarlar", "Genislik", "12000");
+        AyarDeposu::SaveSetting("Ayarlar", "Sol Bosluk", "1500");
+        AyarDeposu::SaveSetting("Ayarlar", "Ust Bosluk", "1200");
+        yeniVeritabanı();
+        auto form = yeniForm();
+        QTRY_COMPARE_WITH_TIMEOUT(form->frameGeometry(), QRect(100, 80, 800, 600), 10000);
+        QVERIFY(form->size().height() < 600);
+        form->programıKapat();
+        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Yukseklik"), QString("9000"));
+        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Genislik"), QString("12000"));
+        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Sol Bosluk"), QString("1500"));
+        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Ust Bosluk"), QString("1200"));
+    }
+};
+
+int main(int argc, char** argv) {
+    TestOrtami ortam(argc, argv);
+    if (qEnvironmentVariableIsSet("TARVELA_X11_ICERDE")) {
+        AnaFormX11Icerde test;
+        return QTest::qExec(&test, argc, argv);
+    }
+    AnaFormX11Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "AnaFormX11Test.moc"
