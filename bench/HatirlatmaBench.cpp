@@ -28,6 +28,8 @@ public:
     void seçiliKlasörüTıkla() override {}
     int işSatırSayısı() const override { return 0; }
     void işSatırıSeç(int) override {}
+    bool klasörüSeçipListele(const QString&) override { return false; }
+    bool işiSeç(qint64) override { return false; }
     void durumYaz(int, const QString&) override {}
     void BildirimAlanınaSimgeEkle() override {}
     void BildirimAlanındanSimgeyiSil() override {}

@@ -5,20 +5,29 @@
 // Further measurements are added to `ölçümler` below: each gets the open database and the
 // run's bare-read baseline.
 #include "Olcum.h"
+#include "controls/MesajKutusu.h"
 #include "controls/ProgramSaati.h"
 #include "database/Deyimler.h"
+#include "database/TurkceBenzer.h"
 #include "database/Veritabani.h"
+#include "database/VeritabaniIc.h"
 #include "database/VeritabaniKurulumu.h"
+#include "lists/YapilacakIslerListesiFormu.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "mainwindow/IsListesiModeli.h"
+#include "lists/IsListesiModeli.h"
+#include "search/AramaIslemleriFormu.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLineEdit>
+#include <QListView>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -52,8 +61,8 @@ qint64 yığın() {
 }
 
 // Reads every job through the engine layer into strings: the baseline of every ratio.
-double çıplakOku() {
-    return ortanca(3, [] {
+void çıplakOkumaİşi() {
+    {
         std::vector<QStringList> satırlar;
         auto k = AçıkVeritabanı::al().OpenRecordset(Deyim::J2());
         const int alanSayısı = 10;
@@ -66,7 +75,10 @@ double çıplakOku() {
             k->MoveNext();
         }
         k->Close();
-    });
+    }
+}
+double çıplakOku() {
+    return ortanca(3, çıplakOkumaİşi);
 }
 
 // The folder whose job count is nearest to 500.
@@ -131,8 +143,95 @@ void anaListe(const Ortam& o) {
     satır(ne, birKlasör, o.çıplakOkuma, 0.02);
 }
 
+// The job lists window's list of all jobs, on screen.
+void işListeleri(const Ortam& o) {
+    YapılacakİşlerListesiFormu form;
+    form.resize(1200, 800);
+    form.show();
+    QCoreApplication::processEvents();
+    const auto liste = [&] {
+        form.TümİşleriListeleDüğmesi_Click();
+        form.YapılacakİşlerListesi->viewport()->repaint();
+    };
+    satır("tüm işler listesi", ortanca(3, liste), o.çıplakOkuma, 1.5);
+    // The same in processor time, which other work on the machine does not stretch.
+    satır("tüm işler listesi (işlemci)", ortancaİşlemci(3, liste),
+          ortancaİşlemci(3, çıplakOkumaİşi), 1.5);
+}
+
+// SQLite's own LIKE over the same field of the same file, on a bare connection without the
+// program's Turkish comparison: the baseline of a search. With `türkçe` the same scan uses the
+// program's comparison, which shows its own cost.
+double çıplakBenzer(const QString& desen, bool türkçe = false, bool işlemci = false) {
+    const QByteArray dosya = QFile::encodeName(AçıkVeritabanı::al().yol());
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(dosya.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_key(db, "KMZ1994", 7);
+    if (türkçe)
+        TürkçeBenzer::kaydet(db);
+    const QByteArray sql = QStringLiteral("SELECT IsinKonusu FROM YapilacakIslerTablosu WHERE "
+                                          "IsinKonusu LIKE '%%1%'")
+                               .arg(desen)
+                               .toUtf8();
+    int bulunan = 0;
+    const auto tara = [&] {
+        sqlite3_stmt* d = nullptr;
+        sqlite3_prepare_v2(db, sql.constData(), -1, &d, nullptr);
+        bulunan = 0;
+        while (sqlite3_step(d) == SQLITE_ROW) {
+            (void)sqlite3_column_text(d, 0);
+            ++bulunan;
+        }
+        sqlite3_finalize(d);
+    };
+    const double süre = işlemci ? ortancaİşlemci(5, tara) : ortanca(5, tara);
+    sqlite3_close(db);
+    return süre;
+}
+
+// A search of the subject in the search window: the statement, the Turkish comparison on
+// every row, the lines found into the list on screen.
+void arama(const Ortam& o) {
+    // A search that finds nothing answers its box at once instead of waiting for a user.
+    MesajKutusuTest::etkinleştir();
+    AramaİşlemleriFormu form;
+    form.resize(600, 500);
+    form.show();
+    QCoreApplication::processEvents();
+    // Two jobs that only a rare word finds, added last: the whole table is read to find them.
+    for (int i = 0; i < 2; ++i) {
+        auto k = AçıkVeritabanı::al().OpenRecordset(Deyim::J7());
+        k->AddNew();
+        k->alanYaz(QStringLiteral("Anahtari"), o.kalabalıkKlasör);
+        k->alanYaz(QStringLiteral("IsinTarihi"), ProgramSaati::bugün());
+        k->alanYaz(QStringLiteral("IsinSaati"), QStringLiteral("10:00"));
+        k->alanYaz(QStringLiteral("IsinKonusu"), QStringLiteral("Seyrek iş %1").arg(i));
+        k->Update();
+        k->Close();
+    }
+    for (const char* aranan : {"haciz", "İSTİNAF", "seyrek"}) {
+        const QString metin = QString::fromUtf8(aranan);
+        form.AranacakYerKutusu->setCurrentIndex(0);
+        form.ArananKutusu->setText(metin);
+        const auto ara = [&] {
+            form.AraDüğmesi_Click();
+            form.AramaSonuçlarıListesi->viewport()->repaint();
+        };
+        const double süre = ortanca(5, ara);
+        char ne[64];
+        std::snprintf(ne, sizeof ne, "konu \"%s\" (%d iş)", aranan, form.sonuçSayısı());
+        satır(ne, süre, çıplakBenzer(metin), 1.3);
+        std::snprintf(ne, sizeof ne, "konu \"%s\" (işlemci)", aranan);
+        satır(ne, ortancaİşlemci(5, ara), çıplakBenzer(metin, false, true), 1.3);
+    }
+    satır("Türkçe LIKE, çıplak tarama (işlemci)", çıplakBenzer(QStringLiteral("haciz"), true, true),
+          çıplakBenzer(QStringLiteral("haciz"), false, true), 1.3);
+}
+
 const std::vector<std::pair<const char*, std::function<void(const Ortam&)>>> ölçümler = {
     {"ana pencerenin iş listesi", anaListe},
+    {"iş listeleri penceresi", işListeleri},
+    {"arama penceresi (taban: SQLite'ın kendi LIKE taraması)", arama},
 };
 
 bool veritabanıYap(const QString& klasör, int işSayısı) {

@@ -9,6 +9,8 @@ paketler=(
     libsqlcipher-dev
     libical-dev
     libcups2-dev cups printer-driver-cups-pdf poppler-utils
+    qtkeychain-qt6-dev
+    sqlcipher dbus gnome-keyring
     clang libclang-rt-14-dev
     qt6-translations-l10n
     xvfb xauth x11-utils twm

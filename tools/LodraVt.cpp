@@ -5,8 +5,11 @@
 //   LodraVt denetle KLASÖR|DOSYA
 //   LodraVt dizin-ekle KLASÖR|DOSYA
 //   LodraVt geri-yukle YEDEK KLASÖR|DOSYA
+//   LodraVt anahtar-degistir KLASÖR|DOSYA [--yeni-anahtar-dosyasi DOSYA]
 
+#include "AracAnahtari.h"
 #include "controls/Hata.h"
+#include "database/GizliServisDeposu.h"
 #include "database/VeritabaniKurulumu.h"
 
 #include <QCoreApplication>
@@ -47,8 +50,20 @@ const char* const Yardım =
     "  geri-yukle YEDEK YER    YEDEK dosyayı denetler ve veritabanının yerine koyar; eski dosya\n"
     "                          \"Lodra.vtb.eski-\" ve geri yükleme zamanıyla saklanır (hiçbiri\n"
     "                          silinmez). Önce programları kapatınız.\n"
+    "  anahtar-degistir YER    Dosyayı yeni bir büro anahtarıyla şifreler (sabit paroladan ya da\n"
+    "                          eski anahtardan). Kesilirse dosya eski anahtarla açılır kalır.\n"
+    "                          Önce programları kapatınız.\n"
     "\n"
     "YER bir klasör (içindeki Lodra.vtb kullanılır) ya da bir dosya yolu olabilir.\n"
+    "Büro anahtarı (en az 12 karakter) dosyayı programın sabit parolası yerine şifreler;\n"
+    "komut satırında verilmez. Gerektiğinde anahtarlıktan okunur ya da uçbirimde sorulur.\n"
+    "      --buro-anahtari     olustur: büro anahtarını uçbirimde iki kez sorar.\n"
+    "      --anahtar-dosyasi DOSYA\n"
+    "                          Dosyanın büro anahtarını (olustur: yeni anahtarı) DOSYA'nın ilk\n"
+    "                          satırından okur.\n"
+    "      --yeni-anahtar-dosyasi DOSYA\n"
+    "                          anahtar-degistir: yeni anahtarı DOSYA'dan okur; verilmezse sorar.\n"
+    "\n"
     "Seçenekler:\n"
     "  -h, --help              Bu yardımı gösterir.\n"
     "\n"
@@ -100,6 +115,7 @@ bool sayıOku(const QStringList& args, qsizetype& i, qint64& değer, qint64 enAz
 
 int main(int argc, char** argv) {
     QCoreApplication uygulama(argc, argv);
+    AnahtarDeposuSeçimi::ayarla(std::make_unique<GizliServisDeposu>());
     const QStringList args = uygulama.arguments().mid(1);
     if (args.isEmpty())
         return kullanımHatası(QStringLiteral("Bir komut gerekli."));
@@ -112,11 +128,16 @@ int main(int argc, char** argv) {
     QStringList konumlar;
     VeritabanıKurulumu::ÖrnekAyarları ayarlar;
     bool örnekle = false;
+    AraçAnahtarı::Seçenekler anahtar;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
         qint64 sayı = 0;
         QString ileti;
-        if (a == "--ornek") {
+        QString seçenekHatası;
+        if (AraçAnahtarı::seçenekOku(args, i, anahtar, seçenekHatası)) {
+            if (!seçenekHatası.isEmpty())
+                return kullanımHatası(seçenekHatası);
+        } else if (a == "--ornek") {
             örnekle = true;
         } else if (a == "--klasor") {
             if (!sayıOku(args, i, sayı, 0, 32767, ileti))
@@ -146,12 +167,13 @@ int main(int argc, char** argv) {
                 return kullanımHatası(
                     QStringLiteral("Klasör bulunamadı: %1").arg(konumlar.first()));
             const QString dosya = dosyaYolu(konumlar.first());
-            VeritabanıKurulumu::oluştur(dosya);
-            çıkış() << "Oluşturuldu: " << dosya << "\n";
+            const QString parola = AraçAnahtarı::yeniDosyaAnahtarı(anahtar);
+            VeritabanıKurulumu::oluştur(dosya, parola);
+            çıkış() << "Oluşturuldu (" << AraçAnahtarı::korumaAdı(parola) << "): " << dosya << "\n";
             if (örnekle) {
                 QElapsedTimer süre;
                 süre.start();
-                VeritabanıKurulumu::örnekVeriDoldur(dosya, ayarlar);
+                VeritabanıKurulumu::örnekVeriDoldur(dosya, ayarlar, parola);
                 çıkış() << ayarlar.klasörSayısı << " klasör ve " << ayarlar.işSayısı
                         << " iş eklendi (" << süre.elapsed() << " ms).\n";
             }
@@ -163,7 +185,8 @@ int main(int argc, char** argv) {
             const QString dosya = dosyaYolu(konumlar.first());
             QElapsedTimer süre;
             süre.start();
-            VeritabanıKurulumu::örnekVeriDoldur(dosya, ayarlar);
+            VeritabanıKurulumu::örnekVeriDoldur(dosya, ayarlar,
+                                                AraçAnahtarı::anahtarıBul(dosya, anahtar));
             çıkış() << ayarlar.klasörSayısı << " klasör ve " << ayarlar.işSayısı << " iş eklendi ("
                     << süre.elapsed() << " ms): " << dosya << "\n";
             return 0;
@@ -172,11 +195,12 @@ int main(int argc, char** argv) {
             if (konumlar.size() != 1)
                 return kullanımHatası(QStringLiteral("denetle bir klasör ya da dosya ister."));
             const QString dosya = dosyaYolu(konumlar.first());
+            const QString parola = AraçAnahtarı::anahtarıBul(dosya, anahtar);
             QStringList uyarılar;
-            const QStringList sorunlar =
-                VeritabanıKurulumu::denetle(dosya, VeritabanıKurulumu::Parola, &uyarılar);
+            const QStringList sorunlar = VeritabanıKurulumu::denetle(dosya, parola, &uyarılar);
             if (sorunlar.isEmpty()) {
-                çıkış() << "Sağlam: " << dosya << "\n";
+                çıkış() << "Sağlam: " << dosya << "\n"
+                        << "Şifreleme: " << AraçAnahtarı::korumaAdı(parola) << "\n";
                 for (const QString& u : uyarılar)
                     çıkış() << "  Uyarı: " << u << "\n";
                 return 0;
@@ -190,7 +214,7 @@ int main(int argc, char** argv) {
             if (konumlar.size() != 1)
                 return kullanımHatası(QStringLiteral("dizin-ekle bir klasör ya da dosya ister."));
             const QString dosya = dosyaYolu(konumlar.first());
-            if (VeritabanıKurulumu::dizinEkle(dosya))
+            if (VeritabanıKurulumu::dizinEkle(dosya, AraçAnahtarı::anahtarıBul(dosya, anahtar)))
                 çıkış() << "Hatırlatma dizini eklendi: " << dosya << "\n";
             else
                 çıkış() << "Hatırlatma dizini zaten var: " << dosya << "\n";
@@ -201,8 +225,16 @@ int main(int argc, char** argv) {
                 return kullanımHatası(
                     QStringLiteral("geri-yukle bir yedek dosyası ve bir yer ister."));
             const QString dosya = dosyaYolu(konumlar[1]);
-            VeritabanıKurulumu::geriYükle(konumlar[0], dosya);
+            VeritabanıKurulumu::geriYükle(konumlar[0], dosya,
+                                          AraçAnahtarı::anahtarıBul(konumlar[0], anahtar));
             çıkış() << "Geri yüklendi: " << konumlar[0] << " -> " << dosya << "\n";
+            return 0;
+        }
+        if (komut == "anahtar-degistir") {
+            if (konumlar.size() != 1)
+                return kullanımHatası(
+                    QStringLiteral("anahtar-degistir bir klasör ya da dosya ister."));
+            AraçAnahtarı::anahtarDeğiştir(dosyaYolu(konumlar.first()), anahtar, çıkış());
             return 0;
         }
     } catch (const Hata& h) {

@@ -22,3 +22,8 @@ qint16& düzenlenenSatır() {
     static qint16 sıra = 0;
     return sıra;
 }
+
+qint32& şimdikiİşNo() {
+    static qint32 no = 0;
+    return no;
+}

@@ -27,6 +27,13 @@ public:
     virtual int işSatırSayısı() const = 0;
     virtual void işSatırıSeç(int sıra) = 0;
 
+    // Taking the user to a job found elsewhere: the first folder node with the key is
+    // selected, scrolled into view and its jobs listed (false, with nothing changed, when the
+    // tree has no such node); then the row of the job number is selected, scrolled into view
+    // and given the focus (false when no row holds that job).
+    virtual bool klasörüSeçipListele(const QString& anahtar) = 0;
+    virtual bool işiSeç(qint64 isNo) = 0;
+
     // Status bar panel (1-based) text.
     virtual void durumYaz(int panel, const QString& metin) = 0;
 
@@ -46,3 +53,6 @@ void anaFormuAyarla(AnaFormArayüzü* form);
 
 // The shared edited-row index: the 1-based index of the job-list row being changed.
 qint16& düzenlenenSatır();
+
+// The program-wide number of the job last confirmed or opened for change from a list.
+qint32& şimdikiİşNo();

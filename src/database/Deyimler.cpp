@@ -139,8 +139,18 @@ QString J14(const QString& alanAdı, const QString& aranan) {
     if (!arananAlanlar.contains(alanAdı))
         throw Hata(HataNo::Beklenmeyen,
                    QStringLiteral("Aranacak alan geçersiz: %1").arg(alanAdı.left(40)));
+    // The searched text matches only itself: the characters that are wildcards in a pattern
+    // are written in brackets, an apostrophe is doubled by the literal.
+    QString desen;
+    desen.reserve(aranan.size() + 2);
+    for (QChar c : aranan) {
+        if (c == u'*' || c == u'?' || c == u'#' || c == u'[')
+            desen += QLatin1Char('[') + c + QLatin1Char(']');
+        else
+            desen += c;
+    }
     return QStringLiteral("SELECT * FROM YapilacakIslerTablosu ") + QStringLiteral("WHERE ") +
-           alanAdı + QStringLiteral(" LIKE ") + metinLiterali(QStringLiteral("*") + aranan + "*");
+           alanAdı + QStringLiteral(" LIKE ") + metinLiterali(QStringLiteral("*") + desen + "*");
 }
 
 } // namespace Deyim

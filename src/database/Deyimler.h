@@ -43,7 +43,8 @@ QString J12(qint32 isNo, const QString& yeniSaatMetni);
 // The five selections of the job lists window.
 enum class Liste { Hepsi, Yapılanlar, Gecikenler, Tarihteki };
 QString J13(Liste seçim, const QDate& tarih = QDate());
-// Search in IsinKonusu, IsinYeri or Aciklama.
+// Search in IsinKonusu, IsinYeri or Aciklama for the text anywhere in the field; every
+// character of the text matches only itself (also * ? # [ % _ and the apostrophe).
 QString J14(const QString& alanAdı, const QString& aranan);
 } // namespace Deyim
 #endif

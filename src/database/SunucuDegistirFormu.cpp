@@ -9,6 +9,8 @@
 #include "controls/SatirKiranDugme.h"
 #include "controls/Twip.h"
 #include "database/AgaGozat.h"
+#include "database/BuroAnahtari.h"
+#include "database/BuroAnahtariFormu.h"
 #include "database/SunucuListesi.h"
 #include "database/Veritabani.h"
 #include "database/VeritabaninaBaglanFormu.h"
@@ -122,8 +124,7 @@ private:
             // With nothing selected there is no folder to look for the file in.
             if (klasör.isEmpty())
                 throw Hata(HataNo::DosyaBulunamadı, QStringLiteral("Sunucu seçilmedi."));
-            auto vt = Veritabanı::OpenDatabase(VeritabanıDosyası(klasör), false, false,
-                                               Veritabanı::BağlantıMetni);
+            auto vt = VeritabanıAç(this, VeritabanıDosyası(klasör));
             if (vt)
                 AçıkVeritabanı::ayarla(vt);
             if (!vt || !AçıkVeritabanı::açıkMı()) {
@@ -132,7 +133,9 @@ private:
                 return;
             }
         } catch (const Hata& hata) {
-            const QString metin = BaglantiMetinleri::hataMetni(hata.numara());
+            const QString metin = hata.numara() == BüroAnahtarı::AnahtarHatası
+                                      ? hata.açıklama()
+                                      : BaglantiMetinleri::hataMetni(hata.numara());
             if (metin.isEmpty())
                 HataBildir(hata);
             else

@@ -62,12 +62,19 @@ public:
     static std::shared_ptr<Veritabanı> OpenDatabase(const QString& yol, bool özel = false,
                                                     bool saltOkunur = false,
                                                     const QString& bağlantı = BağlantıMetni);
+    // The same with the key itself instead of a connect text (an office key may hold ";").
+    static std::shared_ptr<Veritabanı> anahtarlaAç(const QString& yol, const QString& anahtar);
     ~Veritabanı();
     Veritabanı(const Veritabanı&) = delete;
     Veritabanı& operator=(const Veritabanı&) = delete;
 
+    // How much of a statement's rows a recordset reads when it opens: the first row (the rest
+    // on the first MoveNext, so that opening to add or change one row costs little on a large
+    // file), or every row in one pass (for a list read to its end, so that a selective
+    // statement does not run over the table twice).
+    enum class Okuma { İlkSatır, Tamamı };
     // A recordset on the statement, positioned on its first row (or at its end).
-    std::unique_ptr<KayıtKümesi> OpenRecordset(const QString& deyim);
+    std::unique_ptr<KayıtKümesi> OpenRecordset(const QString& deyim, Okuma okuma = Okuma::İlkSatır);
     // Runs an action statement; the change is made before the call returns.
     void Execute(const QString& deyim);
 

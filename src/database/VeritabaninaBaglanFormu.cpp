@@ -9,6 +9,8 @@
 #include "controls/Odak.h"
 #include "controls/Twip.h"
 #include "database/AgaGozat.h"
+#include "database/BuroAnahtari.h"
+#include "database/BuroAnahtariFormu.h"
 #include "database/SunucuListesi.h"
 #include "database/Veritabani.h"
 #include "settings/AyarTablosu.h"
@@ -153,8 +155,7 @@ private:
             konum = liste.ekle(seçilenKlasör_);
         }
 
-        auto vt = Veritabanı::OpenDatabase(VeritabanıDosyası(seçilenKlasör_), false, false,
-                                           Veritabanı::BağlantıMetni);
+        auto vt = VeritabanıAç(this, VeritabanıDosyası(seçilenKlasör_));
         if (vt)
             AçıkVeritabanı::ayarla(vt);
         repaint();
@@ -190,14 +191,17 @@ private:
     }
 
     void başarısız(const Hata& hata) {
-        const QString metin = BaglantiMetinleri::hataMetni(hata.numara());
+        // Without the office key the folder is still the right one and is kept.
+        const bool anahtarYok = hata.numara() == BüroAnahtarı::AnahtarHatası;
+        const QString metin =
+            anahtarYok ? hata.açıklama() : BaglantiMetinleri::hataMetni(hata.numara());
         etiket_->setText(metin.isEmpty() ? BaglantiMetinleri::BağlanılamadıGenel : metin);
         if (metin.isEmpty() && !HataBildir(hata))
             return;
         // A folder that failed is forgotten: the next attempt offers to look for it again.
         // A file that opened with the password was found where it was looked for: its
         // folder stays known.
-        if (!dynamic_cast<const AçılanDosyaHatası*>(&hata))
+        if (!anahtarYok && !dynamic_cast<const AçılanDosyaHatası*>(&hata))
             SunucuListesi::yükle().unut();
         simgeGöster(QStringLiteral("BAGLANMA"));
         yenidenDene_->setEnabled(true);

@@ -14,10 +14,12 @@
 #include "deadline/SureHesaplamaFormu.h"
 #include "lists/ListeYazdirici.h"
 #include "lists/TakvimeAktar.h"
+#include "lists/YapilacakIslerListesiFormu.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "mainwindow/IsListesiModeli.h"
+#include "lists/IsListesiModeli.h"
 #include "mainwindow/KlavyeDurumu.h"
 #include "reminders/Hatirlatici.h"
+#include "search/AramaIslemleriFormu.h"
 #include "settings/AyarTablosu.h"
 #include "settings/GirisSifresiBelirleDegistirFormu.h"
 #include "settings/ProgramDegerleri.h"
@@ -727,9 +729,13 @@ void AnaForm::tercihleriAç(bool sahipli) {
     Adım([this, sahipli] { TercihlerFormunuAç(sahipli ? this : nullptr); });
 }
 
-// Windows that come with later work: their entries stay in place.
-void AnaForm::aramaPenceresiniAç() {}
-void AnaForm::YapılacakİşleriListele() {}
+void AnaForm::aramaPenceresiniAç() {
+    Adım([this] { AramaPenceresiniAç(this); });
+}
+
+void AnaForm::YapılacakİşleriListele() {
+    Adım([this] { YapılacakİşleriListelePenceresiniAç(this); });
+}
 
 void AnaForm::listeyiYazdır() {
     QList<İşSatırı> satırlar;
@@ -776,6 +782,33 @@ void AnaForm::işSatırıSeç(int sıra) {
     YapılacakİşlerListesi->selectionModel()->setCurrentIndex(
         d, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     YapılacakİşlerListesi->scrollTo(d);
+}
+
+bool AnaForm::klasörüSeçipListele(const QString& anahtar) {
+    const auto düğümler = KlasörListesi->tümDüğümler();
+    for (döngüSayacı_ = 0; döngüSayacı_ < düğümler.size(); ++döngüSayacı_) {
+        QTreeWidgetItem* d = düğümler[döngüSayacı_];
+        if (KlasörAğacı::anahtar(d) == anahtar) {
+            // Scrolling opens the node's branch; the folder is listed once, below.
+            açılışOlaylarıSessiz_ = true;
+            KlasörListesi->scrollToItem(d);
+            açılışOlaylarıSessiz_ = false;
+            KlasörListesi->setCurrentItem(d);
+            İşleriListele(anahtar);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool AnaForm::işiSeç(qint64 isNo) {
+    // By the job number itself, never by a text that merely begins with its figures.
+    const int satır = işModeli->isNoSatırı(isNo);
+    if (satır < 0)
+        return false;
+    işSatırıSeç(satır + 1);
+    YapılacakİşlerListesi->setFocus();
+    return true;
 }
 
 void AnaForm::durumYaz(int panel, const QString& metin) {

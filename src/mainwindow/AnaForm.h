@@ -44,6 +44,8 @@ public:
     void seçiliKlasörüTıkla() override;
     int işSatırSayısı() const override;
     void işSatırıSeç(int sıra) override;
+    bool klasörüSeçipListele(const QString& anahtar) override;
+    bool işiSeç(qint64 isNo) override;
     void durumYaz(int panel, const QString& metin) override;
     void BildirimAlanınaSimgeEkle() override;
     void BildirimAlanındanSimgeyiSil() override;

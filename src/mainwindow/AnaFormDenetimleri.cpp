@@ -1,6 +1,6 @@
 #include "mainwindow/AnaFormDenetimleri.h"
 
-#include "mainwindow/IsListesiModeli.h"
+#include "lists/IsListesiModeli.h"
 
 #include <QDrag>
 #include <QDragMoveEvent>

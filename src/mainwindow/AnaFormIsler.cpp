@@ -10,7 +10,7 @@
 #include "database/Veritabani.h"
 #include "jobentry/IsGirisi.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "mainwindow/IsListesiModeli.h"
+#include "lists/IsListesiModeli.h"
 
 #include <QAction>
 #include <QCheckBox>

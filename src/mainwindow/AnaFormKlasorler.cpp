@@ -7,7 +7,7 @@
 #include "database/Deyimler.h"
 #include "database/Veritabani.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "mainwindow/IsListesiModeli.h"
+#include "lists/IsListesiModeli.h"
 #include "settings/ProgramDegerleri.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "database/Veritabani.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "mainwindow/IsListesiModeli.h"
+#include "lists/IsListesiModeli.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -53,11 +53,6 @@ QPushButton* düğme(const QString& başlık, QWidget* sahip) {
 }
 } // namespace
 
-qint32& şimdikiİşNo() {
-    static qint32 no = 0;
-    return no;
-}
-
 HatırlatmaFormu::HatırlatmaFormu(QWidget* sahip) : QDialog(sahip) {
     setObjectName(QStringLiteral("HatırlatmaFormu"));
     setWindowTitle(Başlık);

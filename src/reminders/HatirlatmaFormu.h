@@ -95,9 +95,6 @@ private:
     bool gösterildi_ = false;
 };
 
-// The program-wide number of the job last confirmed or opened for change from a list.
-qint32& şimdikiİşNo();
-
 // Draws the reminder window with a few sample jobs into a PNG file (for screenshots).
 // No database, no sound. True when the file was written.
 bool hatırlatmaFormuResminiKaydet(const QString& dosyaYolu);

@@ -6,7 +6,6 @@
 #include "controls/MesajKutusu.h"
 #include "controls/Twip.h"
 #include "lists/ListeYazdirici.h"
-#include "reminders/HatirlatmaFormu.h"
 #include "reminders/SabahOzeti.h"
 
 #include <QHBoxLayout>
@@ -128,7 +127,6 @@ void SabahÖzetiFormu::AyrıntıGösterDüğmesi_Click() {
     if (seçili.isEmpty() || !ana)
         return;
     const İşSatırı s = satır(İşlerListesi->indexOfTopLevelItem(seçili.first()) + 1);
-#if 0 // BEKLIYOR
     bool klasörVar = false;
     Adım([&] { klasörVar = ana->klasörüSeçipListele(s.anahtar); });
     if (!klasörVar) {
@@ -143,5 +141,4 @@ void SabahÖzetiFormu::AyrıntıGösterDüğmesi_Click() {
         return;
     }
     accept();
-#endif
 }

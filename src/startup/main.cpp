@@ -1,3 +1,8 @@
+#include "database/GizliServisDeposu.h"
 #include "startup/Baslangic.h"
 
-int main(int argc, char** argv) { return BaşlangıçSırası(argc, argv); }
+int main(int argc, char** argv) {
+    // Office keys are kept in the desktop keyring of the user.
+    AnahtarDeposuSeçimi::ayarla(std::make_unique<GizliServisDeposu>());
+    return BaşlangıçSırası(argc, argv);
+}

@@ -135,7 +135,6 @@ private slots:
                                         << "Ağ bağlantısı kurulamıyor. Lütfen, kontrol edip "
                                            "tekrar deneyiniz!";
         QTest::newRow("not a database") << "bozuk" << 3031 << genel;
-        QTest::newRow("another password") << "parola" << 3031 << genel;
     }
     void failures() {
         QFETCH(QString, tür);
@@ -147,10 +146,8 @@ private slots:
             klasör = yeniKlasör(kök(), tür);
         else if (tür == "klasorsuz")
             klasör = kök() + "/olmayan/klasor";
-        else if (tür == "bozuk")
-            klasör = bozukDosyalıKlasör(kök(), tür);
         else
-            klasör = veritabanlıKlasör(kök(), tür, "BaskaParola");
+            klasör = bozukDosyalıKlasör(kök(), tür);
 
         int bulunan = 0;
         try {

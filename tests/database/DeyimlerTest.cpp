@@ -155,6 +155,9 @@ private slots:
                          "IsYapildi=False ORDER BY IsinTarihi, IsinSaati"));
         QCOMPARE(Deyim::J14("IsinYeri", "Adliye"),
                  QString("SELECT * FROM YapilacakIslerTablosu WHERE IsinYeri LIKE '*Adliye*'"));
+        QCOMPARE(Deyim::J14("IsinKonusu", "a*b?c#d[e'f%_"),
+                 QString("SELECT * FROM YapilacakIslerTablosu WHERE IsinKonusu LIKE "
+                         "'*a[*]b[?]c[#]d[[]e''f%_*'"));
         QVERIFY_THROWS_EXCEPTION(Hata, Deyim::J14("IsNo = 1 OR IsinYeri", "x"));
     }
 

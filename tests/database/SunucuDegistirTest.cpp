@@ -140,7 +140,7 @@ private slots:
         AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(klasörler[0] + "/Lodra.vtb"));
 
         const QString kayıp = veritabanlıKlasör(kök(), "kayip");
-        const QString başkaParola = veritabanlıKlasör(kök(), "parola", "BaskaParola");
+        const QString başkaParola = bozukDosyalıKlasör(kök(), "parola");
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-4", kayıp);
         QFile::remove(kayıp + "/Lodra.vtb");
         AgaGozatTest::yanıtla(başkaParola);
@@ -153,7 +153,7 @@ private slots:
                              "deneyiniz!"));
             QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Information);
 
-            // The fifth folder takes the fourth place; its password is wrong.
+            // The fifth folder takes the fourth place; its file is no database.
             tıkla(d, "SunucuSeçDüğmesi");
             tıkla(d, "SeçilenSunucuyaBağlanDüğmesi");
             QVERIFY(d->isVisible());

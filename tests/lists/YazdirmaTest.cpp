@@ -7,6 +7,7 @@
 #include "controls/ProgramSaati.h"
 #include "lists/ListeYazdirici.h"
 #include "lists/YaziciSecmeFormu.h"
+#include "lists/YapilacakIslerListesiFormu.h"
 #include "mainwindow/AnaForm.h"
 #include "reminders/HatirlatmaFormu.h"
 #endif
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -207,6 +209,27 @@ private slots:
         AnaFormTest::düğümTıkla(*form, "2-Anahtar");
         form->Düğme[12]->trigger();
         QCOMPARE(ModalTest::gösterilenler(), QStringList{"YazıcıSeçmeFormu"});
+    }
+
+    // The job lists window prints what it lists; a cancelled choice gives the button back.
+    void isListeleriPenceresi() {
+        AnaFormTest::yeniVeritabanı();
+        AnaFormTest::klasörEkle("1-Anahtar", "Klasor", "Dolu");
+        AnaFormTest::işEkle("1-Anahtar", ProgramSaati::bugün(), QTime(9, 0), "Keşif");
+        YapılacakİşlerListesiFormu form;
+        form.show();
+        QTest::mouseClick(form.YazdırDüğmesi, Qt::LeftButton);
+        QVERIFY(ModalTest::gösterilenler().isEmpty());
+        QTest::mouseClick(form.TümİşleriListeleDüğmesi, Qt::LeftButton);
+        const QString yol = klasör_.filePath("listeler.pdf");
+        seç("PDF dosyası");
+        dosyaAdı(yol);
+        QTest::mouseClick(form.YazdırDüğmesi, Qt::LeftButton);
+        QVERIFY(QFileInfo(yol).size() > 0);
+        ModalTest::sıradaki([](QDialog* p) { p->reject(); });
+        QTest::mouseClick(form.YazdırDüğmesi, Qt::LeftButton);
+        QVERIFY(form.YazdırDüğmesi->isEnabled());
+        QCOMPARE(form.focusWidget(), form.YazdırDüğmesi);
     }
 };
 

@@ -3,12 +3,14 @@
 #include "TestOrtami.h"
 #include "controls/Siralama.h"
 #include "database/Veritabani.h"
+#include "database/VeritabaniIc.h"
 #include "database/VeritabaniKurulumu.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "mainwindow/IsListesiModeli.h"
+#include "lists/IsListesiModeli.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 namespace AnaFormTest {
@@ -75,6 +77,20 @@ int satırSayısı(const QString& deyim) {
 QVariant ilkAlan(const QString& deyim, const QString& alan) {
     auto k = AçıkVeritabanı::al().OpenRecordset(deyim);
     return k->Eof() ? QVariant() : k->alan(alan);
+}
+
+Kilit::Kilit() {
+    sqlite3_open_v2(QFile::encodeName(AçıkVeritabanı::al().yol()).constData(), &db_,
+                    SQLITE_OPEN_READWRITE, nullptr);
+    Veritabanıİç::hazırla(db_, QStringLiteral("KMZ1994"));
+    Veritabanıİç::çalıştır(db_, "BEGIN EXCLUSIVE");
+    bekleme_ = Veritabanıİç::beklemeSüresi();
+    Veritabanıİç::beklemeSüresiniAyarla(50);
+}
+
+Kilit::~Kilit() {
+    Veritabanıİç::beklemeSüresiniAyarla(bekleme_);
+    sqlite3_close(db_);
 }
 
 std::unique_ptr<AnaForm> yeniForm(bool görünür) {

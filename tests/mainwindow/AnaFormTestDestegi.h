@@ -7,6 +7,7 @@
 
 class AnaForm;
 class QTreeWidgetItem;
+struct sqlite3;
 
 // Test databases for the main window: a fresh encrypted file per call, opened as the
 // program's database, with folders and jobs added through the engine layer.
@@ -23,6 +24,18 @@ qint64 işEkle(const QString& anahtar, const QDate& tarih, const QTime& saat, co
 int satırSayısı(const QString& deyim);
 // A field of the first row the statement selects (invalid when none).
 QVariant ilkAlan(const QString& deyim, const QString& alan);
+
+// Holds the write lock of the open database's file on a connection of its own, as another
+// computer would, and makes the program give up waiting for it after 50 ms.
+class Kilit {
+public:
+    Kilit();
+    ~Kilit();
+
+private:
+    sqlite3* db_ = nullptr;
+    int bekleme_ = 0;
+};
 
 // A main window over the open database, loaded without showing a splash, with its folder
 // tree loaded.

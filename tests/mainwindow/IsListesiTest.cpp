@@ -10,7 +10,7 @@
 #include "jobentry/IsEklemeDegistirmeFormu.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "mainwindow/IsListesiModeli.h"
+#include "lists/IsListesiModeli.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

@@ -5,7 +5,7 @@
 #include "database/Deyimler.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "mainwindow/IsListesiModeli.h"
+#include "lists/IsListesiModeli.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -7,12 +7,15 @@
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "database/SunucuDegistirFormu.h"
+#include "database/Veritabani.h"
 #include "database/VeritabaniKurulumu.h"
 #include "database/VeritabaninaBaglanFormu.h"
 #include "deadline/SureHesaplamaFormu.h"
 #include "jobentry/EkranGoruntusu.h"
+#include "lists/YapilacakIslerListesiFormu.h"
 #include "mainwindow/AnaFormResmi.h"
 #include "reminders/HatirlatmaFormu.h"
+#include "search/AramaIslemleriFormu.h"
 #include "settings/AyarDeposu.h"
 #include "settings/GirisSifresiBelirleDegistirFormu.h"
 #include "settings/GirisSifresiSorFormu.h"
@@ -26,6 +29,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
@@ -95,6 +99,27 @@ int main(int argc, char** argv) {
         süre.TemyizSeçeneği[3]->click();
         kaydet(&süre, QStringLiteral("SureHesaplamaFormu"));
     }
+    // The job lists window with all jobs, and the search window with a subject found.
+    Adım([&] {
+        AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(vtDosyası));
+        {
+            YapılacakİşlerListesiFormu listeler;
+            listeler.show();
+            listeler.TümİşleriListeleDüğmesi_Click();
+            kaydet(&listeler, QStringLiteral("YapilacakIslerListesiFormu"));
+        }
+        {
+            AramaİşlemleriFormu arama;
+            arama.show();
+            arama.ArananKutusu->setText(QStringLiteral("duruşma"));
+            arama.AraDüğmesi_Click();
+            QListView* sonuçlar = arama.AramaSonuçlarıListesi;
+            if (sonuçlar->model()->rowCount() > 0)
+                sonuçlar->setCurrentIndex(sonuçlar->model()->index(0, 0));
+            kaydet(&arama, QStringLiteral("AramaIslemleriFormu"));
+        }
+        AçıkVeritabanı::kapat();
+    });
 
     // The connect window as it shows a failure: the stored server has no database file.
     AyarDeposu::SaveSetting(QStringLiteral("Sunucular"), QStringLiteral("Sunucu-1"),
@@ -104,8 +129,7 @@ int main(int argc, char** argv) {
     ProgramSonu::sıfırla();
 
     for (int i = 1; i <= 3; ++i)
-        AyarDeposu::SaveSetting(QStringLiteral("Sunucular"),
-                                QStringLiteral("Sunucu-%1").arg(i),
+        AyarDeposu::SaveSetting(QStringLiteral("Sunucular"), QStringLiteral("Sunucu-%1").arg(i),
                                 QStringLiteral("/srv/buro-%1/ortak").arg(i));
     sıradakiPencereyiKaydet(QStringLiteral("SunucuDegistirFormu"));
     Adım([] { SunucuDeğiştir(nullptr); });
@@ -130,5 +154,5 @@ int main(int argc, char** argv) {
     for (const QString& dosya : yazılanlar)
         çıktı << dosya << '\n';
     çıktı << yazılanlar.size() << " pencere resmi yazıldı.\n";
-    return yazılanlar.size() >= 13 ? 0 : 1;
+    return yazılanlar.size() >= 15 ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QStringList>
 #include <QWidget>
 
 // A stand-in main window for the tests of the other windows: it records what they ask of it
@@ -23,6 +24,9 @@ public:
     int kapatma = 0;
     int gösterme = 0;
     QList<int> seçilenSatırlar;
+    // Folders and jobs asked for; the stand-in's tree and list hold none of them.
+    QStringList seçilenKlasörler;
+    QList<qint64> seçilenİşler;
     QMap<int, QString> durum;
 
     QWidget* pencere() override { return &pencere_; }
@@ -33,6 +37,14 @@ public:
     void seçiliKlasörüTıkla() override { ++klasörTıklama; }
     int işSatırSayısı() const override { return satırSayısı; }
     void işSatırıSeç(int sıra) override { seçilenSatırlar << sıra; }
+    bool klasörüSeçipListele(const QString& anahtar) override {
+        seçilenKlasörler << anahtar;
+        return false;
+    }
+    bool işiSeç(qint64 isNo) override {
+        seçilenİşler << isNo;
+        return false;
+    }
     void durumYaz(int panel, const QString& metin) override { durum[panel] = metin; }
     void BildirimAlanınaSimgeEkle() override { simgeVar = true; }
     void BildirimAlanındanSimgeyiSil() override {

@@ -1,4 +1,4 @@
-#include "mainwindow/IsListesiModeli.h"
+#include "lists/IsListesiModeli.h"
 
 #include "controls/Kaynaklar.h"
 #include "controls/TarihBicimi.h"

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "lists/IsListeleri.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeView;
+class İşListesiModeli;
+
+// The job lists window: jobs of all folders by one of five fixed selections (today's open
+// jobs, overdue open jobs, the open jobs of a picked date, done jobs, all jobs), each with a
+// title that counts them. It changes no job.
+class YapılacakİşlerListesiFormu : public QDialog {
+public:
+    explicit YapılacakİşlerListesiFormu(QWidget* sahip = nullptr);
+    ~YapılacakİşlerListesiFormu() override;
+
+    // The list filler: empties the list and the description, then lists the selection's jobs
+    // (`tarih` is today or the picked date) with the first row selected. False when reading
+    // failed; the error has then been reported and the rows read so far stay listed.
+    bool Listele(İşListeleri::Seçim seçim, const QDate& tarih);
+
+    // The button actions: list, then the title with the count, or the information box and
+    // the empty title.
+    void BugünYapılacakİşleriListeleDüğmesi_Click();
+    void GünüGeçenİşleriListeleDüğmesi_Click();
+    void SeçilenTarihtekiİşleriListeleDüğmesi_Click();
+    void YapılmışİşleriListeleDüğmesi_Click();
+    void TümİşleriListeleDüğmesi_Click();
+    void YazdırDüğmesi_Click();
+    void YapılacakİşlerListesi_ColumnClick(int sütun);
+
+    QLabel* Etiket[2] = {}; // 0 the title line, 1 "Açıklama"
+    QTreeView* YapılacakİşlerListesi = nullptr;
+    İşListesiModeli* işModeli = nullptr;
+    QPlainTextEdit* AçıklamaKutusu = nullptr;
+    QPushButton* BugünYapılacakİşleriListeleDüğmesi = nullptr;
+    QPushButton* GünüGeçenİşleriListeleDüğmesi = nullptr;
+    QPushButton* SeçilenTarihtekiİşleriListeleDüğmesi = nullptr;
+    QPushButton* YapılmışİşleriListeleDüğmesi = nullptr;
+    QPushButton* TümİşleriListeleDüğmesi = nullptr;
+    QPushButton* YazdırDüğmesi = nullptr;
+    QPushButton* KapatDüğmesi = nullptr;
+
+    static inline const QString Başlık = QStringLiteral("Yapılacak İşleri Listele");
+
+protected:
+    // Every way of closing (the close button, Esc, the close box) keeps the column layout.
+    void done(int sonuç) override;
+
+private:
+    void sütunlarıKur();
+    void listeyiGöster(İşListeleri::Seçim seçim, const QDate& tarih,
+                       const QString& tarihMetni = QString());
+    void açıklamayıGöster();
+};
+
+// Shows the job lists window modally over its owner.
+void YapılacakİşleriListelePenceresiniAç(QWidget* sahip);

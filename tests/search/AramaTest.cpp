@@ -1,0 +1,247 @@
+#include "TestOrtami.h"
+
+// moc cannot read names with Turkish letters; it needs none of these.
+#ifndef Q_MOC_RUN
+#include "AnaFormTestDestegi.h"
+#include "controls/MesajKutusu.h"
+#include "controls/Modal.h"
+#include "controls/ProgramSaati.h"
+#include "database/Veritabani.h"
+#include "mainwindow/AnaForm.h"
+#include "mainwindow/AnaFormDenetimleri.h"
+#include "lists/IsListesiModeli.h"
+#include "reminders/HatirlatmaFormu.h"
+#include "search/AramaIslemleriFormu.h"
+#endif
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+using Form = AramaİşlemleriFormu;
+using AnaFormTest::işEkle;
+
+namespace {
+const QDate Bugün(2026, 12, 6);
+
+QStringList değerler(const QList<Arama::Sonuç>& l) {
+    QStringList d;
+    for (const auto& s : l)
+        d << s.değer;
+    return d;
+}
+
+QStringList değerler(const Form& f) {
+    QList<Arama::Sonuç> l;
+    for (int i = 0; i < f.sonuçSayısı(); ++i)
+        l << f.sonuç(i);
+    return değerler(l);
+}
+
+void ara(Form& f, int yer, const QString& metin) {
+    f.AranacakYerKutusu->setCurrentIndex(yer);
+    f.ArananKutusu->clear();
+    f.ArananKutusu->insert(metin);
+    QTest::mouseClick(f.AraDüğmesi, Qt::LeftButton);
+}
+
+void satırSeç(Form& f, int satır) {
+    QListView* l = f.AramaSonuçlarıListesi;
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
+                      l->visualRect(l->model()->index(satır, 0)).center());
+}
+} // namespace
+
+class AramaTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        TestOrtami::sıfırla();
+        ProgramSaati::ayarla(QDateTime(Bugün, QTime(10, 0)));
+        AnaFormTest::yeniVeritabanı();
+    }
+    void cleanup() { AçıkVeritabanı::kapat(); }
+
+    void textRules_data() {
+        QTest::addColumn<QString>("girilen");
+        QTest::addColumn<QString>("süzülmüş");
+        QTest::addColumn<bool>("yeterli");
+        QTest::addRow("one letter in blanks") << "  a  "
+                                              << "  a  " << false;
+        QTest::addRow("two letters") << " ab "
+                                     << " ab " << true;
+        QTest::addRow("refused characters") << "a'#*?"
+                                            << "a" << false;
+        QTest::addRow("letter with a combining accent") << "e\u0301"
+                                                        << "e\u0301" << false;
+        QTest::addRow("one character of two units") << "\U0001F600"
+                                                    << "\U0001F600" << false;
+        QTest::addRow("kept wildcards") << "%_["
+                                        << "%_[" << true;
+    }
+    void textRules() {
+        QFETCH(QString, girilen);
+        QFETCH(QString, süzülmüş);
+        QFETCH(bool, yeterli);
+        QCOMPARE(Arama::süz(girilen), süzülmüş);
+        QCOMPARE(Arama::yeterliMi(Arama::kırp(Arama::süz(girilen))), yeterli);
+    }
+
+    // Each character matches only itself; letters match in either Turkish case.
+    void statementMatchesTheTextItself_data() {
+        QTest::addColumn<int>("yer");
+        QTest::addColumn<QString>("aranan");
+        QTest::addColumn<QStringList>("bulunan");
+        QTest::addRow("apostrophe") << 0 << "O'N" << QStringList{"O'Neil"};
+        QTest::addRow("hash") << 0 << "c#d" << QStringList{"c#d"};
+        QTest::addRow("star") << 0 << "a*b" << QStringList{"a*b"};
+        QTest::addRow("question mark") << 0 << "a?b" << QStringList{"a?b"};
+        QTest::addRow("percent") << 0 << "%50" << QStringList{"Kâr %50_oran"};
+        QTest::addRow("underscore") << 0 << "0_o" << QStringList{"Kâr %50_oran"};
+        QTest::addRow("bracket") << 0 << "[x]" << QStringList{"[x]"};
+        QTest::addRow("lower finds upper") << 1 << "istanbul" << QStringList{"İSTANBUL ADLİYESİ"};
+        QTest::addRow("upper finds lower") << 0 << "KİRA" << QStringList{"kira davası"};
+        QTest::addRow("mixed ı ğ") << 2 << "ıĞdır" << QStringList{"IĞDIR'DA KEŞİF"};
+        QTest::addRow("dotless I is not i") << 2 << "igdir" << QStringList{};
+    }
+    void statementMatchesTheTextItself() {
+        QFETCH(int, yer);
+        QFETCH(QString, aranan);
+        QFETCH(QStringList, bulunan);
+        for (const char* konu : {"O'Neil", "ONeil", "c#d", "c1d", "a*b", "axxb", "a?b", "axb",
+                                 "Kâr %50_oran", "Kâr 500 oran", "[x]", "x", "kira davası"})
+            işEkle("1-Anahtar", Bugün, QTime(9, 0), konu);
+        işEkle("1-Anahtar", Bugün, QTime(9, 0), "Dava", false, false, "İSTANBUL ADLİYESİ", "",
+               "IĞDIR'DA KEŞİF");
+        QList<Arama::Sonuç> sonuçlar;
+        Arama::ara(AçıkVeritabanı::al(), yer, aranan, sonuçlar);
+        QCOMPARE(değerler(sonuçlar), bulunan);
+    }
+
+    void searchWindow() {
+        işEkle("1-Anahtar", Bugün, QTime(9, 0), "Adalet", false, false, "Adliye");
+        işEkle("2-Anahtar", Bugün.addDays(-3), QTime(9, 0), "Dava dilekçesi", false, true);
+        işEkle("3-Anahtar", Bugün.addDays(5), QTime(9, 0), "Keşif", true, false, "Tapu");
+        Form f;
+        f.show();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QCOMPARE(f.windowTitle(), QStringLiteral("Arama İşlemleri..."));
+        QCOMPARE(f.AranacakYerKutusu->currentText(), QStringLiteral("İşin Konusu"));
+        QVERIFY(!f.AyrıntıGösterDüğmesi->isEnabled());
+
+        // Refused characters, typed or pasted, never reach the box.
+        f.ArananKutusu->setFocus();
+        QTest::keyClicks(f.ArananKutusu, "d'#*?a");
+        QCOMPARE(f.ArananKutusu->text(), QStringLiteral("da"));
+        f.ArananKutusu->insert(QStringLiteral("'x#*?"));
+        QCOMPARE(f.ArananKutusu->text(), QStringLiteral("dax"));
+        // Enter moves on and searches nothing; the focused label is dark red.
+        QCOMPARE(f.Etiket[1]->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+        QTest::keyClick(f.ArananKutusu, Qt::Key_Return);
+        QVERIFY(!f.ArananKutusu->hasFocus());
+        QCOMPARE(f.sonuçSayısı(), 0);
+        QVERIFY(f.Etiket[1]->palette().color(QPalette::WindowText) != QColor(128, 0, 0));
+
+        // Subject "da": every folder, done or not.
+        ara(f, 0, "da");
+        QCOMPARE(değerler(f), (QStringList{"Adalet", "Dava dilekçesi"}));
+        QCOMPARE(f.Etiket[3]->text(), QStringLiteral("(2 iş bulundu!)"));
+        QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
+        satırSeç(f, 1);
+        QVERIFY(f.AyrıntıGösterDüğmesi->isEnabled());
+
+        // A second search shows only its own results.
+        ara(f, 1, "tapu");
+        QCOMPARE(değerler(f), QStringList{"Tapu"});
+        QCOMPARE(f.sonuç(0).anahtar, QStringLiteral("3-Anahtar"));
+        QCOMPARE(f.sonuç(0).isNo, qint64(3));
+        QVERIFY(!f.AyrıntıGösterDüğmesi->isEnabled());
+
+        // Nothing found: an exclamation box, no count.
+        ara(f, 2, "yok");
+        QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Warning);
+        QCOMPARE(MesajKutusuTest::son().metin, Arama::BulunamadıMesajı);
+        QVERIFY(f.Etiket[3]->text().isEmpty());
+        QVERIFY(f.ArananKutusu->hasFocus());
+
+        // One character in blanks: refused, and the box keeps the trimmed text.
+        ara(f, 0, "  a  ");
+        QCOMPARE(MesajKutusuTest::son().metin, Arama::İkiKarakterMesajı);
+        QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Information);
+        QCOMPARE(f.ArananKutusu->text(), QStringLiteral("a"));
+        QCOMPARE(MesajKutusuTest::kayıtlar().size(), 2);
+    }
+
+    // The details action through the main window: right folder, right row by the exact job
+    // number, the window closed; a vanished folder says so and changes nothing.
+    void detailsGoesToTheJobsRow() {
+        AnaFormTest::klasörEkle("1-Anahtar", "Klasor", "Bir");
+        AnaFormTest::klasörEkle("2-Anahtar", "1-Anahtar", "Alt");
+        işEkle("2-Anahtar", Bugün.addDays(-1), QTime(9, 0), "3 numaralı dava");
+        işEkle("1-Anahtar", Bugün, QTime(9, 0), "Kira davası");
+        işEkle("2-Anahtar", Bugün, QTime(9, 0), "Miras davası");
+        işEkle("9-Anahtar", Bugün, QTime(9, 0), "Sahipsiz dava");
+        auto ana = AnaFormTest::yeniForm();
+        AnaFormTest::düğümTıkla(*ana, "1-Anahtar");
+        int sonuç = -1;
+        ModalTest::sıradaki([&](QDialog* d) {
+            auto* f = dynamic_cast<Form*>(d);
+            QVERIFY(f);
+            ara(*f, 0, "dava");
+            QCOMPARE(değerler(*f), (QStringList{"3 numaralı dava", "Kira davası", "Miras davası",
+                                                "Sahipsiz dava"}));
+            satırSeç(*f, 3);
+            QTest::mouseClick(f->AyrıntıGösterDüğmesi, Qt::LeftButton);
+            QCOMPARE(MesajKutusuTest::son().metin, Arama::KlasörYokMesajı);
+            QVERIFY(f->isVisible());
+            QCOMPARE(ana->seçiliKlasörAnahtarı(), QStringLiteral("1-Anahtar"));
+            QCOMPARE(AnaFormTest::sütun(*ana, 2), QStringList{"Kira davası"});
+
+            // A double click is the first click, then the second one.
+            satırSeç(*f, 2);
+            QListView* l = f->AramaSonuçlarıListesi;
+            QTest::mouseDClick(l->viewport(), Qt::LeftButton, {},
+                               l->visualRect(l->model()->index(2, 0)).center());
+            sonuç = f->result();
+        });
+        ana->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ana.get()));
+        QTest::keyClick(ana->YapılacakİşlerListesi, Qt::Key_F3);
+        QCOMPARE(ModalTest::gösterilenler(), QStringList{"AramaİşlemleriFormu"});
+        QCOMPARE(sonuç, int(QDialog::Accepted));
+        QCOMPARE(ana->seçiliKlasörAnahtarı(), QStringLiteral("2-Anahtar"));
+        QCOMPARE(AnaFormTest::sütun(*ana, 2), (QStringList{"3 numaralı dava", "Miras davası"}));
+        QCOMPARE(ana->YapılacakİşlerListesi->seçiliSatır(), 1);
+        QCOMPARE(şimdikiİşNo(), 3);
+
+        // The menu entry and the toolbar button open the search and the lists windows.
+        ana->BulMenüsü->trigger();
+        ana->Düğme[8]->trigger();
+        ana->YapılacakİşleriListeleMenüsü->trigger();
+        ana->Düğme[10]->trigger();
+        QCOMPARE(ModalTest::gösterilenler(),
+                 (QStringList{"AramaİşlemleriFormu", "AramaİşlemleriFormu", "AramaİşlemleriFormu",
+                              "YapılacakİşlerListesiFormu", "YapılacakİşlerListesiFormu"}));
+    }
+
+    void lockedFileShowsNoNotFoundBox() {
+        işEkle("1-Anahtar", Bugün, QTime(9, 0), "Duruşma");
+        Form f;
+        f.show();
+        {
+            AnaFormTest::Kilit kilit;
+            ara(f, 0, "duruşma");
+        }
+        QCOMPARE(MesajKutusuTest::kayıtlar().size(), 1);
+        QVERIFY(MesajKutusuTest::son().metin.contains("Hata Kodu: 3260"));
+        QVERIFY(f.Etiket[3]->text().isEmpty());
+        QCOMPARE(f.sonuçSayısı(), 0);
+    }
+};
+
+TARVELA_TEST_MAIN(AramaTest)
+#include "AramaTest.moc"
