@@ -192,6 +192,9 @@ private slots:
         işEkle(Bugün.addDays(4), "08:00", "Salı", false);
         ProgramSaati::ayarla(an("10:00:00"));
         SahteAnaForm ana;
+        ana.klasörler = QStringList{"1-Anahtar"};
+        ana.işler = {1, 2};
+        anaFormuAyarla(&ana);
         HatırlatmaZamanlayıcısı zamanlayıcı(ana);
         zamanlayıcı.tatilTakviminiAyarla(TatilTakvimi::metinden(QString()));
         ModalTest::sıradaki([](QDialog* d) {
@@ -203,11 +206,15 @@ private slots:
             auto* özet = dynamic_cast<SabahÖzetiFormu*>(d);
             QVERIFY(özet);
             konular = satırMetinleri(özet->İşlerListesi, 2);
-            d->reject();
+            // "Ayrıntı Göster" on Keşif: its folder, then its row in the main window.
+            özet->İşlerListesi->setCurrentItem(özet->İşlerListesi->topLevelItem(1));
+            özet->AyrıntıGösterDüğmesi->click();
         });
         zamanlayıcı.tik();
         QCOMPARE(ModalTest::gösterilenler(), (QStringList{"HatırlatmaFormu", "SabahÖzetiFormu"}));
         QCOMPARE(konular, (QStringList{"Duruşma", "Keşif", "Cumartesi", "Pazartesi"}));
+        QCOMPARE(ana.seçilenKlasörler, QStringList{"1-Anahtar"});
+        QCOMPARE(ana.seçilenİşler, QList<qint64>{1});
 
         // Not again the same day; again on the next one.
         ModalTest::temizle();
