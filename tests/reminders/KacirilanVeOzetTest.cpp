@@ -34,6 +34,18 @@ QStringList satırMetinleri(const QTreeWidget* liste, int sütun) {
     return l;
 }
 
+// A main window whose tree and list hold every folder and job asked for.
+struct BulanAnaForm : SahteAnaForm {
+    bool klasörüSeçipListele(const QString& anahtar) override {
+        SahteAnaForm::klasörüSeçipListele(anahtar);
+        return true;
+    }
+    bool işiSeç(qint64 isNo) override {
+        SahteAnaForm::işiSeç(isNo);
+        return true;
+    }
+};
+
 QVariant alanı(qint32 isNo, const char* alan) {
     auto küme = AçıkVeritabanı::al().OpenRecordset(Deyim::J8(isNo));
     return küme->alan(QString::fromLatin1(alan));
@@ -191,9 +203,7 @@ private slots:
         işEkle(Bugün.addDays(3), "08:00", "Yapılmış", false, true);
         işEkle(Bugün.addDays(4), "08:00", "Salı", false);
         ProgramSaati::ayarla(an("10:00:00"));
-        SahteAnaForm ana;
-        ana.klasörler = QStringList{"1-Anahtar"};
-        ana.işler = {1, 2};
+        BulanAnaForm ana;
         anaFormuAyarla(&ana);
         HatırlatmaZamanlayıcısı zamanlayıcı(ana);
         zamanlayıcı.tatilTakviminiAyarla(TatilTakvimi::metinden(QString()));
