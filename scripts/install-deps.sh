@@ -7,6 +7,7 @@ paketler=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6svg6-dev libqt6svg6 qt6-image-formats-plugins
     libsqlcipher-dev
+    libical-dev
     libcups2-dev cups printer-driver-cups-pdf poppler-utils
     qtkeychain-qt6-dev
     sqlcipher dbus gnome-keyring

@@ -6,14 +6,15 @@
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
 #include "controls/Siralama.h"
-#include "settings/SutunDuzeni.h"
 #include "controls/TarihBicimi.h"
 #include "controls/Twip.h"
 #include "database/Veritabani.h"
 #include "jobentry/TakvimFormu.h"
 #include "lists/IsListesiModeli.h"
 #include "lists/ListeYazdirici.h"
+#include "lists/TakvimeAktar.h"
 #include "settings/AyarTablosu.h"
+#include "settings/SutunDuzeni.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -78,6 +79,7 @@ YapılacakİşlerListesiFormu::YapılacakİşlerListesiFormu(QWidget* sahip) : Q
     YapılmışİşleriListeleDüğmesi = düğme(QStringLiteral("Yapıl&mış İşler"), this);
     TümİşleriListeleDüğmesi = düğme(QStringLiteral("&Tüm İşler"), this);
     YazdırDüğmesi = düğme(QStringLiteral("&Yazdır..."), this);
+    DışaAktarDüğmesi = düğme(QStringLiteral("Dışa &Aktar (iCalendar)..."), this);
     KapatDüğmesi = düğme(QStringLiteral("Kapat (Esc)"), this);
 
     auto* sol = new QVBoxLayout;
@@ -93,6 +95,7 @@ YapılacakİşlerListesiFormu::YapılacakİşlerListesiFormu(QWidget* sahip) : Q
         düğmeler->addWidget(d);
     düğmeler->addStretch(1);
     düğmeler->addWidget(YazdırDüğmesi);
+    düğmeler->addWidget(DışaAktarDüğmesi);
     düğmeler->addWidget(KapatDüğmesi);
     auto* ana = new QHBoxLayout(this);
     ana->addLayout(sol, 1);
@@ -119,6 +122,7 @@ YapılacakİşlerListesiFormu::YapılacakİşlerListesiFormu(QWidget* sahip) : Q
     for (const auto& [d, eylem] : eylemler)
         connect(d, &QPushButton::clicked, this, [this, eylem = eylem] { (this->*eylem)(); });
     connect(YazdırDüğmesi, &QPushButton::clicked, this, [this] { YazdırDüğmesi_Click(); });
+    connect(DışaAktarDüğmesi, &QPushButton::clicked, this, [this] { DışaAktarDüğmesi_Click(); });
     connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { reject(); });
 }
 
@@ -133,6 +137,13 @@ void YapılacakİşlerListesiFormu::YazdırDüğmesi_Click() {
         YazdırDüğmesi->setEnabled(true);
         YazdırDüğmesi->setFocus();
     }
+}
+
+void YapılacakİşlerListesiFormu::DışaAktarDüğmesi_Click() {
+    QList<qint32> numaralar;
+    for (int i = 0; i < işModeli->satırSayısı(); ++i)
+        numaralar << static_cast<qint32>(işModeli->isNo(i));
+    TakvimeAktar(this, numaralar);
 }
 
 YapılacakİşlerListesiFormu::~YapılacakİşlerListesiFormu() = default;

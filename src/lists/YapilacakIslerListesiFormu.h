@@ -31,6 +31,8 @@ public:
     void YapılmışİşleriListeleDüğmesi_Click();
     void TümİşleriListeleDüğmesi_Click();
     void YazdırDüğmesi_Click();
+    // Writes the listed jobs, in the order shown, to an iCalendar file.
+    void DışaAktarDüğmesi_Click();
     void YapılacakİşlerListesi_ColumnClick(int sütun);
 
     QLabel* Etiket[2] = {}; // 0 the title line, 1 "Açıklama"
@@ -43,6 +45,7 @@ public:
     QPushButton* YapılmışİşleriListeleDüğmesi = nullptr;
     QPushButton* TümİşleriListeleDüğmesi = nullptr;
     QPushButton* YazdırDüğmesi = nullptr;
+    QPushButton* DışaAktarDüğmesi = nullptr;
     QPushButton* KapatDüğmesi = nullptr;
 
     static inline const QString Başlık = QStringLiteral("Yapılacak İşleri Listele");

@@ -13,6 +13,7 @@
 #include "database/SunucuDegistirFormu.h"
 #include "deadline/SureHesaplamaFormu.h"
 #include "lists/ListeYazdirici.h"
+#include "lists/TakvimeAktar.h"
 #include "lists/YapilacakIslerListesiFormu.h"
 #include "mainwindow/AnaFormDenetimleri.h"
 #include "lists/IsListesiModeli.h"
@@ -213,6 +214,9 @@ void AnaForm::menüleriOluştur() {
     DeğişiklikYapMenüsü2 =
         eylem(YapılacakİşListesiMenüsü, "&Değişiklik Yap...", "DeğişiklikYapMenüsü2");
     İşiSilMenüsü2 = eylem(YapılacakİşListesiMenüsü, "İşi &Sil", "İşiSilMenüsü2");
+    çizgi(YapılacakİşListesiMenüsü, "YapılacakİşListesiMenüÇizgisi2");
+    DışaAktarMenüsü =
+        eylem(YapılacakİşListesiMenüsü, "Dışa &Aktar (iCalendar)...", "DışaAktarMenüsü");
 
     BildirimAlanıMenüsü = new QMenu(QStringLiteral("Bildirim Alanı Menüsü"), this);
     BildirimAlanıMenüsü->setObjectName(QStringLiteral("BildirimAlanıMenüsü"));
@@ -344,6 +348,7 @@ void AnaForm::olaylarıBağla() {
     bağla(YeniİşEkleMenüsü2, &AnaForm::YeniİşEkle);
     bağla(DeğişiklikYapMenüsü2, &AnaForm::DeğişiklikYap);
     bağla(İşiSilMenüsü2, &AnaForm::İşiSil);
+    bağla(DışaAktarMenüsü, &AnaForm::takvimeAktar);
     bağla(GösterMenüsü, &AnaForm::GösterMenüsü_Click);
     bağla(ÇıkışMenüsü2, &AnaForm::programıKapat);
     // Toolbar.
@@ -766,6 +771,13 @@ void AnaForm::listeyiYazdır() {
     for (int i = 0; i < işModeli->satırSayısı(); ++i)
         satırlar << işModeli->satır(i);
     ListeyiYazdır(this, satırlar, seçiliKlasörAdı());
+}
+
+void AnaForm::takvimeAktar() {
+    QList<qint32> numaralar;
+    for (int i = 0; i < işModeli->satırSayısı(); ++i)
+        numaralar << static_cast<qint32>(işModeli->isNo(i));
+    TakvimeAktar(this, numaralar);
 }
 
 // ---------------------------------------------------------------- interface for other windows

@@ -150,6 +150,7 @@ public:
     QAction* YapılacakİşListesiMenüÇizgisi = nullptr;
     QAction* DeğişiklikYapMenüsü2 = nullptr;
     QAction* İşiSilMenüsü2 = nullptr;
+    QAction* DışaAktarMenüsü = nullptr;
 
     QMenu* BildirimAlanıMenüsü = nullptr;
     QAction* GösterMenüsü = nullptr;
@@ -185,6 +186,8 @@ private:
     void İşleriListeleAdımlar(const QString& anahtar);
     void aramaPenceresiniAç();
     void listeyiYazdır();
+    // Writes the jobs of the job list, in their order, to an iCalendar file.
+    void takvimeAktar();
     void tercihleriAç(bool sahipli);
     void kapalıTut();
     void düğümdenİşListele(QTreeWidgetItem* düğüm, bool durumYazılsın);

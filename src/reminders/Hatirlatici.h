@@ -1,7 +1,10 @@
 #pragma once
 
+#include "deadline/TatilTakvimi.h"
+
 #include <QPointer>
 #include <QTimer>
+#include <optional>
 
 class AnaFormArayüzü;
 class HatırlatmaFormu;
@@ -19,7 +22,9 @@ public:
     void başlat();
     // One tick of the timer (tests call it directly). While the reminder window is on screen
     // a tick does nothing; otherwise it lists the due jobs and, when there are any, shows
-    // the reminder window modally over the main window and waits until it closes.
+    // the reminder window modally over the main window and waits until it closes. The first
+    // check of a day on this computer also lists the reminders missed since the last check,
+    // and then shows the morning summary.
     void tik();
     QTimer& zamanlayıcı() { return zamanlayıcı_; }
 
@@ -29,8 +34,15 @@ public:
     // it; the next reminder makes a new one.
     HatırlatmaFormu* hatırlatmaFormu();
 
+    // Shows the morning summary when it is on and has not been shown today on this computer.
+    void sabahÖzetiniGöster();
+    // The holidays the summary counts working days by, read once from the holiday file.
+    const TatilTakvimi& tatilTakvimi();
+    void tatilTakviminiAyarla(const TatilTakvimi& takvim) { takvim_ = takvim; }
+
 private:
     AnaFormArayüzü& anaForm_;
     QTimer zamanlayıcı_;
     QPointer<HatırlatmaFormu> form_;
+    std::optional<TatilTakvimi> takvim_;
 };

@@ -33,6 +33,9 @@ namespace {
 // Item data of a row: the job's date as a value and the row's small-icon number.
 constexpr int TarihRolü = Qt::UserRole;
 constexpr int SimgeRolü = Qt::UserRole + 1;
+// Set on the rows of missed jobs; the lines above the groups have no job number.
+constexpr int KaçırılanRolü = Qt::UserRole + 2;
+constexpr int GrupRolü = Qt::UserRole + 3;
 
 struct Sütun {
     const char* başlık;
@@ -170,47 +173,108 @@ void HatırlatmaFormu::sütunlarıKur() {
     SütunDüzeni::uygula(başlık, Bölüm::Liste3);
 }
 
-void HatırlatmaFormu::HatırlatılacakİşleriListele() {
+bool HatırlatmaFormu::HatırlatılacakİşleriListele() {
     Adım([this] {
         if (YapılacakİşlerListesi->topLevelItemCount() > 0)
             YapılacakİşlerListesi->clear();
     });
     // Before a database is connected there is nothing to remind of.
     if (!AçıkVeritabanı::açıkMı())
-        return;
-    Adım([this] {
-        listeyiDoldur(hatırlatılacakİşler(AçıkVeritabanı::al(), ProgramSaati::şimdi()));
+        return false;
+    bool okundu = false;
+    Adım([this, &okundu] {
+        auto& vt = AçıkVeritabanı::al();
+        // Read again on every refill, so that a missed job settled or moved through the entry
+        // window leaves the list.
+        const auto kaçırılanlar = kaçırılanİşler(vt, kaçırılanAralık_);
+        listeyiDoldur(hatırlatılacakİşler(vt, ProgramSaati::şimdi()), kaçırılanlar);
+        okundu = true;
     });
+    return okundu;
 }
 
-void HatırlatmaFormu::listeyiDoldur(const QList<HatırlatılacakİŞ>& işler) {
+QTreeWidgetItem* HatırlatmaFormu::grupSatırı(const QString& metin) {
+    auto* öğe = new QTreeWidgetItem(QStringList{metin});
+    öğe->setData(0, GrupRolü, true);
+    öğe->setFlags(Qt::ItemIsEnabled);
+    QFont yazı = YapılacakİşlerListesi->font();
+    yazı.setBold(true);
+    öğe->setFont(0, yazı);
+    return öğe;
+}
+
+void HatırlatmaFormu::listeyiDoldur(const QList<HatırlatılacakİŞ>& işler,
+                                    const QList<HatırlatılacakİŞ>& kaçırılanlar) {
     YapılacakİşlerListesi->clear();
     QList<QTreeWidgetItem*> satırlar;
-    for (const auto& iş : işler) {
+    QTreeWidgetItem* ilkİş = nullptr;
+    auto ekle = [&](const HatırlatılacakİŞ& iş, bool kaçırılan) {
         const auto& s = iş.satır;
         auto* öğe = new QTreeWidgetItem(
             QStringList{s.tarih, s.saat, s.konu, s.yer, s.sayı, s.açıklama, s.isNo});
         öğe->setIcon(0, hatırlatSimgesi_);
         öğe->setData(0, TarihRolü, iş.tarih);
         öğe->setData(0, SimgeRolü, 1);
+        öğe->setData(0, KaçırılanRolü, kaçırılan);
         satırlar.append(öğe);
+        if (!ilkİş)
+            ilkİş = öğe;
+    };
+    if (!kaçırılanlar.isEmpty()) {
+        satırlar.append(grupSatırı(KaçırılanlarSatırı));
+        for (const auto& iş : kaçırılanlar)
+            ekle(iş, true);
+        if (!işler.isEmpty())
+            satırlar.append(grupSatırı(BugünküSatırı));
     }
+    for (const auto& iş : işler)
+        ekle(iş, false);
     YapılacakİşlerListesi->addTopLevelItems(satırlar);
-    if (!satırlar.isEmpty()) {
-        YapılacakİşlerListesi->setCurrentItem(satırlar.first());
-        satırlar.first()->setSelected(true);
+    for (auto* öğe : satırlar)
+        if (öğe->data(0, GrupRolü).toBool())
+            öğe->setFirstColumnSpanned(true);
+    if (ilkİş) {
+        YapılacakİşlerListesi->setCurrentItem(ilkİş);
+        ilkİş->setSelected(true);
+    }
+}
+
+QList<QTreeWidgetItem*> HatırlatmaFormu::işÖğeleri() const {
+    QList<QTreeWidgetItem*> öğeler;
+    for (int i = 0; i < YapılacakİşlerListesi->topLevelItemCount(); ++i) {
+        auto* öğe = YapılacakİşlerListesi->topLevelItem(i);
+        if (!öğe->data(0, GrupRolü).toBool())
+            öğeler.append(öğe);
+    }
+    return öğeler;
+}
+
+void HatırlatmaFormu::grupSatırlarınıDüzenle() {
+    bool kaçırılanVar = false;
+    bool bugünküVar = false;
+    for (auto* öğe : işÖğeleri())
+        (öğe->data(0, KaçırılanRolü).toBool() ? kaçırılanVar : bugünküVar) = true;
+    for (int i = YapılacakİşlerListesi->topLevelItemCount() - 1; i >= 0; --i) {
+        auto* öğe = YapılacakİşlerListesi->topLevelItem(i);
+        if (!öğe->data(0, GrupRolü).toBool())
+            continue;
+        const bool gereksiz =
+            öğe->text(0) == KaçırılanlarSatırı ? !kaçırılanVar : !(kaçırılanVar && bugünküVar);
+        if (gereksiz)
+            delete YapılacakİşlerListesi->takeTopLevelItem(i);
     }
 }
 
 int HatırlatmaFormu::satırSayısı() const {
-    return YapılacakİşlerListesi->topLevelItemCount();
+    return int(işÖğeleri().size());
 }
 
 İşSatırı HatırlatmaFormu::satır(int sıra) const {
     İşSatırı s;
-    const auto* öğe = YapılacakİşlerListesi->topLevelItem(sıra - 1);
-    if (!öğe)
+    const auto öğeler = işÖğeleri();
+    if (sıra < 1 || sıra > öğeler.size())
         return s;
+    const auto* öğe = öğeler[sıra - 1];
     s.tarih = öğe->text(0);
     s.saat = öğe->text(1);
     s.konu = öğe->text(2);
@@ -274,7 +338,7 @@ void HatırlatmaFormu::OnaylaDüğmesi_Click() {
         return;
     // The shared edited-row index holds the row from here on, also after the removal.
     qint16& sıra = düzenlenenSatır();
-    sıra = static_cast<qint16>(YapılacakİşlerListesi->indexOfTopLevelItem(öğe) + 1);
+    sıra = static_cast<qint16>(işÖğeleri().indexOf(öğe) + 1);
     const qint32 isNo = öğe->text(6).toInt();
     const QDate işinTarihi = öğe->data(0, TarihRolü).toDate();
     şimdikiİşNo() = isNo;
@@ -288,13 +352,16 @@ void HatırlatmaFormu::OnaylaDüğmesi_Click() {
         !yazıldı)
         return;
     Adımlar({
-        [&] { delete YapılacakİşlerListesi->takeTopLevelItem(sıra - 1); },
+        [&] {
+            delete öğe;
+            grupSatırlarınıDüzenle();
+        },
         [&] {
             if (satırSayısı() > 0) {
                 // The row above the removed one, or the new first row.
                 if (sıra > 1)
                     --sıra;
-                auto* yeni = YapılacakİşlerListesi->topLevelItem(sıra - 1);
+                auto* yeni = işÖğeleri().at(sıra - 1);
                 YapılacakİşlerListesi->setCurrentItem(yeni);
                 yeni->setSelected(true);
                 YapılacakİşlerListesi->setFocus();
@@ -313,7 +380,7 @@ void HatırlatmaFormu::DeğişiklikYapDüğmesi_Click() {
     QTreeWidgetItem* öğe = seçiliSatır();
     if (!öğe)
         return;
-    const int sıra = YapılacakİşlerListesi->indexOfTopLevelItem(öğe) + 1;
+    const int sıra = int(işÖğeleri().indexOf(öğe)) + 1;
     const İşSatırı iş = satır(sıra);
     düzenlenenSatır() = static_cast<qint16>(sıra);
     şimdikiİşNo() = iş.isNo.toInt();

@@ -25,10 +25,16 @@ public:
     ~HatırlatmaFormu() override;
 
     // Empties the list and fills it with the jobs due now (the scheduler's tick and the
-    // change action call it). Nothing is listed while no database is open.
-    void HatırlatılacakİşleriListele();
-    // Fills the list with the given jobs; the first row becomes the selected row.
-    void listeyiDoldur(const QList<HatırlatılacakİŞ>& işler);
+    // change action call it), after the jobs missed in the span set below. Nothing is listed
+    // while no database is open. True when the jobs could be read.
+    bool HatırlatılacakİşleriListele();
+    // The span whose missed reminders this showing of the window lists (none by default).
+    void kaçırılanAralığınıAyarla(const KaçırılanAralık& aralık) { kaçırılanAralık_ = aralık; }
+    // Fills the list with the given jobs; the missed ones come first under a line of their
+    // own. The first job row becomes the selected row.
+    void listeyiDoldur(const QList<HatırlatılacakİŞ>& işler,
+                       const QList<HatırlatılacakİŞ>& kaçırılanlar = {});
+    // Job rows (the lines above the groups do not count).
     int satırSayısı() const;
     // The job shown in a row, as the entry window takes it over.
     İşSatırı satır(int sıra) const;
@@ -61,6 +67,9 @@ public:
     QCheckBox* HerZamanÜstteOlsunOnayı = nullptr;
 
     static inline const QString Başlık = QStringLiteral("Hatırlatılacak İşler");
+    static inline const QString KaçırılanlarSatırı =
+        QStringLiteral("Program çalışmıyorken zamanı gelip kaçırılan işler");
+    static inline const QString BugünküSatırı = QStringLiteral("Bugün zamanı gelen işler");
 
 protected:
     void showEvent(QShowEvent* olay) override;
@@ -73,7 +82,13 @@ private:
     void açıklamayıGöster();
     void enÜstteYap(bool açık);
     QTreeWidgetItem* seçiliSatır() const;
+    QList<QTreeWidgetItem*> işÖğeleri() const;
+    QTreeWidgetItem* grupSatırı(const QString& metin);
+    // Takes away a group's line once its last job is gone, and the line of today's jobs
+    // when the missed ones are all settled.
+    void grupSatırlarınıDüzenle();
 
+    KaçırılanAralık kaçırılanAralık_;
     QIcon hatırlatSimgesi_;
     QButtonGroup* seçenekGrubu_ = nullptr;
     int seçilenSonuç_ = 0;

@@ -8,11 +8,10 @@ namespace {
 QString metin(const QVariant& değer) {
     return değer.isValid() ? değer.toString() : QString();
 }
-} // namespace
 
-QList<HatırlatılacakİŞ> hatırlatılacakİşler(Veritabanı& vt, const QDateTime& an) {
+QList<HatırlatılacakİŞ> kayıtlarıOku(Veritabanı& vt, const QString& deyim) {
     QList<HatırlatılacakİŞ> işler;
-    auto küme = vt.OpenRecordset(Deyim::J9(an.date(), an.time()));
+    auto küme = vt.OpenRecordset(deyim);
     const int tarihNo = küme->alanNo(QStringLiteral("IsinTarihi"));
     const int saatNo = küme->alanNo(QStringLiteral("IsinSaati"));
     const int konuNo = küme->alanNo(QStringLiteral("IsinKonusu"));
@@ -25,7 +24,8 @@ QList<HatırlatılacakİŞ> hatırlatılacakİşler(Veritabanı& vt, const QDate
         iş.tarih = küme->alan(tarihNo).toDate();
         iş.isNo = static_cast<qint32>(küme->alan(isNoNo).toLongLong());
         iş.satır.tarih = TarihBiçimi::kısa(iş.tarih);
-        iş.satır.saat = TarihBiçimi::saat(küme->alan(saatNo).toTime());
+        iş.saat = küme->alan(saatNo).toTime();
+        iş.satır.saat = TarihBiçimi::saat(iş.saat);
         iş.satır.konu = metin(küme->alan(konuNo));
         iş.satır.yer = metin(küme->alan(yerNo));
         iş.satır.sayı = metin(küme->alan(sayıNo));
@@ -37,6 +37,45 @@ QList<HatırlatılacakİŞ> hatırlatılacakİşler(Veritabanı& vt, const QDate
     }
     küme->Close();
     return işler;
+}
+} // namespace
+
+QList<HatırlatılacakİŞ> hatırlatılacakİşler(Veritabanı& vt, const QDateTime& an) {
+    return kayıtlarıOku(vt, Deyim::J9(an.date(), an.time()));
+}
+
+KaçırılanAralık kaçırılanAralığı(const QDateTime& sonDenetim, const QDateTime& an) {
+    if (!sonDenetim.isValid() || !an.isValid() || sonDenetim.date() >= an.date())
+        return {};
+    const QDateTime geceYarısı(an.date(), QTime(0, 0));
+    // The check saw every job up to its own minute (the due-job statement drops seconds).
+    QDateTime başı(sonDenetim.date(), QTime(sonDenetim.time().hour(), sonDenetim.time().minute()));
+    // A job exactly at the limit's midnight is still inside: start a second before it.
+    const QDateTime sınır = geceYarısı.addDays(-KaçırılanGünSınırı).addSecs(-1);
+    return {qMax(başı, sınır), geceYarısı};
+}
+
+QList<HatırlatılacakİŞ> kaçırılanİşler(Veritabanı& vt, const KaçırılanAralık& aralık) {
+    if (!aralık.geçerli())
+        return {};
+    const QString deyim =
+        QStringLiteral("SELECT * FROM YapilacakIslerTablosu WHERE IsinTarihi >= ") +
+        Deyim::tarihLiterali(aralık.başı.date()) + QStringLiteral(" AND IsinTarihi < ") +
+        Deyim::tarihLiterali(aralık.sonu.date()) +
+        QStringLiteral(" AND Hatirlatma= True AND IsYapildi= False ORDER BY IsinTarihi, IsinSaati");
+    QList<HatırlatılacakİŞ> işler = kayıtlarıOku(vt, deyim);
+    // The first day counts only from the minute after the last check on.
+    işler.removeIf(
+        [&](const HatırlatılacakİŞ& iş) { return QDateTime(iş.tarih, iş.saat) <= aralık.başı; });
+    return işler;
+}
+
+QString denetimMetni(const QDateTime& an) {
+    return an.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+}
+
+QDateTime denetimAnı(const QString& metin) {
+    return QDateTime::fromString(metin.trimmed(), QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
 }
 
 QString sonuçDeyimi(İşSonucu sonuç, qint32 isNo, const QDate& işinTarihi, const QDateTime& an) {

@@ -14,12 +14,35 @@ class Veritabanı;
 struct HatırlatılacakİŞ {
     İşSatırı satır;
     QDate tarih;
+    QTime saat;
     qint32 isNo = 0;
 };
 
 // Today's jobs whose time has come by the given moment (the current minute counts, its
 // seconds do not), that ask to be reminded and are not done, ordered by time.
 QList<HatırlatılacakİŞ> hatırlatılacakİşler(Veritabanı& vt, const QDateTime& an);
+
+// Reminders missed while the program was not running: the span they fell in, and the jobs.
+// Reminders are looked for no further back than this many days before today's midnight.
+inline constexpr int KaçırılanGünSınırı = 14;
+
+struct KaçırılanAralık {
+    QDateTime başı; // exclusive: the minute of the last check was looked at by that check
+    QDateTime sonu; // exclusive: today's midnight, from which on the due-job check looks
+    bool geçerli() const { return başı.isValid() && sonu.isValid() && başı < sonu; }
+};
+
+// The span to look at when the last check was made on an earlier day than the moment an
+// (the first check of a run, or the first after a gap over midnight); an invalid span
+// otherwise, also when there was no earlier check on this computer.
+KaçırılanAralık kaçırılanAralığı(const QDateTime& sonDenetim, const QDateTime& an);
+
+// Jobs with the reminder on, not done, whose moment lies inside the span, by date and time.
+QList<HatırlatılacakİŞ> kaçırılanİşler(Veritabanı& vt, const KaçırılanAralık& aralık);
+
+// The moment of the last check as the settings store keeps it, and back.
+QString denetimMetni(const QDateTime& an);
+QDateTime denetimAnı(const QString& metin);
 
 // What the user decides for a listed job.
 enum class İşSonucu { Yapıldı = 0, Ertelendi = 1, TekrarHatırlatılmasın = 2 };

@@ -8,7 +8,7 @@
 
 namespace {
 // Table of every single-valued key with its stored default.
-constexpr std::array<AyarTanımı, 18> Tablo{{
+constexpr std::array<AyarTanımı, 23> Tablo{{
     {Ayar::GirişlerSaklansın, "Ayarlar", "Girisler Saklansin", "1"},
     {Ayar::SaklanacakGirişSayısı, "Ayarlar", "Saklanacak Giris Sayisi", "3"},
     {Ayar::İlkHarflerBüyük, "Ayarlar", "Ilk Harfler Buyuk", "1"},
@@ -27,6 +27,16 @@ constexpr std::array<AyarTanımı, 18> Tablo{{
     {Ayar::ÜstBoşluk, "Ayarlar", "Ust Bosluk", ""},
     {Ayar::SolBoşluk, "Ayarlar", "Sol Bosluk", ""},
     {Ayar::AyrıntıGöster, "Ayarlar", "Ayrinti Goster", "1"},
+    // Reminders that came due while the program was not running are shown at the next check.
+    {Ayar::KaçırılanHatırlatmalar, "Ayarlar", "Kacirilan Hatirlatmalar", "1"},
+    // The moment of this computer's last reminder check (yyyy-MM-ddTHH:mm:ss), empty before
+    // the first one.
+    {Ayar::SonHatırlatmaDenetimi, "Ayarlar", "Son Hatirlatma Denetimi", ""},
+    // The morning summary of the coming jobs, and how many working days after today it covers.
+    {Ayar::SabahÖzeti, "Ayarlar", "Sabah Ozeti", "1"},
+    {Ayar::SabahÖzetiGünSayısı, "Ayarlar", "Sabah Ozeti Gun Sayisi", "3"},
+    // The day (yyyy-MM-dd) on which the morning summary was last shown.
+    {Ayar::SonSabahÖzeti, "Ayarlar", "Son Sabah Ozeti", ""},
 }};
 } // namespace
 
@@ -53,9 +63,9 @@ int sayıyaÇevir(const QString& metin, const QString& ne) {
     bool tamam = false;
     const int değer = metin.trimmed().toInt(&tamam);
     if (!tamam)
-        throw Hata(HataNo::GeçersizSayı,
-                   QStringLiteral("Tür uyuşmazlığı: \"%1\" değeri (%2) bir sayı değil.")
-                       .arg(metin, ne));
+        throw Hata(
+            HataNo::GeçersizSayı,
+            QStringLiteral("Tür uyuşmazlığı: \"%1\" değeri (%2) bir sayı değil.").arg(metin, ne));
     return değer;
 }
 
@@ -82,4 +92,6 @@ void ayarYaz(Ayar ayar, const QString& değer) {
     AyarDeposu::SaveSetting(QString::fromUtf8(t.bölüm), QString::fromUtf8(t.anahtar), değer);
 }
 
-void ayarYaz(Ayar ayar, int değer) { ayarYaz(ayar, QString::number(değer)); }
+void ayarYaz(Ayar ayar, int değer) {
+    ayarYaz(ayar, QString::number(değer));
+}

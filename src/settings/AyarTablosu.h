@@ -22,6 +22,11 @@ enum class Ayar {
     ÜstBoşluk,
     SolBoşluk,
     AyrıntıGöster,
+    KaçırılanHatırlatmalar,
+    SonHatırlatmaDenetimi,
+    SabahÖzeti,
+    SabahÖzetiGünSayısı,
+    SonSabahÖzeti,
 };
 
 struct AyarTanımı {

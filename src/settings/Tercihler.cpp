@@ -26,5 +26,15 @@ void tercihleriOku() {
         [&] { t.sesDosyasıAdı = ayarOku(Ayar::SesDosyasıAdı); },
         [&] { t.sesDosyasıYolu = ayarOku(Ayar::SesDosyasıYolu); },
         [&] { t.hatırlatmaEnÜstte = ayarSayıOku(Ayar::HatırlatmaEnÜstte); },
+        [&] { t.kaçırılanHatırlatmalar = ayarSayıOku(Ayar::KaçırılanHatırlatmalar); },
+        [&] { t.sabahÖzeti = ayarSayıOku(Ayar::SabahÖzeti); },
+        [&] {
+            const int gün = ayarSayıOku(Ayar::SabahÖzetiGünSayısı);
+            if (gün < 0 || gün > SabahÖzetiEnÇokGün)
+                throw Hata(6, QStringLiteral("Taşma: sabah özetinin gün sayısı 0 ile %1 "
+                                             "arasında olmalı.")
+                                  .arg(SabahÖzetiEnÇokGün));
+            t.sabahÖzetiGünSayısı = gün;
+        },
     });
 }

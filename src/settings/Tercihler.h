@@ -15,12 +15,21 @@ struct TercihDeğerleri {
     QString sesDosyasıAdı;
     QString sesDosyasıYolu;
     int hatırlatmaEnÜstte = 0;
+    // Reminders missed while the program was not running (1 shows them), the morning summary
+    // (1 shows it) and the number of working days after today that it covers. Like the
+    // others, off until read from the store (where both are on by default).
+    int kaçırılanHatırlatmalar = 0;
+    int sabahÖzeti = 0;
+    int sabahÖzetiGünSayısı = 3;
     // The login-password flag, read once the database is connected.
     bool girişŞifresiSor = false;
 };
 
+// The morning summary covers at most this many working days after today.
+inline constexpr int SabahÖzetiEnÇokGün = 30;
+
 TercihDeğerleri& tercihler();
 
-// Reads the nine preference values from the store. A value that is not a number is reported
+// Reads the preference values from the store. A value that is not a number is reported
 // through the common error reporter and the preference keeps the value it had.
 void tercihleriOku();
