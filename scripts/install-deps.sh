@@ -5,7 +5,7 @@ set -euo pipefail
 
 paketler=(
     cmake make g++ pkg-config
-    qt6-base-dev qt6-multimedia-dev libqt6svg6-dev libqt6svg6 qt6-image-formats-plugins
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
     libsqlcipher-dev
     libical-dev
     libcups2-dev cups printer-driver-cups-pdf poppler-utils
