@@ -114,7 +114,11 @@ std::shared_ptr<Veritabanı> VeritabanıAç(QWidget* sahip, const QString& dosya
     try {
         return Veritabanı::OpenDatabase(dosya, false, false, Veritabanı::BağlantıMetni);
     } catch (const Hata& hata) {
-        if (hata.numara() != HataNo::VeritabanıDeğil || !BüroAnahtarı::şifreliGörünüyor(dosya))
+        // A file that opened with the fixed password but whose tables were refused needs no
+        // office key: only a file the password could not read is asked for one.
+        if (hata.numara() != HataNo::VeritabanıDeğil ||
+            dynamic_cast<const AçılanDosyaHatası*>(&hata) ||
+            !BüroAnahtarı::şifreliGörünüyor(dosya))
             throw;
     }
     AnahtarDeposu& depo = AnahtarDeposuSeçimi::şimdiki();
