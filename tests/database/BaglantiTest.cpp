@@ -127,7 +127,8 @@ private slots:
         const QString genel = "Bir hata dolayısıyla veritabanına bağlanılamadı!";
         QTest::newRow("folder without the file") << "dosyasiz" << bulunamadı;
         QTest::newRow("missing folder")
-            << "klasorsuz" << "Ağ bağlantısı kurulamıyor. Lütfen, kontrol edip tekrar deneyiniz!";
+            << "klasorsuz"
+            << "Ağ bağlantısı kurulamıyor. Lütfen, kontrol edip tekrar deneyiniz!";
         QTest::newRow("not a database") << "bozuk" << genel;
     }
     void failures() {
