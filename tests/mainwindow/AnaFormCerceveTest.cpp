@@ -87,7 +87,6 @@ private slots:
             }
         QVERIFY(kapalı > 0 && form->YeniİşEkleMenüsü1->isEnabled());
         QCOMPARE(form->YapılacakİşlerListesi->header()->count(), 7);
-        QCOMPARE(form->YapılacakİşlerListesi->header()->sectionSize(6), 0);
         QCOMPARE(form->YapılacakİşlerListesi->header()->sectionSize(3), twipten(2500));
         QCOMPARE(form->Panel[4]->text(), QString("CAPS"));
         QCOMPARE(form->Panel[5]->text(), QString("INS"));
