@@ -241,13 +241,9 @@ private slots:
         QCOMPARE(konular(*vt, Deyim::J14("IsinKonusu", "BUGÜN")),
                  (QStringList{"A bugün", "C bugün geç"}));
 
-        // J8 reads one job and changes it; values come back typed.
+        // J8 reads one job and changes it: only that job moves to 06:15 with a reminder.
         {
             auto rs = vt->OpenRecordset(Deyim::J8(qint32(e)));
-            QCOMPARE(rs->alan("IsinTarihi").toDate(), bugün.addDays(2));
-            QCOMPARE(rs->alan("IsinSaati").toTime(), QTime(10, 0));
-            QCOMPARE(rs->alan("Hatirlatma").toBool(), false);
-            QCOMPARE(rs->alan("IsNo").toLongLong(), e);
             rs->Edit();
             rs->alanYaz("IsinTarihi", "06.12.2026");
             rs->alanYaz("IsinSaati", "06:15");

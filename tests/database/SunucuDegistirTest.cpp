@@ -181,7 +181,6 @@ private slots:
         QTest::addColumn<int>("bağlanılan"); // -1: the folder newly chosen
         QTest::newRow("5, 6 and a new one") << QList<int>{5, 6} << -1;
         QTest::newRow("1, 2, 10 and a new one") << QList<int>{1, 2, 10} << -1;
-        QTest::newRow("2, 3 and a new one") << QList<int>{2, 3} << -1;
         QTest::newRow("3, 7, the second") << QList<int>{3, 7} << 1;
     }
     void gappedKeysNextStart() {

@@ -217,12 +217,10 @@ private slots:
             QCOMPARE(konu->currentText(), QString("Yirmi Beş Karakterli"));
             QCOMPARE(f->işinYeriKutusu()->currentText().size(), 30);
 
-            for (const QString& yazılan : QStringList{"5.12.2026", "5/12/2026", "5-12-2026"}) {
-                f->işinTarihiKutusu()->clear();
-                yaz(f->işinTarihiKutusu(), yazılan);
-                f->saatKutusu()->setFocus();
-                QCOMPARE(f->işinTarihiKutusu()->text(), QString("05.12.2026"));
-            }
+            // Dots and slashes are typed in the other cases; the minus sign gets in as well.
+            yaz(f->işinTarihiKutusu(), "5-12-2026");
+            f->saatKutusu()->setFocus();
+            QCOMPARE(f->işinTarihiKutusu()->text(), QString("05.12.2026"));
             f->işinTarihiKutusu()->clear();
             yaz(f->işinTarihiKutusu(), "abc31.02.2026");
             f->saatKutusu()->setFocus();

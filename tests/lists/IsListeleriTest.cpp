@@ -112,7 +112,6 @@ private slots:
         Form f;
         göster(f);
         QCOMPARE(f.windowTitle(), QStringLiteral("Yapılacak İşleri Listele"));
-        QCOMPARE(f.Etiket[0]->text(), QStringLiteral("Yapılacak İşler"));
         if (!takvim.isEmpty())
             takvimdenSeç(takvim);
         QTest::mouseClick(::düğme(f, düğme), Qt::LeftButton);

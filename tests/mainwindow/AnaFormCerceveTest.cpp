@@ -68,8 +68,6 @@ private slots:
                  QStringList({"Göster", "-", "Tercihler...", "-", "Çıkış"}));
         // Only the three menus of the bar are in the bar.
         QCOMPARE(form->menuBar()->actions().size(), 3);
-        QCOMPARE(form->Düğme[8]->toolTip(), QString("İş bulma (F3)"));
-        QCOMPARE(form->Düğme[12]->text(), QString("Yazdır"));
         QVERIFY(!form->Düğme[2]->icon().isNull());
         for (int boş : {1, 3, 7, 9, 11})
             QVERIFY(form->Düğme[boş]->text().isEmpty());
@@ -89,7 +87,6 @@ private slots:
             }
         QVERIFY(kapalı > 0 && form->YeniİşEkleMenüsü1->isEnabled());
         QCOMPARE(form->YapılacakİşlerListesi->header()->count(), 7);
-        QCOMPARE(form->YapılacakİşlerListesi->header()->sectionSize(6), 0);
         QCOMPARE(form->YapılacakİşlerListesi->header()->sectionSize(3), twipten(2500));
         QCOMPARE(form->Panel[4]->text(), QString("CAPS"));
         QCOMPARE(form->Panel[5]->text(), QString("INS"));

@@ -45,7 +45,6 @@ private slots:
     }
 
     void loginFlagReadings() {
-        QCOMPARE(ayarBayrakOku(Ayar::GirişŞifresiSor), false);
         ayarYaz(Ayar::GirişŞifresiSor, QStringLiteral("-1"));
         QCOMPARE(ayarBayrakOku(Ayar::GirişŞifresiSor), true);
         ayarYaz(Ayar::GirişŞifresiSor, QStringLiteral("0"));
