@@ -1,15 +1,15 @@
 #include "settings/TercihlerFormu.h"
 
+#include "controls/AnaFormArayuzu.h"
 #include "controls/AyarliKutu.h"
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
-#include "controls/AnaFormArayuzu.h"
 #include "settings/AyarDeposu.h"
 #include "settings/AyarTablosu.h"
 #include "settings/MakineDegerleri.h"
-#include "settings/Tercihler.h"
 #include "settings/ProgramDegerleri.h"
+#include "settings/Tercihler.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -60,6 +60,11 @@ public:
         sesliUyarıKuralı();
         sesDosyasınıGöster(t.sesDosyasıAdı, t.sesDosyasıYolu);
         EnÜstteOnayı->setChecked(t.hatırlatmaEnÜstte == 1);
+        KaçırılanHatırlatmalarOnayı->setChecked(t.kaçırılanHatırlatmalar == 1);
+        SabahÖzetiOnayı->setChecked(t.sabahÖzeti == 1);
+        SabahÖzetiGünSayısıKutusu->setText(
+            QString::number(std::clamp(t.sabahÖzetiGünSayısı, 0, SabahÖzetiEnÇokGün)));
+        sabahÖzetiKuralı();
         TamamDüğmesi->setEnabled(false);
     }
 
@@ -96,6 +101,15 @@ private:
         SeçDüğmesi->setObjectName(QStringLiteral("SeçDüğmesi"));
         SeçDüğmesi->setAutoDefault(false);
         EnÜstteOnayı = onay("Hatırlatma pen&ceresi daima en üstte olsun ", "EnÜstteOnayı");
+        KaçırılanHatırlatmalarOnayı = onay("Program kapalıyken kaçırılan hatırlatmaları &göster ",
+                                           "KaçırılanHatırlatmalarOnayı");
+        SabahÖzetiOnayı = onay("Her gün ilk açılışta &bugünün ve sonraki ", "SabahÖzetiOnayı");
+        SabahÖzetiGünSayısıKutusu = new AyarliKutu(this);
+        SabahÖzetiGünSayısıKutusu->setObjectName(QStringLiteral("SabahÖzetiGünSayısıKutusu"));
+        SabahÖzetiGünSayısıKutusu->setMin(SabahÖzetiEnÇokGün);
+        SabahÖzetiGünSayısıKutusu->setMax(0);
+        SabahÖzetiGünSayısıKutusu->setValue(3);
+        SabahÖzetiGünSayısıKutusu->setFixedWidth(48);
         İlkAyarlarDüğmesi = new QPushButton(QStringLiteral("İl&k Ayarlar"), this);
         İlkAyarlarDüğmesi->setObjectName(QStringLiteral("İlkAyarlarDüğmesi"));
         İlkAyarlarDüğmesi->setAutoDefault(false);
@@ -125,6 +139,14 @@ private:
         sesSatırı->addWidget(SeçDüğmesi);
         düzen->addLayout(sesSatırı);
         düzen->addWidget(EnÜstteOnayı);
+        düzen->addWidget(KaçırılanHatırlatmalarOnayı);
+        auto* özetSatırı = new QHBoxLayout;
+        özetSatırı->setSpacing(4);
+        özetSatırı->addWidget(SabahÖzetiOnayı);
+        özetSatırı->addWidget(SabahÖzetiGünSayısıKutusu);
+        özetSatırı->addWidget(new QLabel(QStringLiteral("iş gününün işlerini göster"), this));
+        özetSatırı->addStretch();
+        düzen->addLayout(özetSatırı);
         auto* çizgi = new QFrame(this);
         çizgi->setFrameShape(QFrame::HLine);
         çizgi->setFrameShadow(QFrame::Sunken);
@@ -152,8 +174,11 @@ private:
         kural(ÇekmeliListelereGirilenDeğerleriSaklaOnayı, &TercihlerFormu::saklaKuralı);
         kural(OtomatikBaşlasınOnayı, &TercihlerFormu::otomatikBaşlaKuralı);
         kural(SesliUyarıVerOnayı, &TercihlerFormu::sesliUyarıKuralı);
-        for (QCheckBox* o : {İlkHarflerBüyükOlsunOnayı, ArkaplandaÇalışsınOnayı, EnÜstteOnayı})
+        kural(SabahÖzetiOnayı, &TercihlerFormu::sabahÖzetiKuralı);
+        for (QCheckBox* o : {İlkHarflerBüyükOlsunOnayı, ArkaplandaÇalışsınOnayı, EnÜstteOnayı,
+                             KaçırılanHatırlatmalarOnayı})
             connect(o, &QCheckBox::toggled, this, değişti);
+        connect(SabahÖzetiGünSayısıKutusu, &AyarliKutu::Change, this, değişti);
         // A count typed or stepped alone is a change of its own.
         connect(ÇekmeliListeSaklanacakSayıKutusu, &AyarliKutu::Change, this, değişti);
         connect(SeçDüğmesi, &QPushButton::clicked, this, [this] { Sessizce([this] { seç(); }); });
@@ -164,6 +189,9 @@ private:
     }
 
     // ---- The rules of the boxes, run on every change.
+
+    // The number of working days counts only while the morning summary is on.
+    void sabahÖzetiKuralı() { SabahÖzetiGünSayısıKutusu->setEnabled(SabahÖzetiOnayı->isChecked()); }
 
     void saklaKuralı() {
         const bool açık = ÇekmeliListelereGirilenDeğerleriSaklaOnayı->isChecked();
@@ -218,9 +246,11 @@ private:
     void ilkAyarlar() {
         ÇekmeliListelereGirilenDeğerleriSaklaOnayı->setChecked(true);
         ÇekmeliListeSaklanacakSayıKutusu->setText(QStringLiteral("3"));
-        for (QCheckBox* o : {İlkHarflerBüyükOlsunOnayı, OtomatikBaşlasınOnayı,
-                             ArkaplandaÇalışsınOnayı, SesliUyarıVerOnayı, EnÜstteOnayı})
+        for (QCheckBox* o :
+             {İlkHarflerBüyükOlsunOnayı, OtomatikBaşlasınOnayı, ArkaplandaÇalışsınOnayı,
+              SesliUyarıVerOnayı, EnÜstteOnayı, KaçırılanHatırlatmalarOnayı, SabahÖzetiOnayı})
             o->setChecked(true);
+        SabahÖzetiGünSayısıKutusu->setText(QStringLiteral("3"));
         sesDosyasınıGöster(VarsayılanSesDosyası, program().programKlasörü);
         TamamDüğmesi->setEnabled(true);
     }
@@ -288,6 +318,16 @@ private:
                 t.hatırlatmaEnÜstte = bayrak(EnÜstteOnayı);
                 ayarYaz(Ayar::HatırlatmaEnÜstte, t.hatırlatmaEnÜstte);
             },
+            [&] {
+                t.kaçırılanHatırlatmalar = bayrak(KaçırılanHatırlatmalarOnayı);
+                t.sabahÖzeti = bayrak(SabahÖzetiOnayı);
+                const qint64 gün = AyarliKutu::baştakiSayı(SabahÖzetiGünSayısıKutusu->Text());
+                t.sabahÖzetiGünSayısı =
+                    static_cast<int>(std::clamp<qint64>(gün, 0, SabahÖzetiEnÇokGün));
+                ayarYaz(Ayar::KaçırılanHatırlatmalar, t.kaçırılanHatırlatmalar);
+                ayarYaz(Ayar::SabahÖzeti, t.sabahÖzeti);
+                ayarYaz(Ayar::SabahÖzetiGünSayısı, t.sabahÖzetiGünSayısı);
+            },
         });
         accept();
         if (anaPencereGizliydi && anaForm())
@@ -313,6 +353,9 @@ private:
     QLineEdit* SesDosyasıKutusu = nullptr;
     QPushButton* SeçDüğmesi = nullptr;
     QCheckBox* EnÜstteOnayı = nullptr;
+    QCheckBox* KaçırılanHatırlatmalarOnayı = nullptr;
+    QCheckBox* SabahÖzetiOnayı = nullptr;
+    AyarliKutu* SabahÖzetiGünSayısıKutusu = nullptr;
     QPushButton* İlkAyarlarDüğmesi = nullptr;
     QPushButton* TamamDüğmesi = nullptr;
     QPushButton* İptalDüğmesi = nullptr;

@@ -115,6 +115,27 @@ private slots:
         QCOMPARE(tercihler().girişlerSaklansın, 0);
     }
 
+    // Missed reminders and the morning summary: read from the store, the day count only
+    // while the summary is on, written back on confirm.
+    void missedRemindersAndMorningSummary() {
+        yaz("Kacirilan Hatirlatmalar", "1");
+        yaz("Sabah Ozeti", "1");
+        yaz("Sabah Ozeti Gun Sayisi", "5");
+        aç([](QDialog* d) {
+            auto* gün = denetim<AyarliKutu>(d, "SabahÖzetiGünSayısıKutusu");
+            QVERIFY(onay(d, "KaçırılanHatırlatmalarOnayı")->isChecked() && gün->isEnabled());
+            QCOMPARE(gün->Text(), QStringLiteral("5"));
+            tıkla(onay(d, "SabahÖzetiOnayı"));
+            QVERIFY(!gün->isEnabled());
+            tıkla(onay(d, "KaçırılanHatırlatmalarOnayı"));
+            tıkla(düğme(d, "TamamDüğmesi"));
+        });
+        QCOMPARE(ayar("Kacirilan Hatirlatmalar"), QStringLiteral("0"));
+        QCOMPARE(ayar("Sabah Ozeti"), QStringLiteral("0"));
+        QCOMPARE(ayar("Sabah Ozeti Gun Sayisi"), QStringLiteral("5"));
+        QVERIFY(tercihler().kaçırılanHatırlatmalar == 0 && tercihler().sabahÖzeti == 0);
+    }
+
     void autoStartTicksAndLocksBackground() {
         yaz("Otomatik Baslasin", "0");
         yaz("Arkaplanda Calissin", "0");
