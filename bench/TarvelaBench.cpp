@@ -12,10 +12,10 @@
 #include "database/Veritabani.h"
 #include "database/VeritabaniIc.h"
 #include "database/VeritabaniKurulumu.h"
+#include "lists/IsListesiModeli.h"
 #include "lists/YapilacakIslerListesiFormu.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "lists/IsListesiModeli.h"
 #include "search/AramaIslemleriFormu.h"
 
 #include <QApplication>

@@ -30,9 +30,13 @@ QMessageBox::StandardButton ilkDüğme(QMessageBox::StandardButtons düğmeler) 
 }
 
 // Message texts use CR LF line breaks; a label wants a plain line feed.
-QString ekranMetni(QString metin) { return metin.replace(QStringLiteral("\r\n"), "\n"); }
+QString ekranMetni(QString metin) {
+    return metin.replace(QStringLiteral("\r\n"), "\n");
+}
 
-int çiftYuvarla(double değer) { return static_cast<int>(std::nearbyint(değer)); }
+int çiftYuvarla(double değer) {
+    return static_cast<int>(std::nearbyint(değer));
+}
 } // namespace
 
 namespace MesajKutusu {
@@ -47,8 +51,7 @@ std::optional<QPoint> ortalanmışKonum(const QRect& sahip, const QSize& kutu) {
 
 QMessageBox::StandardButton göster(QMessageBox::Icon simge, const QString& metin,
                                    QMessageBox::StandardButtons düğmeler,
-                                   QMessageBox::StandardButton varsayılan,
-                                   const QString& başlık) {
+                                   QMessageBox::StandardButton varsayılan, const QString& başlık) {
     MesajKaydı kayıt{simge, başlık, metin, düğmeler, varsayılan, QMessageBox::NoButton, false};
     if (test().etkin) {
         if (!test().yanıtlar.isEmpty()) {
@@ -81,8 +84,12 @@ QMessageBox::StandardButton göster(QMessageBox::Icon simge, const QString& meti
     return static_cast<QMessageBox::StandardButton>(kutu.exec());
 }
 
-void bilgi(const QString& metin) { göster(QMessageBox::Information, metin); }
-void ünlem(const QString& metin) { göster(QMessageBox::Warning, metin); }
+void bilgi(const QString& metin) {
+    göster(QMessageBox::Information, metin);
+}
+void ünlem(const QString& metin) {
+    göster(QMessageBox::Warning, metin);
+}
 
 bool soru(const QString& metin, bool evetVarsayılan) {
     return göster(QMessageBox::Question, metin, QMessageBox::Yes | QMessageBox::No,
@@ -92,17 +99,31 @@ bool soru(const QString& metin, bool evetVarsayılan) {
 } // namespace MesajKutusu
 
 namespace MesajKutusuTest {
-void etkinleştir() { test().etkin = true; }
-bool etkinMi() { return test().etkin; }
-void yanıtla(QMessageBox::StandardButton yanıt) { test().yanıtlar.enqueue(yanıt); }
+void etkinleştir() {
+    test().etkin = true;
+}
+bool etkinMi() {
+    return test().etkin;
+}
+void yanıtla(QMessageBox::StandardButton yanıt) {
+    test().yanıtlar.enqueue(yanıt);
+}
 void yanıtla(std::initializer_list<QMessageBox::StandardButton> yanıtlar) {
     for (auto y : yanıtlar)
         yanıtla(y);
 }
-int bekleyenYanıtSayısı() { return static_cast<int>(test().yanıtlar.size()); }
-const QList<MesajKaydı>& kayıtlar() { return test().kayıtlar; }
-MesajKaydı son() { return test().kayıtlar.isEmpty() ? MesajKaydı{} : test().kayıtlar.last(); }
-void kutuAçıkken(std::function<void()> iş) { test().açıkken = std::move(iş); }
+int bekleyenYanıtSayısı() {
+    return static_cast<int>(test().yanıtlar.size());
+}
+const QList<MesajKaydı>& kayıtlar() {
+    return test().kayıtlar;
+}
+MesajKaydı son() {
+    return test().kayıtlar.isEmpty() ? MesajKaydı{} : test().kayıtlar.last();
+}
+void kutuAçıkken(std::function<void()> iş) {
+    test().açıkken = std::move(iş);
+}
 void temizle() {
     test().açıkken = nullptr;
     test().kayıtlar.clear();

@@ -117,8 +117,7 @@ std::shared_ptr<Veritabanı> VeritabanıAç(QWidget* sahip, const QString& dosya
         // A file that opened with the fixed password but whose tables were refused needs no
         // office key: only a file the password could not read is asked for one.
         if (hata.numara() != HataNo::VeritabanıDeğil ||
-            dynamic_cast<const AçılanDosyaHatası*>(&hata) ||
-            !BüroAnahtarı::şifreliGörünüyor(dosya))
+            dynamic_cast<const AçılanDosyaHatası*>(&hata) || !BüroAnahtarı::şifreliGörünüyor(dosya))
             throw;
     }
     AnahtarDeposu& depo = AnahtarDeposuSeçimi::şimdiki();

@@ -289,8 +289,10 @@ void geriYükle(const QString& yedek, const QString& dosya, const QString& parol
     struct stat eski {};
     if (::stat(QFile::encodeName(dosya).constData(), &eski) == 0) {
         ::chmod(geçiciYerel.constData(), eski.st_mode & 07777);
-        if (::chown(geçiciYerel.constData(), eski.st_uid, eski.st_gid) != 0)
-            (void)::chown(geçiciYerel.constData(), uid_t(-1), eski.st_gid);
+        if (::chown(geçiciYerel.constData(), eski.st_uid, eski.st_gid) != 0 &&
+            ::chown(geçiciYerel.constData(), uid_t(-1), eski.st_gid) != 0) {
+            // Neither owner nor group may be kept: the file stays the restoring user's.
+        }
     } else {
         const mode_t maske = ::umask(0);
         ::umask(maske);

@@ -543,10 +543,18 @@ void İşEklemeDeğiştirmeFormu::KaydetDüğmesi_Click() {
         if (!u.soru)
             MesajKutusu::bilgi(u.metin);
         switch (u.kutu) {
-        case KayıtDenetimi::Kutu::Tarih: işinTarihiKutusu_->setFocus(); break;
-        case KayıtDenetimi::Kutu::Saat: saatKutusu_->setFocus(); break;
-        case KayıtDenetimi::Kutu::Konu: işinKonusuKutusu_->setFocus(); break;
-        case KayıtDenetimi::Kutu::Hatırlatma: hatırlatmaVarOnayı_->setFocus(); break;
+        case KayıtDenetimi::Kutu::Tarih:
+            işinTarihiKutusu_->setFocus();
+            break;
+        case KayıtDenetimi::Kutu::Saat:
+            saatKutusu_->setFocus();
+            break;
+        case KayıtDenetimi::Kutu::Konu:
+            işinKonusuKutusu_->setFocus();
+            break;
+        case KayıtDenetimi::Kutu::Hatırlatma:
+            hatırlatmaVarOnayı_->setFocus();
+            break;
         }
         return;
     }

@@ -12,11 +12,11 @@
 #include "database/AnahtarSayaci.h"
 #include "database/SunucuDegistirFormu.h"
 #include "deadline/SureHesaplamaFormu.h"
+#include "lists/IsListesiModeli.h"
 #include "lists/ListeYazdirici.h"
 #include "lists/TakvimeAktar.h"
 #include "lists/YapilacakIslerListesiFormu.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "lists/IsListesiModeli.h"
 #include "mainwindow/KlavyeDurumu.h"
 #include "reminders/Hatirlatici.h"
 #include "search/AramaIslemleriFormu.h"
@@ -723,7 +723,9 @@ void AnaForm::SimgeKutusu_MouseMove(int mesaj) {
     }
 }
 
-bool AnaForm::tercihlerGörünür() const { return TercihlerGörünür(); }
+bool AnaForm::tercihlerGörünür() const {
+    return TercihlerGörünür();
+}
 
 void AnaForm::GösterMenüsü_Click() {
     if (tercihlerGörünür())

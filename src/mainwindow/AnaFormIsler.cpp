@@ -10,8 +10,8 @@
 #include "database/Klasorler.h"
 #include "database/Veritabani.h"
 #include "jobentry/IsGirisi.h"
-#include "mainwindow/AnaFormDenetimleri.h"
 #include "lists/IsListesiModeli.h"
+#include "mainwindow/AnaFormDenetimleri.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -7,8 +7,8 @@
 #include "database/Deyimler.h"
 #include "database/Klasorler.h"
 #include "database/Veritabani.h"
-#include "mainwindow/AnaFormDenetimleri.h"
 #include "lists/IsListesiModeli.h"
+#include "mainwindow/AnaFormDenetimleri.h"
 #include "settings/ProgramDegerleri.h"
 
 #include <QCheckBox>

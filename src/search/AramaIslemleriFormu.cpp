@@ -1,11 +1,11 @@
 #include "search/AramaIslemleriFormu.h"
 
+#include "controls/AnaFormArayuzu.h"
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "controls/Twip.h"
 #include "database/Veritabani.h"
-#include "controls/AnaFormArayuzu.h"
 
 #include <QAbstractListModel>
 #include <QComboBox>

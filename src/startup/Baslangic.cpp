@@ -11,7 +11,6 @@
 #include "settings/ProgramDegerleri.h"
 #include "settings/Tercihler.h"
 #include "settings/TercihlerFormu.h"
-#include "controls/AnaFormArayuzu.h"
 #include "startup/IsletimSistemi.h"
 #include "startup/KarsilamaFormu.h"
 #include "startup/TekKopya.h"

@@ -286,7 +286,8 @@ private slots:
         klasörEkle(*vt, "2-Anahtar", "3-Anahtar");
         for (const char* k : {"1-Anahtar", "2-Anahtar", "3-Anahtar", "4-Anahtar"})
             işEkle(*vt, {k, QDate(2026, 12, 6), "09:00", k, "", "", true, false});
-        QCOMPARE(Klasörler::altKlasörler(*vt, "1-Anahtar"), QStringList({"2-Anahtar", "3-Anahtar"}));
+        QCOMPARE(Klasörler::altKlasörler(*vt, "1-Anahtar"),
+                 QStringList({"2-Anahtar", "3-Anahtar"}));
         const QString tümü = "SELECT * FROM YapilacakIslerTablosu";
         QCOMPARE(hataNumarası([&] {
                      vt->işlem([&] {

@@ -9,8 +9,8 @@
 #include "controls/Siralama.h"
 #include "database/Veritabani.h"
 #include "jobentry/TakvimFormu.h"
-#include "lists/YapilacakIslerListesiFormu.h"
 #include "lists/IsListesiModeli.h"
+#include "lists/YapilacakIslerListesiFormu.h"
 #include "settings/AyarDeposu.h"
 #endif
 

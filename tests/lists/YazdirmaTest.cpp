@@ -6,8 +6,8 @@
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
 #include "lists/ListeYazdirici.h"
-#include "lists/YaziciSecmeFormu.h"
 #include "lists/YapilacakIslerListesiFormu.h"
+#include "lists/YaziciSecmeFormu.h"
 #include "mainwindow/AnaForm.h"
 #include "reminders/HatirlatmaFormu.h"
 #endif

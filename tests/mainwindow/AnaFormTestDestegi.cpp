@@ -5,9 +5,9 @@
 #include "database/Veritabani.h"
 #include "database/VeritabaniIc.h"
 #include "database/VeritabaniKurulumu.h"
+#include "lists/IsListesiModeli.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "lists/IsListesiModeli.h"
 
 #include <QDir>
 #include <QDragMoveEvent>

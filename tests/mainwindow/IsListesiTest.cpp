@@ -8,9 +8,9 @@
 #include "database/Deyimler.h"
 #include "database/Veritabani.h"
 #include "jobentry/IsEklemeDegistirmeFormu.h"
+#include "lists/IsListesiModeli.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "lists/IsListesiModeli.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

@@ -3,9 +3,9 @@
 
 #include "controls/MesajKutusu.h"
 #include "database/Deyimler.h"
+#include "lists/IsListesiModeli.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "lists/IsListesiModeli.h"
 
 #include <QLabel>
 #include <QLineEdit>

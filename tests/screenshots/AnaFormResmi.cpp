@@ -2,9 +2,9 @@
 
 #include "controls/HataBildirici.h"
 #include "database/Veritabani.h"
+#include "lists/IsListesiModeli.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "lists/IsListesiModeli.h"
 
 #include <QCoreApplication>
 #include <QHash>

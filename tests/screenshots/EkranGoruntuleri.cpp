@@ -28,8 +28,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QListView>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>

@@ -7,9 +7,9 @@
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
 #include "database/Veritabani.h"
+#include "lists/IsListesiModeli.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
-#include "lists/IsListesiModeli.h"
 #include "reminders/HatirlatmaFormu.h"
 #include "search/AramaIslemleriFormu.h"
 #endif

@@ -8,9 +8,9 @@
 #include "controls/Modal.h"
 #include "settings/AyarDeposu.h"
 #include "settings/MakineDegerleri.h"
+#include "settings/ProgramDegerleri.h"
 #include "settings/Tercihler.h"
 #include "settings/TercihlerFormu.h"
-#include "settings/ProgramDegerleri.h"
 #endif
 
 #include <QCheckBox>

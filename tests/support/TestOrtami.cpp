@@ -38,10 +38,16 @@ TestOrtami::~TestOrtami() {
     şimdikiOrtam = nullptr;
 }
 
-TestOrtami& TestOrtami::şimdiki() { return *şimdikiOrtam; }
+TestOrtami& TestOrtami::şimdiki() {
+    return *şimdikiOrtam;
+}
 
-QString TestOrtami::veritabanıKlasörü() const { return kök_->path() + QStringLiteral("/veritabani"); }
-QString TestOrtami::ayarKlasörü() const { return kök_->path() + QStringLiteral("/ayarlar"); }
+QString TestOrtami::veritabanıKlasörü() const {
+    return kök_->path() + QStringLiteral("/veritabani");
+}
+QString TestOrtami::ayarKlasörü() const {
+    return kök_->path() + QStringLiteral("/ayarlar");
+}
 
 void TestOrtami::sıfırla() {
     QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Selvane"),

@@ -30,9 +30,9 @@ private:
 };
 
 // A test program's main: the environment first, then the test class.
-#define TARVELA_TEST_MAIN(SINIF)                                                               \
-    int main(int argc, char** argv) {                                                          \
-        TestOrtami ortam(argc, argv);                                                          \
-        SINIF test;                                                                            \
-        return QTest::qExec(&test, argc, argv);                                                \
+#define TARVELA_TEST_MAIN(SINIF)                                                                   \
+    int main(int argc, char** argv) {                                                              \
+        TestOrtami ortam(argc, argv);                                                              \
+        SINIF test;                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }
