@@ -1,5 +1,6 @@
 #include "lists/ListeYazdirici.h"
 
+#include "controls/KayitYeriSor.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "lists/CupsKuyrugu.h"
@@ -80,32 +81,16 @@ QString başarısızMetni(const QString& neden) {
 
 // The file name for "PDF dosyası"; empty when the user gives none.
 QString pdfDosyasıSor(QWidget* sahip, const QString& başlık) {
-    QString klasör = sonPdfKlasörü();
-    if (klasör.isEmpty())
-        klasör = QDir::homePath();
     QString ad = başlık;
     for (QChar& c : ad)
         if (QStringLiteral("/\\:*?\"<>|").contains(c))
             c = u'-';
-    QFileDialog pencere(sahip, QStringLiteral("PDF Dosyasına Yazdır"),
-                        QDir(klasör).filePath(ad.trimmed() + QStringLiteral(".pdf")),
-                        QStringLiteral("PDF dosyaları (*.pdf)"));
-    pencere.setObjectName(QStringLiteral("PdfDosyasıPenceresi"));
-    pencere.setAcceptMode(QFileDialog::AcceptSave);
-    pencere.setFileMode(QFileDialog::AnyFile);
-    pencere.setDefaultSuffix(QStringLiteral("pdf"));
-    // The question about an existing file goes through the program's own message boxes.
-    pencere.setOption(QFileDialog::DontConfirmOverwrite);
-    if (Modal::göster(&pencere) != QDialog::Accepted || pencere.selectedFiles().isEmpty())
-        return QString();
-    const QString yol = pencere.selectedFiles().constFirst();
-    if (QFileInfo::exists(yol) &&
-        !MesajKutusu::soru(QStringLiteral("\"") + QDir::toNativeSeparators(yol) +
-                               QStringLiteral("\" dosyası zaten var.\r\nÜzerine yazılsın mı?"),
-                           false))
-        return QString();
-    sonPdfKlasörü() = QFileInfo(yol).absolutePath();
-    return yol;
+    return KayıtYeriSor(sahip,
+                        {QStringLiteral("PDF Dosyasına Yazdır"),
+                         QStringLiteral("PdfDosyasıPenceresi"),
+                         ad.trimmed() + QStringLiteral(".pdf"),
+                         QStringLiteral("PDF dosyaları (*.pdf)"), QStringLiteral("pdf")},
+                        sonPdfKlasörü());
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "lists/TakvimeAktar.h"
 
 #include "controls/HataBildirici.h"
+#include "controls/KayitYeriSor.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
@@ -18,26 +19,11 @@ QString& sonKlasör() {
 }
 
 QString dosyaSor(QWidget* sahip) {
-    const QString klasör = sonKlasör().isEmpty() ? QDir::homePath() : sonKlasör();
-    QFileDialog pencere(sahip, QStringLiteral("Dışa Aktar (iCalendar)"),
-                        QDir(klasör).filePath(QStringLiteral("Tarvela.ics")),
-                        QStringLiteral("iCalendar dosyaları (*.ics)"));
-    pencere.setObjectName(QStringLiteral("TakvimDosyasıPenceresi"));
-    pencere.setAcceptMode(QFileDialog::AcceptSave);
-    pencere.setFileMode(QFileDialog::AnyFile);
-    pencere.setDefaultSuffix(QStringLiteral("ics"));
-    // The question about an existing file goes through the program's own message boxes.
-    pencere.setOption(QFileDialog::DontConfirmOverwrite);
-    if (Modal::göster(&pencere) != QDialog::Accepted || pencere.selectedFiles().isEmpty())
-        return QString();
-    const QString yol = pencere.selectedFiles().constFirst();
-    if (QFileInfo::exists(yol) &&
-        !MesajKutusu::soru(QStringLiteral("\"") + QDir::toNativeSeparators(yol) +
-                               QStringLiteral("\" dosyası zaten var.\r\nÜzerine yazılsın mı?"),
-                           false))
-        return QString();
-    sonKlasör() = QFileInfo(yol).absolutePath();
-    return yol;
+    return KayıtYeriSor(sahip,
+                        {QStringLiteral("Dışa Aktar (iCalendar)"),
+                         QStringLiteral("TakvimDosyasıPenceresi"), QStringLiteral("Tarvela.ics"),
+                         QStringLiteral("iCalendar dosyaları (*.ics)"), QStringLiteral("ics")},
+                        sonKlasör());
 }
 } // namespace
 
