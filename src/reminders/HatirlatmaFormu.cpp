@@ -471,39 +471,3 @@ void HatırlatmaFormu::done(int sonuç) {
         return;
     QDialog::done(sonuç);
 }
-
-bool hatırlatmaFormuResminiKaydet(const QString& dosyaYolu) {
-    HatırlatmaFormu form;
-    const QDate bugün = ProgramSaati::bugün();
-    auto iş = [&](int no, const char* saat, const char* konu, const char* yer, const char* sayı,
-                  const char* açıklama) {
-        HatırlatılacakİŞ h;
-        h.tarih = bugün;
-        h.isNo = no;
-        h.satır = İşSatırı{TarihBiçimi::kısa(bugün),
-                           QString::fromUtf8(saat),
-                           QString::fromUtf8(konu),
-                           QString::fromUtf8(yer),
-                           QString::fromUtf8(sayı),
-                           QString::fromUtf8(açıklama),
-                           QString::number(no),
-                           1,
-                           QString()};
-        return h;
-    };
-    form.listeyiDoldur(
-        {iş(12, "09:30:00", "Duruşma", "Ankara 3. Asliye Hukuk", "2026/418",
-            "Tanık listesi verilecek"),
-         iş(17, "10:15:00", "Keşif", "Çankaya, Kızılay Mah.", "2026/77", "Bilirkişi ile birlikte"),
-         iş(23, "11:00:00", "Müvekkil görüşmesi", "Büro", "", "Vekaletname getirilecek")});
-    form.SayıEtiketi->setText(sayıSatırı(form.satırSayısı()));
-    form.HerZamanÜstteOlsunOnayı->blockSignals(true);
-    form.HerZamanÜstteOlsunOnayı->setChecked(true);
-    form.HerZamanÜstteOlsunOnayı->blockSignals(false);
-    form.İşSonucuSeçenekleri[1]->setChecked(true);
-    form.OnaylaDüğmesi->setEnabled(true);
-    form.setAttribute(Qt::WA_DontShowOnScreen);
-    form.layout()->activate();
-    form.AçıklamaKutusu->setPlainText(form.satır(1).açıklama);
-    return form.grab().save(dosyaYolu, "PNG");
-}

@@ -94,7 +94,3 @@ private:
     int seçilenSonuç_ = 0;
     bool gösterildi_ = false;
 };
-
-// Draws the reminder window with a few sample jobs into a PNG file (for screenshots).
-// No database, no sound. True when the file was written.
-bool hatırlatmaFormuResminiKaydet(const QString& dosyaYolu);

@@ -1,20 +1,26 @@
 // Renders every window of the program to a PNG file, offscreen, over a demo database made for
 // the purpose: `make screenshots` writes them under the build folder.
 
-#include "AnaFormResmi.h"
-#include "EkranGoruntusu.h"
 #include "about/HakkindaFormu.h"
 #include "about/HataBildirmeFormu.h"
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
+#include "controls/ProgramSaati.h"
+#include "controls/TarihBicimi.h"
 #include "database/SunucuDegistirFormu.h"
 #include "database/Veritabani.h"
 #include "database/VeritabaniKurulumu.h"
 #include "database/VeritabaninaBaglanFormu.h"
 #include "deadline/SureHesaplamaFormu.h"
+#include "jobentry/IsEklemeDegistirmeFormu.h"
+#include "jobentry/TakvimFormu.h"
+#include "lists/IsListesiModeli.h"
 #include "lists/YapilacakIslerListesiFormu.h"
+#include "mainwindow/AnaForm.h"
+#include "mainwindow/AnaFormDenetimleri.h"
 #include "reminders/HatirlatmaFormu.h"
+#include "reminders/HatirlatmaSorgusu.h"
 #include "search/AramaIslemleriFormu.h"
 #include "settings/AyarDeposu.h"
 #include "settings/GirisSifresiBelirleDegistirFormu.h"
@@ -24,11 +30,17 @@
 #include "startup/KarsilamaFormu.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QHash>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -49,6 +61,100 @@ void kaydet(QWidget* pencere, const QString& ad) {
 // The next modal window is drawn once it has settled, then closed.
 void sıradakiPencereyiKaydet(const QString& ad) {
     ModalTest::sıradaki([ad](QDialog* pencere) { kaydet(pencere, ad); });
+}
+
+// The main window as a user sees it after choosing the folder with the most jobs.
+void anaFormuKaydet(const QString& vtDosyası) {
+    Adım([&] {
+        AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(vtDosyası));
+        {
+            AnaForm form;
+            form.Form_Load(true, nullptr);
+            form.resize(1000, 640);
+            form.KlasörleriYükle();
+            form.TümKlasörleriGöster();
+            QHash<QString, int> sayılar;
+            auto k = AçıkVeritabanı::al().OpenRecordset(
+                QStringLiteral("SELECT * FROM YapilacakIslerTablosu"));
+            for (; !k->Eof(); k->MoveNext())
+                ++sayılar[k->alan(QStringLiteral("Anahtari")).toString()];
+            k->Close();
+            QString seçilen;
+            for (auto i = sayılar.cbegin(); i != sayılar.cend(); ++i)
+                if (seçilen.isEmpty() || i.value() > sayılar.value(seçilen))
+                    seçilen = i.key();
+            if (QTreeWidgetItem* düğüm = form.KlasörListesi->anahtarlıDüğüm(seçilen)) {
+                form.KlasörListesi->setCurrentItem(düğüm);
+                form.KlasörListesi_NodeClick(düğüm);
+            }
+            form.Form_Activate();
+            kaydet(&form, QStringLiteral("AnaForm"));
+            form.hide();
+        }
+        AçıkVeritabanı::kapat();
+    });
+}
+
+// The entry window filled in with an example job, as while typing, and the calendar picker.
+void işGirişiniKaydet() {
+    const QDate yarın = ProgramSaati::bugün().addDays(1);
+    İşEklemeDeğiştirmeFormu form;
+    form.setWindowTitle(QStringLiteral("Yapılacak İş Ekleme (Davalar)"));
+    form.YeniİşEkleDüğmesi_Click();
+    form.işinTarihiKutusu()->setText(TarihBiçimi::kısa(yarın));
+    form.saatKutusu()->setCurrentIndex(9);
+    form.dakikaKutusu()->setCurrentIndex(30);
+    form.işinKonusuKutusu()->addItems({QStringLiteral("Duruşma"), QStringLiteral("Keşif")});
+    form.işinKonusuKutusu()->setEditText(QStringLiteral("Duruşma"));
+    form.işinYeriKutusu()->setEditText(QStringLiteral("Kadıköy Adliyesi"));
+    form.işinSayısıKutusu()->setEditText(QStringLiteral("2026/154 E."));
+    form.açıklamaKutusu()->setPlainText(
+        QStringLiteral("Tanık listesi ve bilirkişi raporu hazırlanacak."));
+    form.hatırlatmaVarOnayı()->setChecked(true);
+    form.show();
+    kaydet(&form, QStringLiteral("IsEklemeDegistirmeFormu"));
+
+    TakvimFormu takvim;
+    takvim.SeçilenTarih = TarihBiçimi::kısa(yarın);
+    takvim.show();
+    kaydet(&takvim, QStringLiteral("TakvimFormu"));
+}
+
+// The reminder window with three sample jobs of today: no database, no sound.
+void hatırlatmaFormunuKaydet() {
+    HatırlatmaFormu form;
+    const QDate bugün = ProgramSaati::bugün();
+    auto iş = [&](int no, const char* saat, const char* konu, const char* yer, const char* sayı,
+                  const char* açıklama) {
+        HatırlatılacakİŞ h;
+        h.tarih = bugün;
+        h.isNo = no;
+        h.satır = İşSatırı{TarihBiçimi::kısa(bugün),
+                           QString::fromUtf8(saat),
+                           QString::fromUtf8(konu),
+                           QString::fromUtf8(yer),
+                           QString::fromUtf8(sayı),
+                           QString::fromUtf8(açıklama),
+                           QString::number(no),
+                           1,
+                           QString()};
+        return h;
+    };
+    form.listeyiDoldur(
+        {iş(12, "09:30:00", "Duruşma", "Ankara 3. Asliye Hukuk", "2026/418",
+            "Tanık listesi verilecek"),
+         iş(17, "10:15:00", "Keşif", "Çankaya, Kızılay Mah.", "2026/77", "Bilirkişi ile birlikte"),
+         iş(23, "11:00:00", "Müvekkil görüşmesi", "Büro", "", "Vekaletname getirilecek")});
+    form.SayıEtiketi->setText(sayıSatırı(form.satırSayısı()));
+    form.HerZamanÜstteOlsunOnayı->blockSignals(true);
+    form.HerZamanÜstteOlsunOnayı->setChecked(true);
+    form.HerZamanÜstteOlsunOnayı->blockSignals(false);
+    form.İşSonucuSeçenekleri[1]->setChecked(true);
+    form.OnaylaDüğmesi->setEnabled(true);
+    form.setAttribute(Qt::WA_DontShowOnScreen);
+    form.layout()->activate();
+    form.AçıklamaKutusu->setPlainText(form.satır(1).açıklama);
+    kaydet(&form, QStringLiteral("HatirlatmaFormu"));
 }
 } // namespace
 
@@ -85,11 +191,9 @@ int main(int argc, char** argv) {
         kaydet(&karşılama, QStringLiteral("KarsilamaFormu"));
     }
 
-    if (anaFormResminiKaydet(vtDosyası, hedefKlasör + QStringLiteral("/AnaForm.png")))
-        yazılanlar << hedefKlasör + QStringLiteral("/AnaForm.png");
-    yazılanlar << İşGirişiEkranGörüntüleriniAl(hedefKlasör);
-    if (hatırlatmaFormuResminiKaydet(hedefKlasör + QStringLiteral("/HatirlatmaFormu.png")))
-        yazılanlar << hedefKlasör + QStringLiteral("/HatirlatmaFormu.png");
+    anaFormuKaydet(vtDosyası);
+    işGirişiniKaydet();
+    hatırlatmaFormunuKaydet();
 
     {
         // A deadline that ends in Kurban Bayramı: the calendar date and the legal last day.
