@@ -116,6 +116,7 @@ private slots:
         f.show();
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
+        QCOMPARE(f.AranacakYerKutusu->currentText(), QStringLiteral("İşin Konusu"));
         QVERIFY(!f.AyrıntıGösterDüğmesi->isEnabled());
 
         // Refused characters, typed or pasted, never reach the box.
