@@ -21,10 +21,12 @@
 #include <QTreeView>
 
 using Form = YapılacakİşlerListesiFormu;
+using AnaFormTest::işEkle;
 
 namespace {
 const QDate Bugün(2026, 12, 6);
 
+// Subject and icon of each row, top to bottom.
 QStringList konular(const Form& f) {
     QStringList l;
     for (int i = 0; i < f.işModeli->satırSayısı(); ++i)
@@ -32,32 +34,28 @@ QStringList konular(const Form& f) {
     return l;
 }
 
-// The picker of the next calendar window picks the date text, or cancels when it is empty.
+// The next calendar window opens on today and picks the date, or is cancelled when it is empty.
 void takvimdenSeç(const QString& tarih) {
     ModalTest::sıradaki([tarih](QDialog* d) {
         auto* t = dynamic_cast<TakvimFormu*>(d);
         QVERIFY(t);
         QCOMPARE(t->SeçilenTarih, QStringLiteral("06.12.2026"));
-        if (tarih.isEmpty()) {
-            QTest::keyClick(t, Qt::Key_Escape);
-            return;
-        }
+        if (tarih.isEmpty())
+            return QTest::keyClick(t, Qt::Key_Escape);
         t->SeçilenTarih = tarih;
         t->aç();
         t->tamamDüğmesi()->click();
     });
 }
 
-void göster(Form& f) {
-    f.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f));
-}
-
-QPushButton* düğme(Form& f, int i) {
+// Clicks the button of the list at `sıra`, in the window's order; the picked-date list picks.
+void listele(Form& f, int sıra, const QString& tarih = QStringLiteral("01.03.2027")) {
     QPushButton* d[] = {f.BugünYapılacakİşleriListeleDüğmesi, f.GünüGeçenİşleriListeleDüğmesi,
                         f.SeçilenTarihtekiİşleriListeleDüğmesi, f.YapılmışİşleriListeleDüğmesi,
                         f.TümİşleriListeleDüğmesi};
-    return d[i];
+    if (sıra == 2)
+        takvimdenSeç(tarih);
+    QTest::mouseClick(d[sıra], Qt::LeftButton);
 }
 } // namespace
 
@@ -72,31 +70,9 @@ private slots:
     }
     void cleanup() { AçıkVeritabanı::kapat(); }
 
-    // Done and open jobs of yesterday, today, tomorrow and a later date, in two folders.
-    void eachListShowsItsJobs_data() {
-        QTest::addColumn<int>("düğme");
-        QTest::addColumn<QString>("takvim");
-        QTest::addColumn<QStringList>("satırlar"); // subject + icon, top to bottom
-        QTest::addColumn<QString>("başlık");
-        QTest::addRow("today") << 0 << "" << QStringList{"Sabah1", "Öğle2"}
-                               << "Bugün Yapılacak İşleriniz (Toplam: 2)";
-        QTest::addRow("overdue") << 1 << "" << QStringList{"Dün açık1"}
-                                 << "Günü Geçen İşleriniz (Toplam: 1)";
-        QTest::addRow("picked") << 2 << "01.03.2027" << QStringList{"Mart2"}
-                                << "01.03.2027 Tarihinde Yapılacak İşleriniz (Toplam: 1)";
-        QTest::addRow("done") << 3 << "" << QStringList{"Dün yapıldı3", "Bugün yapıldı3"}
-                              << "Yapılmış İşleriniz (Toplam: 2)";
-        QTest::addRow("all") << 4 << ""
-                             << QStringList{"Dün yapıldı3", "Dün açık1", "Bugün yapıldı3", "Sabah1",
-                                            "Öğle2",        "Yarın1",    "Mart2"}
-                             << "Tüm İşleriniz (Toplam: 7)";
-    }
-    void eachListShowsItsJobs() {
-        QFETCH(int, düğme);
-        QFETCH(QString, takvim);
-        QFETCH(QStringList, satırlar);
-        QFETCH(QString, başlık);
-        using AnaFormTest::işEkle;
+    // Done and open jobs of yesterday, today, tomorrow and a later date, in two folders; then
+    // the same lists once all jobs are deleted.
+    void eachListShowsItsJobsOrSaysThereAreNone() {
         AnaFormTest::klasörEkle("1-Anahtar", "Klasor", "Bir");
         AnaFormTest::klasörEkle("2-Anahtar", "Klasor", "İki");
         // Added out of order: the lists order by date, then time.
@@ -106,81 +82,75 @@ private slots:
         işEkle("2-Anahtar", Bugün.addDays(-1), QTime(8, 0), "Dün yapıldı", true, true);
         işEkle("1-Anahtar", Bugün, QTime(7, 0), "Bugün yapıldı", false, true);
         işEkle("2-Anahtar", Bugün.addDays(1), QTime(7, 0), "Yarın", true);
-        işEkle("1-Anahtar", QDate(2027, 3, 1), QTime(7, 0), "Mart", false, false, "", "",
-               "Mart notu");
-
+        işEkle("1-Anahtar", QDate(2027, 3, 1), QTime(7, 0), "Mart");
+        // Rows (subject and icon), title, and the message when the list is empty.
+        const char* listeler[][3] = {
+            {"Sabah1, Öğle2", "Bugün Yapılacak İşleriniz (Toplam: 2)",
+             "Bugün yapılacak işiniz bulunmuyor!"},
+            {"Dün açık1", "Günü Geçen İşleriniz (Toplam: 1)", "Günü geçen işiniz bulunmuyor!"},
+            {"Mart2", "01.03.2027 Tarihinde Yapılacak İşleriniz (Toplam: 1)",
+             "01.03.2027 tarihinde yapılacak işiniz bulunmuyor!"},
+            {"Dün yapıldı3, Bugün yapıldı3", "Yapılmış İşleriniz (Toplam: 2)",
+             "Yapılmış İşiniz bulunmuyor!"},
+            {"Dün yapıldı3, Dün açık1, Bugün yapıldı3, Sabah1, Öğle2, Yarın1, Mart2",
+             "Tüm İşleriniz (Toplam: 7)", "Eklenmiş hiçbir işiniz bulunmuyor!"}};
         Form f;
-        göster(f);
-        QCOMPARE(f.windowTitle(), QStringLiteral("Yapılacak İşleri Listele"));
-        if (!takvim.isEmpty())
-            takvimdenSeç(takvim);
-        QTest::mouseClick(::düğme(f, düğme), Qt::LeftButton);
-        QCOMPARE(konular(f), satırlar);
-        QCOMPARE(f.Etiket[0]->text(), başlık);
-        QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
-        // The first row is selected and its description shown.
-        QCOMPARE(f.YapılacakİşlerListesi->currentIndex().row(), 0);
-        QCOMPARE(f.AçıklamaKutusu->toPlainText(), f.işModeli->metin(0, 5));
-        if (düğme == 0) {
-            QCOMPARE(f.AçıklamaKutusu->toPlainText(), QStringLiteral("Sabah notu"));
-            QTest::keyClick(f.YapılacakİşlerListesi, Qt::Key_Down);
-            QCOMPARE(f.AçıklamaKutusu->toPlainText(), QStringLiteral("Öğle notu"));
+        f.show();
+        // Another computer holds the file: the error is told, and neither a "no jobs" box nor
+        // a total follows.
+        {
+            AnaFormTest::Kilit kilit;
+            listele(f, 0);
         }
-    }
-
-    void emptyListsSayNoJobs_data() {
-        QTest::addColumn<int>("düğme");
-        QTest::addColumn<QString>("mesaj");
-        QTest::addRow("today") << 0 << "Bugün yapılacak işiniz bulunmuyor!";
-        QTest::addRow("overdue") << 1 << "Günü geçen işiniz bulunmuyor!";
-        QTest::addRow("picked") << 2 << "01.03.2027 tarihinde yapılacak işiniz bulunmuyor!";
-        QTest::addRow("done") << 3 << "Yapılmış İşiniz bulunmuyor!";
-        QTest::addRow("all") << 4 << "Eklenmiş hiçbir işiniz bulunmuyor!";
-    }
-    void emptyListsSayNoJobs() {
-        QFETCH(int, düğme);
-        QFETCH(QString, mesaj);
-        // Only a job the selection leaves out: open, dated tomorrow. The all list has none.
-        if (düğme != 4)
-            AnaFormTest::işEkle("1-Anahtar", Bugün.addDays(1), QTime(9, 0), "Yarın", true);
-        Form f;
-        göster(f);
-        if (düğme == 2)
-            takvimdenSeç("01.03.2027");
-        QTest::mouseClick(::düğme(f, düğme), Qt::LeftButton);
         QCOMPARE(MesajKutusuTest::kayıtlar().size(), 1);
-        QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Information);
-        QCOMPARE(MesajKutusuTest::son().metin, mesaj);
-        QCOMPARE(f.Etiket[0]->text(), QStringLiteral("&Yapılacak İşler"));
-        // The "&" marks the access key of the list and is not shown.
-        QCOMPARE(f.Etiket[0]->buddy(), f.YapılacakİşlerListesi);
-        QCOMPARE(f.işModeli->satırSayısı(), 0);
-    }
+        QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Critical);
+        QVERIFY(MesajKutusuTest::son().metin.contains("Hata Kodu: 3260"));
+        QCOMPARE(f.Etiket[0]->text(), QStringLiteral("Yapılacak İşler"));
+        MesajKutusuTest::temizle();
 
-    void cancelledCalendarChangesNothing() {
-        AnaFormTest::işEkle("1-Anahtar", Bugün, QTime(9, 0), "Sabah", true);
-        Form f;
-        f.TümİşleriListeleDüğmesi_Click();
-        takvimdenSeç(QString());
-        f.SeçilenTarihtekiİşleriListeleDüğmesi->click();
-        QCOMPARE(konular(f), QStringList{"Sabah1"});
-        QCOMPARE(f.Etiket[0]->text(), QStringLiteral("Tüm İşleriniz (Toplam: 1)"));
+        for (int liste = 0; liste < 5; ++liste) {
+            listele(f, liste);
+            QCOMPARE(konular(f).join(", "), QString::fromUtf8(listeler[liste][0]));
+            QCOMPARE(f.Etiket[0]->text(), QString::fromUtf8(listeler[liste][1]));
+            QCOMPARE(f.YapılacakİşlerListesi->currentIndex().row(), 0);
+        }
+        // A cancelled calendar changes nothing.
+        listele(f, 2, QString());
+        QCOMPARE(f.Etiket[0]->text(), QString::fromUtf8(listeler[4][1]));
+        QCOMPARE(konular(f).size(), 7);
+        QCOMPARE(ModalTest::gösterilenler(), (QStringList{"TakvimFormu", "TakvimFormu"}));
         QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
-        QCOMPARE(ModalTest::gösterilenler(), QStringList{"TakvimFormu"});
+        // The first row is selected and its description follows the selection.
+        listele(f, 0);
+        QCOMPARE(f.AçıklamaKutusu->toPlainText(), QStringLiteral("Sabah notu"));
+        QTest::keyClick(f.YapılacakİşlerListesi, Qt::Key_Down);
+        QCOMPARE(f.AçıklamaKutusu->toPlainText(), QStringLiteral("Öğle notu"));
+
+        AçıkVeritabanı::al().Execute(QStringLiteral("DELETE * FROM YapilacakIslerTablosu"));
+        for (int liste = 0; liste < 5; ++liste) {
+            listele(f, liste);
+            QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Information);
+            QCOMPARE(MesajKutusuTest::son().metin, QString::fromUtf8(listeler[liste][2]));
+            QCOMPARE(f.işModeli->satırSayısı(), 0);
+        }
+        QCOMPARE(MesajKutusuTest::kayıtlar().size(), 5);
+        // The "&" marks the access key of the list and is not shown.
+        QCOMPARE(f.Etiket[0]->text(), QStringLiteral("&Yapılacak İşler"));
+        QCOMPARE(f.Etiket[0]->buddy(), f.YapılacakİşlerListesi);
     }
 
     // The header click shares its state with the main list; Esc keeps the column layout.
     void sortStateAndColumnLayout() {
         for (int gün : {2, 0, 1})
-            AnaFormTest::işEkle("1-Anahtar", Bugün.addDays(gün), QTime(9, 0), QString::number(gün));
+            işEkle("1-Anahtar", Bugün.addDays(gün), QTime(9, 0), QString::number(gün));
         Sıralama::durum() = {3, 0};
         {
             Form f;
-            göster(f);
+            f.show();
             // Opened sorted by date ascending, whatever the main list sorted last.
             QCOMPARE(Sıralama::durum().sütun, 0);
             QCOMPARE(Sıralama::durum().yön, 0);
-            f.TümİşleriListeleDüğmesi_Click();
+            listele(f, 4);
             QTest::mouseClick(f.YapılacakİşlerListesi->header()->viewport(), Qt::LeftButton, {},
                               QPoint(5, 5));
             QCOMPARE(Sıralama::durum().yön, 1);
@@ -193,20 +163,6 @@ private slots:
         QCOMPARE(g.YapılacakİşlerListesi->header()->sectionSize(2), 222);
         QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-2", "Genislik-3", ""),
                  QStringLiteral("3330"));
-    }
-
-    // Another computer holds the file: the error is reported, and neither a "no jobs" box
-    // nor a total follows.
-    void lockedFileShowsNoTotal() {
-        Form f;
-        {
-            AnaFormTest::Kilit kilit;
-            f.BugünYapılacakİşleriListeleDüğmesi_Click();
-        }
-        QCOMPARE(MesajKutusuTest::kayıtlar().size(), 1);
-        QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Critical);
-        QVERIFY(MesajKutusuTest::son().metin.contains("Hata Kodu: 3260"));
-        QCOMPARE(f.Etiket[0]->text(), QStringLiteral("Yapılacak İşler"));
     }
 };
 

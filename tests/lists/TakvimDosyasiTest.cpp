@@ -1,19 +1,16 @@
 #include "TestOrtami.h"
 
 #ifndef Q_MOC_RUN
+#include "AnaFormTestDestegi.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
-#include "controls/ProgramSaati.h"
-#include "database/Deyimler.h"
 #include "database/Veritabani.h"
-#include "database/VeritabaniKurulumu.h"
 #include "lists/TakvimDosyasi.h"
 #include "lists/TakvimeAktar.h"
 #endif
 
 #include <QFile>
 #include <QFileDialog>
-#include <QTemporaryDir>
 #include <QTimeZone>
 
 #include <libical/ical.h>
@@ -24,32 +21,13 @@ const QString Yer = QStringLiteral("Çağlayan Adliyesi, 3. Ağır Ceza; B Blok"
 const QString Açıklama =
     QStringLiteral("Şahit İsmail Öztürk gelecek; dosya, vekaletname.\nİkinci satır ") +
     QString(80, u'ş'); // long enough to be folded inside a two-byte letter
-
-void işEkle(const QDate& tarih, const char* saat, const QString& konu, const QString& yer,
-            const QString& sayı, const QString& açıklama, bool hatırlat) {
-    auto küme = AçıkVeritabanı::al().OpenRecordset(Deyim::J7());
-    küme->AddNew();
-    küme->alanYaz(QStringLiteral("Anahtari"), QStringLiteral("1-Anahtar"));
-    küme->alanYaz(QStringLiteral("IsinTarihi"), tarih);
-    küme->alanYaz(QStringLiteral("IsinSaati"), QString::fromLatin1(saat));
-    küme->alanYaz(QStringLiteral("IsinKonusu"), konu);
-    küme->alanYaz(QStringLiteral("IsinYeri"), yer);
-    küme->alanYaz(QStringLiteral("IsinSayisi"), sayı);
-    küme->alanYaz(QStringLiteral("Aciklama"), açıklama);
-    küme->alanYaz(QStringLiteral("Hatirlatma"), hatırlat);
-    küme->alanYaz(QStringLiteral("IsYapildi"), false);
-    küme->Update();
-    küme->Close();
-}
-
-QString yazı(const char* s) {
-    return s ? QString::fromUtf8(s) : QString();
-}
+const QString Dilim = QStringLiteral("Europe/Istanbul");
+const QDateTime Damga(QDate(2026, 12, 6), QTime(10, 0));
 
 struct Olay {
-    QString uid, özet, yer, açıklama, alarmEylemi;
+    QString uid, özet, yer, açıklama;
     qint64 başlangıç = 0;
-    bool alarmVar = false;
+    bool alarmVar = false, alarmBaşta = false;
 };
 
 // Parses the file back with the library and resolves each start against its VTIMEZONE.
@@ -60,24 +38,37 @@ QList<Olay> çözümle(const QByteArray& metin) {
         return olaylar;
     for (icalcomponent* o = icalcomponent_get_first_component(takvim, ICAL_VEVENT_COMPONENT); o;
          o = icalcomponent_get_next_component(takvim, ICAL_VEVENT_COMPONENT)) {
-        Olay olay;
-        olay.uid = yazı(icalcomponent_get_uid(o));
-        olay.özet = yazı(icalcomponent_get_summary(o));
-        olay.yer = yazı(icalcomponent_get_location(o));
-        olay.açıklama = yazı(icalcomponent_get_description(o));
-        icaltimetype başla = icalcomponent_get_dtstart(o);
-        olay.başlangıç = icaltime_as_timet_with_zone(başla, başla.zone);
+        const icaltimetype başla = icalcomponent_get_dtstart(o);
+        Olay olay{QString::fromUtf8(icalcomponent_get_uid(o)),
+                  QString::fromUtf8(icalcomponent_get_summary(o)),
+                  QString::fromUtf8(icalcomponent_get_location(o)),
+                  QString::fromUtf8(icalcomponent_get_description(o)),
+                  icaltime_as_timet_with_zone(başla, başla.zone)};
         if (icalcomponent* a = icalcomponent_get_first_component(o, ICAL_VALARM_COMPONENT)) {
+            const icaltriggertype t = icalproperty_get_trigger(
+                icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY));
             olay.alarmVar = true;
-            icalproperty* tetik = icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY);
-            const icaltriggertype t = icalproperty_get_trigger(tetik);
-            if (icaldurationtype_as_int(t.duration) == 0 && icaltime_is_null_time(t.time))
-                olay.alarmEylemi = QStringLiteral("başında");
+            olay.alarmBaşta =
+                icaldurationtype_as_int(t.duration) == 0 && icaltime_is_null_time(t.time);
         }
         olaylar << olay;
     }
     icalcomponent_free(takvim);
     return olaylar;
+}
+
+QByteArray oku(const QString& yol) {
+    QFile f(yol);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void dosyaAdı(const QString& yol) {
+    ModalTest::sıradaki([yol](QDialog* d) {
+        auto* pencere = qobject_cast<QFileDialog*>(d);
+        QVERIFY(pencere);
+        pencere->selectFile(yol);
+        d->accept();
+    });
 }
 } // namespace
 
@@ -86,32 +77,24 @@ class TakvimDosyasiTest : public QObject {
 private slots:
     void init() {
         TestOrtami::sıfırla();
-        vt_ = std::make_unique<QTemporaryDir>(TestOrtami::şimdiki().veritabanıKlasörü() +
-                                              QStringLiteral("/XXXXXX"));
-        VeritabanıKurulumu::oluştur(vt_->filePath("Lodra.vtb"));
-        AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(vt_->filePath("Lodra.vtb")));
+        yol_ = AnaFormTest::yeniVeritabanı();
         // A summer date in a zone that has had daylight saving, and a winter one.
-        işEkle(QDate(2026, 7, 15), "14:30", Konu, Yer, QStringLiteral("2026/418"), Açıklama, true);
-        işEkle(QDate(2027, 1, 4), "09:05", QStringLiteral("Keşif"), QString(), QString(), QString(),
-               false);
+        AnaFormTest::işEkle("1-Anahtar", QDate(2026, 7, 15), QTime(14, 30), Konu, true, false, Yer,
+                            QStringLiteral("2026/418"), Açıklama);
+        AnaFormTest::işEkle("1-Anahtar", QDate(2027, 1, 4), QTime(9, 5), QStringLiteral("Keşif"));
     }
     void cleanup() { AçıkVeritabanı::kapat(); }
 
     void exportedFileReadsBackWithEveryField() {
-        auto& vt = AçıkVeritabanı::al();
-        const QString dosya = vt_->filePath("disa.ics");
-        const auto işler = TakvimDosyası::oku(vt, {2, 1});
-        QVERIFY(TakvimDosyası::yaz(
-            dosya, TakvimDosyası::metin(işler, vt.yol(), QStringLiteral("Europe/Istanbul"),
-                                        QDateTime(QDate(2026, 12, 6), QTime(10, 0)))));
-        QFile f(dosya);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray metin = f.readAll();
+        const auto işler = TakvimDosyası::oku(AçıkVeritabanı::al(), {2, 1});
+        const QString dosya = yol_ + QStringLiteral(".ics");
+        QVERIFY(TakvimDosyası::yaz(dosya, TakvimDosyası::metin(işler, yol_, Dilim, Damga)));
+        const QByteArray metin = oku(dosya);
         QVERIFY(metin.contains("BEGIN:VTIMEZONE"));
         const auto olaylar = çözümle(metin);
         QCOMPARE(olaylar.size(), 2);
 
-        const QTimeZone istanbul("Europe/Istanbul");
+        const QTimeZone istanbul(Dilim.toLatin1());
         const Olay& keşif = olaylar[0];
         QCOMPARE(keşif.özet, QStringLiteral("Keşif"));
         QVERIFY(keşif.yer.isEmpty() && keşif.açıklama.isEmpty() && !keşif.alarmVar);
@@ -124,53 +107,33 @@ private slots:
         QCOMPARE(duruşma.açıklama, QStringLiteral("Sayısı: 2026/418\n") + Açıklama);
         QCOMPARE(duruşma.başlangıç,
                  QDateTime(QDate(2026, 7, 15), QTime(14, 30), istanbul).toSecsSinceEpoch());
-        QVERIFY(duruşma.alarmVar);
-        QCOMPARE(duruşma.alarmEylemi, QStringLiteral("başında"));
-        QVERIFY(duruşma.uid != keşif.uid);
-    }
+        QVERIFY(duruşma.alarmVar && duruşma.alarmBaşta);
 
-    void exportAgainKeepsTheIdentities() {
-        auto& vt = AçıkVeritabanı::al();
-        auto kimlikler = [&](const QString& yol, const QDateTime& damga) {
-            QStringList l;
-            for (const auto& o :
-                 çözümle(TakvimDosyası::metin(TakvimDosyası::oku(vt, {1, 2}), yol,
-                                              QStringLiteral("Europe/Istanbul"), damga)))
-                l << o.uid;
-            return l;
+        // An event keeps its identity when exported again later; the same job number in
+        // another database file, or another job, is another event.
+        QVERIFY(duruşma.uid != keşif.uid);
+        auto kimlik = [&](const QString& yol, const QDateTime& damga) {
+            return çözümle(TakvimDosyası::metin(işler, yol, Dilim, damga)).value(0).uid;
         };
-        const QDateTime ilk(QDate(2026, 12, 6), QTime(10, 0));
-        const QStringList bir = kimlikler(vt.yol(), ilk);
-        QCOMPARE(bir.size(), 2);
-        QCOMPARE(kimlikler(vt.yol(), ilk.addDays(3)), bir);
-        // The same job number in another database file is another event.
-        QVERIFY(kimlikler(vt_->filePath("Baska.vtb"), ilk)[0] != bir[0]);
+        QCOMPARE(kimlik(yol_, Damga.addDays(3)), keşif.uid);
+        QVERIFY(kimlik(yol_ + QStringLiteral("-baska"), Damga) != keşif.uid);
     }
 
     void menuCommandWritesTheChosenFile() {
-        const QString dosya = vt_->filePath("menu.ics");
-        ModalTest::sıradaki([&](QDialog* d) {
-            auto* pencere = qobject_cast<QFileDialog*>(d);
-            QVERIFY(pencere);
-            pencere->selectFile(dosya);
-            d->accept();
-        });
+        const QString dosya = yol_ + QStringLiteral("-menu.ics");
+        dosyaAdı(dosya);
         QVERIFY(TakvimeAktar(nullptr, {1, 2}));
-        QFile f(dosya);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(çözümle(f.readAll()).size(), 2);
+        QCOMPARE(çözümle(oku(dosya)).size(), 2);
         // An existing file is kept unless the user agrees.
-        ModalTest::sıradaki([&](QDialog* d) {
-            static_cast<QFileDialog*>(d)->selectFile(dosya);
-            d->accept();
-        });
+        dosyaAdı(dosya);
         MesajKutusuTest::yanıtla(QMessageBox::No);
         QVERIFY(!TakvimeAktar(nullptr, {1}));
         QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Question);
+        QCOMPARE(çözümle(oku(dosya)).size(), 2);
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> vt_;
+    QString yol_;
 };
 
 TARVELA_TEST_MAIN(TakvimDosyasiTest)

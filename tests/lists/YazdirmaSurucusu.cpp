@@ -1,11 +1,8 @@
-// Prints a two-page job list through the program's print path, and checks a printed PDF's
+// Prints a two-page job list through the program's print path and checks the printed PDF's
 // text positions with poppler's pdftotext -bbox.
-//
-//   YazdirmaSurucusu yazdir <printer or "PDF dosyası"> [pdf file]
-//       chooses the printer in the choice window (and names the file), prints, and writes
-//       "ALAN left top width height" (the printable area in mm) on success.
-//   YazdirmaSurucusu denetle <pdf> <left> <top> <width> <height>
-//       exit 0 when the layout is right, 1 with the faults found otherwise.
+//   yazdir <printer or "PDF dosyası"> [pdf]   prints; on success writes "ALAN left top width
+//                                             height", the printable area in mm
+//   denetle <pdf> <left> <top> <width> <height>   exit 0 when the layout is right, else 1
 
 #include "TestOrtami.h"
 
@@ -34,21 +31,18 @@ QTextStream& çıktı() {
     return s;
 }
 
+// Seventy rows, every tenth with a description of two lines.
 QList<İşSatırı> ikiSayfalıkListe() {
-    QList<İşSatırı> satırlar;
-    for (int i = 1; i <= 70; ++i)
-        satırlar << İşSatırı{QStringLiteral("%1.12.2026").arg(1 + i % 28, 2, 10, QChar(u'0')),
-                             QStringLiteral("14:35:00"),
-                             QStringLiteral("Duruşma %1").arg(i),
-                             QStringLiteral("Ankara Adliyesi"),
-                             QStringLiteral("2026/%1").arg(i),
-                             i % 10 == 0 ? QStringLiteral("Duruşma saat onda\r\nbaşlayacak - "
-                                                          "tanık listesi verilecek")
-                                         : QStringLiteral("Dosya hazır"),
-                             QString::number(i),
-                             2,
-                             QString()};
-    return satırlar;
+    QList<İşSatırı> l;
+    for (int i = 1; i <= 70; ++i) {
+        const QString n = QString::number(i), gün = QString::number(1 + i % 28);
+        const QString açıklama = i % 10 ? QStringLiteral("Dosya hazır")
+                                        : QStringLiteral("Duruşma saat onda\r\nbaşlayacak - "
+                                                         "tanık listesi verilecek");
+        l << İşSatırı(gün.rightJustified(2, u'0') + ".12.2026", "14:35:00", "Duruşma " + n,
+                      "Ankara Adliyesi", "2026/" + n, açıklama, n, 2, QString());
+    }
+    return l;
 }
 
 int yazdır(const QString& yazıcı, const QString& dosya) {
@@ -58,9 +52,8 @@ int yazdır(const QString& yazıcı, const QString& dosya) {
         form->TamamDüğmesi->click();
     });
     ModalTest::sıradaki([dosya](QDialog* p) {
-        auto* pencere = static_cast<QFileDialog*>(p);
-        pencere->selectFile(dosya);
-        p->accept(); // QFileDialog::accept, reached through QDialog
+        static_cast<QFileDialog*>(p)->selectFile(dosya);
+        p->accept();
     });
     const YazdırmaSonucu sonuç = ListeyiYazdır(nullptr, ikiSayfalıkListe(), Başlık);
     if (sonuç != YazdırmaSonucu::Yazdırıldı) {
