@@ -6,8 +6,6 @@
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
-#include "database/Deyimler.h"
-#include "database/Veritabani.h"
 #include "database/VeritabaniIc.h"
 #include "database/VeritabaniKurulumu.h"
 #include "jobentry/IsEklemeDegistirmeFormu.h"

@@ -279,16 +279,13 @@ private slots:
             QVERIFY(form->isVisible());
             QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Hatirlatma En Ustte"), "1");
 
-            auto* başlık = form->YapılacakİşlerListesi->header();
-            // The date column shows a whole date even where 1300 twips are too narrow.
-            QVERIFY(başlık->sectionSize(0) >= 1300 / 15);
-            QCOMPARE(başlık->sectionSize(1), 1800 / 15);
-            başlık->resizeSection(3, 150);
+            // The layout is the reminder list's own (the date column is checked by the window
+            // texts test, the layout rules by the job list tests).
+            QCOMPARE(form->YapılacakİşlerListesi->header()->sectionSize(1), 1800 / 15);
+            form->YapılacakİşlerListesi->header()->resizeSection(3, 150);
         });
         zamanlayıcı->tik();
         QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-3", "Genislik-4"), "2250");
-        QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-3", "Genislik-1"), "1300");
-        QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-3", "Genislik-7"), "0");
     }
 
     void changeRefillsTheListAndClosesWhenEmpty() {
