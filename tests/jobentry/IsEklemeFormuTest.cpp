@@ -321,6 +321,7 @@ private slots:
             &satır);
         QVERIFY(!ProgramSonu::sonlandıMı());
         QCOMPARE(ana.klasörTıklama, 0);
+        // Nothing stored: the row keeps its subject (or stays deleted).
         QCOMPARE(işler().value(0).value("IsinKonusu", "Duruşma").toString(), QString("Duruşma"));
     }
 
