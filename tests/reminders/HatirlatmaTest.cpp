@@ -66,6 +66,12 @@ void sıradaki(std::function<void(HatırlatmaFormu*)> iş) {
 
 class HatirlatmaTest : public QObject {
     Q_OBJECT
+    // The next tick shows the reminder window with the handler acting in it.
+    void göster(std::function<void(HatırlatmaFormu*)> iş) {
+        sıradaki(std::move(iş));
+        zamanlayıcı->tik();
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY(QFile::copy(QStringLiteral(TARVELA_KAYNAK "/resources/Alarm.wav"),
@@ -86,6 +92,7 @@ private slots:
     }
     void cleanup() {
         zamanlayıcı.reset();
+        anaFormuAyarla(nullptr);
         ana.reset();
         AçıkVeritabanı::kapat();
     }
@@ -141,7 +148,7 @@ private slots:
         QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
 
         ProgramSaati::ayarla(an("14:35:12"));
-        sıradaki([&](HatırlatmaFormu* form) {
+        göster([&](HatırlatmaFormu* form) {
             QCOMPARE(form->parentWidget(), &ana->pencere_);
             QVERIFY(!ana->simgeVar);
             QVERIFY(form->SayıEtiketi->text().contains("(1) adet"));
@@ -168,18 +175,16 @@ private slots:
             QTest::keyClick(form, Qt::Key_Escape);
             QVERIFY(!form->isVisible());
         });
-        zamanlayıcı->tik();
         QVERIFY(ana->simgeVar);
         QCOMPARE(ana->simgeSilme, 1);
 
         // Unsettled jobs come back at a later tick, in a fresh window.
         QStringList tekrar;
-        sıradaki([&](HatırlatmaFormu* form) {
+        ProgramSaati::ilerlet(32);
+        göster([&](HatırlatmaFormu* form) {
             tekrar = konular(form);
             QVERIFY(!form->OnaylaDüğmesi->isEnabled());
         });
-        ProgramSaati::ilerlet(32);
-        zamanlayıcı->tik();
         QCOMPARE(tekrar, (QStringList{"Sonradan", "Duruşma"}));
     }
 
@@ -187,7 +192,7 @@ private slots:
         işEkle(Bugün, "14:00", "Bir");
         işEkle(Bugün, "14:10", "İki");
         işEkle(Bugün, "14:20", "Üç");
-        sıradaki([&](HatırlatmaFormu* form) {
+        göster([&](HatırlatmaFormu* form) {
             // The second row done: the row above becomes the selected one.
             auto* liste = form->YapılacakİşlerListesi;
             QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
@@ -215,7 +220,6 @@ private slots:
             tıkla(form->OnaylaDüğmesi);
             QVERIFY(!form->isVisible());
         });
-        zamanlayıcı->tik();
         QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
         QCOMPARE(ana->klasörTıklama, 3);
         QVERIFY(!alanı(3, "Hatirlatma").toBool());
@@ -226,9 +230,8 @@ private slots:
         zamanlayıcı->tik();
         QCOMPARE(ModalTest::gösterilenler().size(), 1);
         QStringList geri;
-        sıradaki([&](HatırlatmaFormu* form) { geri = konular(form); });
         ProgramSaati::ayarla(an("14:51:00"));
-        zamanlayıcı->tik();
+        göster([&](HatırlatmaFormu* form) { geri = konular(form); });
         QCOMPARE(geri, QStringList{"Bir"});
     }
 
@@ -236,34 +239,30 @@ private slots:
         işEkle(Bugün, "14:00", "Bir");
         // Alarm off: the stop box is disabled and nothing plays.
         ayarYaz(Ayar::SesliUyarıBilgisi, 0);
-        sıradaki([](HatırlatmaFormu* form) {
+        göster([](HatırlatmaFormu* form) {
             QVERIFY(!form->SesliUyarıVermeyiDurdurOnayı->isEnabled());
         });
-        zamanlayıcı->tik();
         // A sound file that is gone plays nothing and shows nothing.
         ayarYaz(Ayar::SesliUyarıBilgisi, 1);
         tercihler().sesDosyasıAdı = QStringLiteral("Yok.wav");
-        sıradaki([](HatırlatmaFormu* form) {
+        göster([](HatırlatmaFormu* form) {
             QVERIFY(form->SesliUyarıVermeyiDurdurOnayı->isEnabled());
         });
-        zamanlayıcı->tik();
         QCOMPARE(AlarmSesi::durum().başlatmaSayısı, 0);
         QCOMPARE(MesajKutusuTest::kayıtlar().size(), 2); // the two closing questions
 
         // The stop box turns the alarm off for good; the next window stays silent.
         tercihler().sesDosyasıAdı = QStringLiteral("Alarm.wav");
-        sıradaki([](HatırlatmaFormu* form) {
+        göster([](HatırlatmaFormu* form) {
             QVERIFY(AlarmSesi::durum().çalıyor);
             tıkla(form->SesliUyarıVermeyiDurdurOnayı);
             QVERIFY(!AlarmSesi::durum().çalıyor);
             QVERIFY(!form->SesliUyarıVermeyiDurdurOnayı->isEnabled());
         });
-        zamanlayıcı->tik();
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Sesli Uyari Bilgisi"), "0");
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Ses Dosyası Adı", "x"), QString());
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Ses Dosyası Yolu", "x"), QString());
-        sıradaki([](HatırlatmaFormu*) {});
-        zamanlayıcı->tik();
+        göster([](HatırlatmaFormu*) {});
         QCOMPARE(AlarmSesi::durum().başlatmaSayısı, 1);
     }
 
@@ -271,7 +270,7 @@ private slots:
         işEkle(Bugün, "14:00", "Bir");
         ayarYaz(Ayar::HatırlatmaEnÜstte, 0);
         AyarDeposu::SaveSetting("Listeler\\Liste-3", "Genislik-2", "1800");
-        sıradaki([&](HatırlatmaFormu* form) {
+        göster([&](HatırlatmaFormu* form) {
             QVERIFY(!form->enÜstteMi());
             tıkla(form->HerZamanÜstteOlsunOnayı);
             // On top at once, and still shown: the modal run goes on.
@@ -284,14 +283,13 @@ private slots:
             QCOMPARE(form->YapılacakİşlerListesi->header()->sectionSize(1), 1800 / 15);
             form->YapılacakİşlerListesi->header()->resizeSection(3, 150);
         });
-        zamanlayıcı->tik();
         QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-3", "Genislik-4"), "2250");
     }
 
     void changeRefillsTheListAndClosesWhenEmpty() {
         işEkle(Bugün, "14:00", "Bir");
         işEkle(Bugün, "14:10", "İki");
-        sıradaki([&](HatırlatmaFormu* form) {
+        göster([&](HatırlatmaFormu* form) {
             // In the entry window the user moves the first job to a later time.
             ModalTest::sıradaki([](QDialog* giriş) {
                 QCOMPARE(giriş->windowTitle(), QStringLiteral("Yapılacak İşi Değiştirme"));
@@ -309,7 +307,6 @@ private slots:
             tıkla(form->DeğişiklikYapDüğmesi);
             QVERIFY(!form->isVisible());
         });
-        zamanlayıcı->tik();
         QCOMPARE(ModalTest::gösterilenler().size(), 3);
         QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
     }
@@ -324,7 +321,7 @@ private slots:
         QFETCH(int, no);
         işEkle(Bugün, "14:00", "Bir");
         işEkle(Bugün, "14:10", "İki");
-        sıradaki([&](HatırlatmaFormu* form) {
+        göster([&](HatırlatmaFormu* form) {
             tıkla(form->İşSonucuSeçenekleri[0]);
             Veritabanıİç::sonrakiAdımdaHata(no);
             tıkla(form->OnaylaDüğmesi);
@@ -332,7 +329,6 @@ private slots:
             QCOMPARE(konular(form), (QStringList{"Bir", "İki"}));
             QCOMPARE(seçiliSıra(form), 1);
         });
-        zamanlayıcı->tik();
         QVERIFY(!alanı(1, "IsYapildi").toBool());
         QCOMPARE(ana->klasörTıklama, 0);
     }
