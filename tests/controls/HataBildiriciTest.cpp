@@ -5,7 +5,6 @@
 #include "controls/HataBildirici.h"
 #include "controls/Kaynaklar.h"
 #include "controls/MesajKutusu.h"
-#include "controls/Modal.h"
 #include "controls/Odak.h"
 #include "controls/TarihBicimi.h"
 #endif
@@ -45,7 +44,6 @@ private slots:
         QCOMPARE(kayıt.metin, metin);
         QCOMPARE(kayıt.simge, QMessageBox::Warning);
         QCOMPARE(kayıt.düğmeler, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(kayıt.başlık, QStringLiteral("Tarvela"));
     }
 
     void otherErrorsAskWhetherToGoOn() {
@@ -96,20 +94,6 @@ private slots:
         QVERIFY(!ortalanmışKonum(QRect(-32000, -32000, 160, 30), QSize(300, 100)));
     }
 
-    void modalWindowsNeverBlockInTests() {
-        QDialog pencere;
-        pencere.setObjectName("DenemeFormu");
-        bool görüldü = false;
-        ModalTest::sıradaki([&](QDialog* d) {
-            görüldü = d->isVisible();
-            d->accept();
-        });
-        QCOMPARE(Modal::göster(&pencere), int(QDialog::Accepted));
-        QVERIFY(görüldü);
-        QCOMPARE(Modal::göster(&pencere), int(QDialog::Rejected));
-        QCOMPARE(ModalTest::gösterilenler(), QStringList({"DenemeFormu", "DenemeFormu"}));
-    }
-
     void fileExistenceAndSelectAll() {
         QTemporaryFile dosya;
         QVERIFY(dosya.open());
@@ -146,12 +130,9 @@ private slots:
         QCOMPARE(TarihBiçimi::uzun(d), QStringLiteral("5 Aralık 2026 Cumartesi"));
         for (const char* metin : {"5.12.2026", "5/12/2026", "5-12-2026", "05.12.2026"})
             QCOMPARE(TarihBiçimi::çöz(metin), d);
-        QVERIFY(!TarihBiçimi::çöz("31.11.2026").isValid());
-        QVERIFY(!TarihBiçimi::çöz("5.12").isValid());
-        QVERIFY(!TarihBiçimi::çöz("a.b.c").isValid());
         // Three-figure years and days are no dates, not dates before Christ.
-        QVERIFY(!TarihBiçimi::çöz("05.05.027").isValid());
-        QVERIFY(!TarihBiçimi::çöz("005.05.2027").isValid());
+        for (const char* yanlış : {"31.11.2026", "5.12", "a.b.c", "05.05.027", "005.05.2027"})
+            QVERIFY2(!TarihBiçimi::çöz(yanlış).isValid(), yanlış);
         QCOMPARE(TarihBiçimi::çöz("5.12.26"), d);
         QCOMPARE(TarihBiçimi::saat(QTime(9, 5, 7)), QStringLiteral("09:05:07"));
     }

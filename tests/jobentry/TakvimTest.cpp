@@ -10,17 +10,15 @@
 #include <QPushButton>
 
 namespace {
-// The picker as the user meets it: its window active.
-TakvimFormu* takvim(QDialog* d) {
-    d->activateWindow();
-    if (!QTest::qWaitForWindowActive(d))
-        qWarning("takvim penceresi etkin değil");
-    return dynamic_cast<TakvimFormu*>(d);
-}
-
-// Shows the picker on the start date, lets the handler act in it, returns the result.
+// Shows the picker on the start date, its window active, lets the handler act in it, and
+// returns the result.
 QString seç(const QString& başlangıç, const std::function<void(TakvimFormu*)>& iş) {
-    ModalTest::sıradaki([iş](QDialog* d) { iş(takvim(d)); });
+    ModalTest::sıradaki([iş](QDialog* d) {
+        d->activateWindow();
+        if (!QTest::qWaitForWindowActive(d))
+            qWarning("takvim penceresi etkin değil");
+        iş(dynamic_cast<TakvimFormu*>(d));
+    });
     return TakvimdenTarihSeç(nullptr, başlangıç);
 }
 
@@ -54,12 +52,8 @@ private slots:
         QCOMPARE(nisan.hücre(31), nisan.hücre(1));
     }
 
-    void namesCellsAndClicks() {
+    void cellsAndClicks() {
         const QString sonuç = seç("15.02.2027", [](TakvimFormu* t) {
-            QCOMPARE(t->günAdıEtiketi(0)->text(), QString("Pzt"));
-            QCOMPARE(t->günAdıEtiketi(6)->text(), QString("Paz"));
-            QCOMPARE(t->ayKutusu()->item(0)->text(), QString("Ocak"));
-            QCOMPARE(t->yılKutusu()->count(), 201);
             QCOMPARE(t->yılKutusu()->currentText(), QString("2027"));
             QCOMPARE(t->seçilenTarihEtiketi()->text(), QString("15.02.2027"));
             // An empty cell cannot be chosen; a day can.
@@ -115,17 +109,17 @@ private slots:
                  QString("01.04.2026"));
     }
 
+    // The cancel button (after a click on a day), Esc and the title bar all return nothing.
     void cancelReturnsEmpty() {
-        QCOMPARE(seç("10.10.2026",
-                     [](TakvimFormu* t) {
-                         QTest::mouseClick(t->günEtiketi(10), Qt::LeftButton);
-                         QTest::mouseClick(t->iptalDüğmesi(), Qt::LeftButton);
-                     }),
-                 QString());
-        QCOMPARE(
-            seç("10.10.2026", [](TakvimFormu* t) { QTest::keyClick(t->altlık(), Qt::Key_Escape); }),
-            QString());
-        QCOMPARE(seç("10.10.2026", [](TakvimFormu* t) { t->close(); }), QString());
+        const std::function<void(TakvimFormu*)> vazgeç[] = {
+            [](TakvimFormu* t) {
+                QTest::mouseClick(t->günEtiketi(10), Qt::LeftButton);
+                QTest::mouseClick(t->iptalDüğmesi(), Qt::LeftButton);
+            },
+            [](TakvimFormu* t) { QTest::keyClick(t->altlık(), Qt::Key_Escape); },
+            [](TakvimFormu* t) { t->close(); }};
+        for (const auto& iş : vazgeç)
+            QCOMPARE(seç("10.10.2026", iş), QString());
     }
 
     void todayAndUnshowableYears() {

@@ -35,11 +35,6 @@ QDateTime an(const char* saat, const QDate& gün = Bugün) {
     return QDateTime(gün, QTime::fromString(QString::fromLatin1(saat), "HH:mm:ss"));
 }
 
-QVariant alanı(qint32 isNo, const char* alan) {
-    auto küme = AçıkVeritabanı::al().OpenRecordset(Deyim::J8(isNo));
-    return küme->alan(QString::fromLatin1(alan));
-}
-
 QStringList konular(const HatırlatmaFormu* form) {
     QStringList l;
     for (int i = 1; i <= form->satırSayısı(); ++i)
@@ -71,6 +66,12 @@ void sıradaki(std::function<void(HatırlatmaFormu*)> iş) {
 
 class HatirlatmaTest : public QObject {
     Q_OBJECT
+    // The next tick shows the reminder window with the handler acting in it.
+    void göster(std::function<void(HatırlatmaFormu*)> iş) {
+        sıradaki(std::move(iş));
+        zamanlayıcı->tik();
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY(QFile::copy(QStringLiteral(TARVELA_KAYNAK "/resources/Alarm.wav"),
@@ -84,8 +85,17 @@ private slots:
                                               QStringLiteral("/XXXXXX"));
         VeritabanıKurulumu::oluştur(vt_->filePath("Lodra.vtb"));
         AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(vt_->filePath("Lodra.vtb")));
+        ana = std::make_unique<SahteAnaForm>();
+        anaFormuAyarla(ana.get());
+        zamanlayıcı = std::make_unique<HatırlatmaZamanlayıcısı>(*ana);
+        ProgramSaati::ayarla(an("14:35:08"));
     }
-    void cleanup() { AçıkVeritabanı::kapat(); }
+    void cleanup() {
+        zamanlayıcı.reset();
+        anaFormuAyarla(nullptr);
+        ana.reset();
+        AçıkVeritabanı::kapat();
+    }
 
     void dueJobsAreTodaysRemindedOpenJobsUpToTheCurrentMinute() {
         işEkle(Bugün, "14:35", "Duruşma");
@@ -107,9 +117,8 @@ private slots:
 
         const auto iş = hatırlatılacakİşler(vt, an("14:35:00")).last();
         QCOMPARE(iş.tarih, Bugün);
-        QCOMPARE(iş.satır.tarih, QStringLiteral("06.12.2026"));
-        QCOMPARE(iş.satır.saat, QStringLiteral("14:35:00"));
-        QCOMPARE(iş.satır.isNo, QStringLiteral("1"));
+        QCOMPARE(QStringList({iş.satır.tarih, iş.satır.saat, iş.satır.isNo}),
+                 QStringList({"06.12.2026", "14:35:00", "1"}));
         QCOMPARE(iş.satır.simge, 1);
     }
 
@@ -117,7 +126,10 @@ private slots:
         QCOMPARE(
             sonuçDeyimi(İşSonucu::Ertelendi, 17, Bugün, an("14:35:08")),
             QStringLiteral("UPDATE YapilacakIslerTablosu SET IsinSaati='14:50:08' WHERE IsNo=17"));
-        // A window left open over midnight: yesterday's job moves to today.
+        // Put off across midnight, or with the window left open over it: the date moves too.
+        QCOMPARE(sonuçDeyimi(İşSonucu::Ertelendi, 17, Bugün, an("23:50:10")),
+                 QStringLiteral("UPDATE YapilacakIslerTablosu SET IsinTarihi=#12/7/2026#, "
+                                "IsinSaati='00:05:10' WHERE IsNo=17"));
         QCOMPARE(sonuçDeyimi(İşSonucu::Ertelendi, 17, Bugün, an("00:03:00", Bugün.addDays(1))),
                  QStringLiteral("UPDATE YapilacakIslerTablosu SET IsinTarihi=#12/7/2026#, "
                                 "IsinSaati='00:18:00' WHERE IsNo=17"));
@@ -125,24 +137,21 @@ private slots:
 
     void tickShowsTheWindowOnceAndHandsOverTheTrayIcon() {
         işEkle(Bugün, "14:35", "Duruşma");
-        SahteAnaForm ana;
-        HatırlatmaZamanlayıcısı zamanlayıcı(ana);
         tercihler().arkaplandaÇalışsın = 1;
         // Nothing before a connection, nothing before the job's minute.
         AçıkVeritabanı::kapat();
-        zamanlayıcı.tik();
+        zamanlayıcı->tik();
         AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(vt_->filePath("Lodra.vtb")));
         ProgramSaati::ayarla(an("14:34:40"));
-        zamanlayıcı.tik();
+        zamanlayıcı->tik();
         QVERIFY(ModalTest::gösterilenler().isEmpty());
         QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
 
         ProgramSaati::ayarla(an("14:35:12"));
-        sıradaki([&](HatırlatmaFormu* form) {
-            QCOMPARE(form->parentWidget(), &ana.pencere_);
-            QVERIFY(!ana.simgeVar);
-            QCOMPARE(form->SayıEtiketi->text(),
-                     "Aşağıda \"şimdi\" yapmak için planladığınız (1) adet iş var!");
+        göster([&](HatırlatmaFormu* form) {
+            QCOMPARE(form->parentWidget(), &ana->pencere_);
+            QVERIFY(!ana->simgeVar);
+            QVERIFY(form->SayıEtiketi->text().contains("(1) adet"));
             QCOMPARE(seçiliSıra(form), 1);
             QCOMPARE(form->AçıklamaKutusu->toPlainText(), QStringLiteral("Açıklama Duruşma"));
             QVERIFY(!form->OnaylaDüğmesi->isEnabled());
@@ -152,7 +161,7 @@ private slots:
 
             // Ticks while the window is shown neither refill it nor open another one.
             işEkle(Bugün, "14:30", "Sonradan");
-            zamanlayıcı.tik();
+            zamanlayıcı->tik();
             QCOMPARE(konular(form), QStringList{"Duruşma"});
             QCOMPARE(ModalTest::gösterilenler().size(), 1);
 
@@ -161,28 +170,21 @@ private slots:
             tıkla(form->KapatDüğmesi);
             QVERIFY(form->isVisible());
             QVERIFY(!AlarmSesi::durum().çalıyor);
-            const auto soru = MesajKutusuTest::son();
-            QCOMPARE(soru.simge, QMessageBox::Question);
-            QCOMPARE(soru.düğmeler, QMessageBox::Yes | QMessageBox::No);
-            QCOMPARE(soru.metin, "Şimdi bu pencereyi kapatırsanız listedeki işler (30) saniye "
-                                 "sonra tekrar hatırlatılacak!\r\nListedeki işleri "
-                                 "sonuçlandırmadan çıkmak istiyor musunuz?");
+            QCOMPARE(MesajKutusuTest::son().düğmeler, QMessageBox::Yes | QMessageBox::No);
             MesajKutusuTest::yanıtla(QMessageBox::Yes);
             QTest::keyClick(form, Qt::Key_Escape);
             QVERIFY(!form->isVisible());
         });
-        zamanlayıcı.tik();
-        QVERIFY(ana.simgeVar);
-        QCOMPARE(ana.simgeSilme, 1);
+        QVERIFY(ana->simgeVar);
+        QCOMPARE(ana->simgeSilme, 1);
 
         // Unsettled jobs come back at a later tick, in a fresh window.
         QStringList tekrar;
-        sıradaki([&](HatırlatmaFormu* form) {
+        ProgramSaati::ilerlet(32);
+        göster([&](HatırlatmaFormu* form) {
             tekrar = konular(form);
             QVERIFY(!form->OnaylaDüğmesi->isEnabled());
         });
-        ProgramSaati::ilerlet(32);
-        zamanlayıcı.tik();
         QCOMPARE(tekrar, (QStringList{"Sonradan", "Duruşma"}));
     }
 
@@ -190,11 +192,7 @@ private slots:
         işEkle(Bugün, "14:00", "Bir");
         işEkle(Bugün, "14:10", "İki");
         işEkle(Bugün, "14:20", "Üç");
-        SahteAnaForm ana;
-        anaFormuAyarla(&ana);
-        HatırlatmaZamanlayıcısı zamanlayıcı(ana);
-        ProgramSaati::ayarla(an("14:35:08"));
-        sıradaki([&](HatırlatmaFormu* form) {
+        göster([&](HatırlatmaFormu* form) {
             // The second row done: the row above becomes the selected one.
             auto* liste = form->YapılacakİşlerListesi;
             QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
@@ -206,7 +204,7 @@ private slots:
             QCOMPARE(konular(form), (QStringList{"Bir", "Üç"}));
             QCOMPARE(seçiliSıra(form), 1);
             QCOMPARE(şimdikiİşNo(), 2);
-            QCOMPARE(ana.klasörTıklama, 1);
+            QCOMPARE(ana->klasörTıklama, 1);
 
             // The first row put off: the new first row is selected; the option stays chosen.
             tıkla(form->İşSonucuSeçenekleri[1]);
@@ -222,89 +220,57 @@ private slots:
             tıkla(form->OnaylaDüğmesi);
             QVERIFY(!form->isVisible());
         });
-        zamanlayıcı.tik();
-        anaFormuAyarla(nullptr);
         QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
-        QCOMPARE(ana.klasörTıklama, 3);
+        QCOMPARE(ana->klasörTıklama, 3);
         QVERIFY(!alanı(3, "Hatirlatma").toBool());
         QVERIFY(!alanı(3, "IsYapildi").toBool());
 
         // The put-off job: still later than the minute literal during 14:50, back at 14:51.
         ProgramSaati::ayarla(an("14:50:59"));
-        zamanlayıcı.tik();
+        zamanlayıcı->tik();
         QCOMPARE(ModalTest::gösterilenler().size(), 1);
         QStringList geri;
-        sıradaki([&](HatırlatmaFormu* form) { geri = konular(form); });
         ProgramSaati::ayarla(an("14:51:00"));
-        zamanlayıcı.tik();
+        göster([&](HatırlatmaFormu* form) { geri = konular(form); });
         QCOMPARE(geri, QStringList{"Bir"});
-    }
-
-    void puttingOffPastMidnightMovesTheJobToTheNextDay() {
-        işEkle(Bugün, "23:50", "Gece");
-        SahteAnaForm ana;
-        HatırlatmaZamanlayıcısı zamanlayıcı(ana);
-        ProgramSaati::ayarla(an("23:50:10"));
-        sıradaki([&](HatırlatmaFormu* form) {
-            tıkla(form->İşSonucuSeçenekleri[1]);
-            tıkla(form->OnaylaDüğmesi);
-        });
-        zamanlayıcı.tik();
-        QCOMPARE(alanı(1, "IsinTarihi").toDate(), Bugün.addDays(1));
-        QCOMPARE(TarihBiçimi::saat(alanı(1, "IsinSaati").toTime()), "00:05:10");
-        // Not back before its time, neither tonight nor just after midnight; back at 00:06.
-        for (const QDateTime& z : {an("23:50:42"), an("23:59:59"), an("00:05:59", Bugün.addDays(1)),
-                                   an("00:06:00", Bugün.addDays(1))})
-            ProgramSaati::ayarla(z), zamanlayıcı.tik();
-        QCOMPARE(ModalTest::gösterilenler().size(), 2);
     }
 
     void alarmFollowsTheSettings() {
         işEkle(Bugün, "14:00", "Bir");
-        SahteAnaForm ana;
-        HatırlatmaZamanlayıcısı zamanlayıcı(ana);
-        ProgramSaati::ayarla(an("14:35:08"));
         // Alarm off: the stop box is disabled and nothing plays.
         ayarYaz(Ayar::SesliUyarıBilgisi, 0);
-        sıradaki([](HatırlatmaFormu* form) {
+        göster([](HatırlatmaFormu* form) {
             QVERIFY(!form->SesliUyarıVermeyiDurdurOnayı->isEnabled());
         });
-        zamanlayıcı.tik();
         // A sound file that is gone plays nothing and shows nothing.
         ayarYaz(Ayar::SesliUyarıBilgisi, 1);
         tercihler().sesDosyasıAdı = QStringLiteral("Yok.wav");
-        sıradaki([](HatırlatmaFormu* form) {
+        göster([](HatırlatmaFormu* form) {
             QVERIFY(form->SesliUyarıVermeyiDurdurOnayı->isEnabled());
         });
-        zamanlayıcı.tik();
         QCOMPARE(AlarmSesi::durum().başlatmaSayısı, 0);
         QCOMPARE(MesajKutusuTest::kayıtlar().size(), 2); // the two closing questions
 
         // The stop box turns the alarm off for good; the next window stays silent.
         tercihler().sesDosyasıAdı = QStringLiteral("Alarm.wav");
-        sıradaki([](HatırlatmaFormu* form) {
+        göster([](HatırlatmaFormu* form) {
             QVERIFY(AlarmSesi::durum().çalıyor);
             tıkla(form->SesliUyarıVermeyiDurdurOnayı);
             QVERIFY(!AlarmSesi::durum().çalıyor);
             QVERIFY(!form->SesliUyarıVermeyiDurdurOnayı->isEnabled());
         });
-        zamanlayıcı.tik();
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Sesli Uyari Bilgisi"), "0");
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Ses Dosyası Adı", "x"), QString());
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Ses Dosyası Yolu", "x"), QString());
-        sıradaki([](HatırlatmaFormu*) {});
-        zamanlayıcı.tik();
+        göster([](HatırlatmaFormu*) {});
         QCOMPARE(AlarmSesi::durum().başlatmaSayısı, 1);
     }
 
     void alwaysOnTopAndColumnLayoutAreKept() {
         işEkle(Bugün, "14:00", "Bir");
-        SahteAnaForm ana;
-        HatırlatmaZamanlayıcısı zamanlayıcı(ana);
-        ProgramSaati::ayarla(an("14:35:08"));
         ayarYaz(Ayar::HatırlatmaEnÜstte, 0);
         AyarDeposu::SaveSetting("Listeler\\Liste-3", "Genislik-2", "1800");
-        sıradaki([&](HatırlatmaFormu* form) {
+        göster([&](HatırlatmaFormu* form) {
             QVERIFY(!form->enÜstteMi());
             tıkla(form->HerZamanÜstteOlsunOnayı);
             // On top at once, and still shown: the modal run goes on.
@@ -312,25 +278,18 @@ private slots:
             QVERIFY(form->isVisible());
             QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Hatirlatma En Ustte"), "1");
 
-            auto* başlık = form->YapılacakİşlerListesi->header();
-            // The date column shows a whole date even where 1300 twips are too narrow.
-            QVERIFY(başlık->sectionSize(0) >= 1300 / 15);
-            QCOMPARE(başlık->sectionSize(1), 1800 / 15);
-            başlık->resizeSection(3, 150);
+            // The layout is the reminder list's own (the date column is checked by the window
+            // texts test, the layout rules by the job list tests).
+            QCOMPARE(form->YapılacakİşlerListesi->header()->sectionSize(1), 1800 / 15);
+            form->YapılacakİşlerListesi->header()->resizeSection(3, 150);
         });
-        zamanlayıcı.tik();
         QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-3", "Genislik-4"), "2250");
-        QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-3", "Genislik-1"), "1300");
-        QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-3", "Genislik-7"), "0");
     }
 
     void changeRefillsTheListAndClosesWhenEmpty() {
         işEkle(Bugün, "14:00", "Bir");
         işEkle(Bugün, "14:10", "İki");
-        SahteAnaForm ana;
-        HatırlatmaZamanlayıcısı zamanlayıcı(ana);
-        ProgramSaati::ayarla(an("14:35:08"));
-        sıradaki([&](HatırlatmaFormu* form) {
+        göster([&](HatırlatmaFormu* form) {
             // In the entry window the user moves the first job to a later time.
             ModalTest::sıradaki([](QDialog* giriş) {
                 QCOMPARE(giriş->windowTitle(), QStringLiteral("Yapılacak İşi Değiştirme"));
@@ -339,8 +298,7 @@ private slots:
             tıkla(form->DeğişiklikYapDüğmesi);
             QCOMPARE(düzenlenenSatır(), qint16(1));
             QCOMPARE(konular(form), QStringList{"İki"});
-            QCOMPARE(form->SayıEtiketi->text(),
-                     "Aşağıda \"şimdi\" yapmak için planladığınız (1) adet iş var!");
+            QVERIFY(form->SayıEtiketi->text().contains("(1) adet"));
             // Back from the entry window the alarm starts afresh.
             QCOMPARE(AlarmSesi::durum().başlatmaSayısı, 2);
 
@@ -349,7 +307,6 @@ private slots:
             tıkla(form->DeğişiklikYapDüğmesi);
             QVERIFY(!form->isVisible());
         });
-        zamanlayıcı.tik();
         QCOMPARE(ModalTest::gösterilenler().size(), 3);
         QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
     }
@@ -364,11 +321,7 @@ private slots:
         QFETCH(int, no);
         işEkle(Bugün, "14:00", "Bir");
         işEkle(Bugün, "14:10", "İki");
-        SahteAnaForm ana;
-        anaFormuAyarla(&ana);
-        HatırlatmaZamanlayıcısı zamanlayıcı(ana);
-        ProgramSaati::ayarla(an("14:35:08"));
-        sıradaki([&](HatırlatmaFormu* form) {
+        göster([&](HatırlatmaFormu* form) {
             tıkla(form->İşSonucuSeçenekleri[0]);
             Veritabanıİç::sonrakiAdımdaHata(no);
             tıkla(form->OnaylaDüğmesi);
@@ -376,15 +329,15 @@ private slots:
             QCOMPARE(konular(form), (QStringList{"Bir", "İki"}));
             QCOMPARE(seçiliSıra(form), 1);
         });
-        zamanlayıcı.tik();
-        anaFormuAyarla(nullptr);
         QVERIFY(!alanı(1, "IsYapildi").toBool());
-        QCOMPARE(ana.klasörTıklama, 0);
+        QCOMPARE(ana->klasörTıklama, 0);
     }
 
 private:
     QTemporaryDir ses_;
     std::unique_ptr<QTemporaryDir> vt_;
+    std::unique_ptr<SahteAnaForm> ana;
+    std::unique_ptr<HatırlatmaZamanlayıcısı> zamanlayıcı;
 };
 
 TARVELA_TEST_MAIN(HatirlatmaTest)

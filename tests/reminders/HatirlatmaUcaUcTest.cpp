@@ -51,10 +51,9 @@ private slots:
             QSettings ayarlar(ayarKlasörü + QStringLiteral("/Selvane/Tarvela.ini"),
                               QSettings::IniFormat);
             ayarlar.setValue(QStringLiteral("Sunucular/Sunucu-1"), vtKlasörü);
-            ayarlar.setValue(QStringLiteral("Ayarlar/Veritabani"), QStringLiteral("0"));
-            ayarlar.setValue(QStringLiteral("Ayarlar/Arkaplanda Calissin"), QStringLiteral("0"));
-            ayarlar.setValue(QStringLiteral("Ayarlar/Otomatik Baslasin"), QStringLiteral("0"));
-            ayarlar.setValue(QStringLiteral("Ayarlar/Giris Sifresi Sor"), QStringLiteral("0"));
+            for (const char* kapalı :
+                 {"Veritabani", "Arkaplanda Calissin", "Otomatik Baslasin", "Giris Sifresi Sor"})
+                ayarlar.setValue(QStringLiteral("Ayarlar/") + kapalı, QStringLiteral("0"));
         }
 
         // A display of our own.
@@ -84,19 +83,17 @@ private slots:
         QString iz;
         qint64 yüklendi = -1, ilkDenetim = -1, pencere = -1;
         QElapsedTimer saat;
+        // The moment each trace line is first seen.
+        const std::pair<const char*, qint64*> izler[] = {{"TARVELA_IZ basladi", &yüklendi},
+                                                         {"TARVELA_IZ hatirlatma-d", &ilkDenetim},
+                                                         {"TARVELA_IZ hatirlatma-p", &pencere}};
         connect(&lodra, &QProcess::readyReadStandardError, this, [&] {
             const QString gelen = QString::fromUtf8(lodra.readAllStandardError());
             iz += gelen;
-            for (const QString& satır : gelen.split(u'\n')) {
-                if (satır.startsWith(QLatin1String("TARVELA_IZ basladi")) && yüklendi < 0)
-                    yüklendi = saat.elapsed();
-                if (satır.startsWith(QLatin1String("TARVELA_IZ hatirlatma-denetimi")) &&
-                    ilkDenetim < 0)
-                    ilkDenetim = saat.elapsed();
-                if (satır.startsWith(QLatin1String("TARVELA_IZ hatirlatma-penceresi")) &&
-                    pencere < 0)
-                    pencere = saat.elapsed();
-            }
+            for (const QString& satır : gelen.split(u'\n'))
+                for (auto [başı, an] : izler)
+                    if (*an < 0 && satır.startsWith(QLatin1String(başı)))
+                        *an = saat.elapsed();
         });
         saat.start();
         lodra.start(program, {});
@@ -104,15 +101,6 @@ private slots:
 
         // Within the first two checks (64 s) after start, with room for a slow start.
         QTRY_VERIFY_WITH_TIMEOUT(pencere >= 0 || lodra.state() == QProcess::NotRunning, 80000);
-        QString pencereler;
-        const QString xwininfo = QStandardPaths::findExecutable(QStringLiteral("xwininfo"));
-        if (pencere >= 0 && !xwininfo.isEmpty()) {
-            QProcess bilgi;
-            bilgi.setProcessEnvironment(ortam);
-            bilgi.start(xwininfo, {QStringLiteral("-root"), QStringLiteral("-tree")});
-            bilgi.waitForFinished(5000);
-            pencereler = QString::fromUtf8(bilgi.readAllStandardOutput());
-        }
         lodra.kill();
         lodra.waitForFinished(5000);
         sunucu.terminate();
@@ -127,10 +115,6 @@ private slots:
         QVERIFY(yüklendi >= 0);
         QVERIFY2(ilkDenetim >= 32000, qPrintable(QString::number(ilkDenetim)));
         QVERIFY(pencere - yüklendi < 70000);
-        if (!xwininfo.isEmpty())
-            QVERIFY2(pencereler.contains(QStringLiteral("Hatırlatılacak İşler")) ||
-                         pencereler.contains(QStringLiteral("Hat\\304\\261rlat")),
-                     qPrintable(pencereler));
     }
 };
 

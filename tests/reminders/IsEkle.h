@@ -26,3 +26,8 @@ inline void işEkle(const QDate& tarih, const QString& saat, const QString& konu
     küme->Update();
     küme->Close();
 }
+
+// One field of a stored job.
+inline QVariant alanı(qint32 isNo, const char* alan) {
+    return AçıkVeritabanı::al().OpenRecordset(Deyim::J8(isNo))->alan(QString::fromLatin1(alan));
+}

@@ -45,11 +45,6 @@ struct BulanAnaForm : SahteAnaForm {
         return true;
     }
 };
-
-QVariant alanı(qint32 isNo, const char* alan) {
-    auto küme = AçıkVeritabanı::al().OpenRecordset(Deyim::J8(isNo));
-    return küme->alan(QString::fromLatin1(alan));
-}
 } // namespace
 
 class KacirilanVeOzetTest : public QObject {
