@@ -84,18 +84,15 @@ private slots:
         QVERIFY(!durum.açık);
         const auto& kutular = MesajKutusuTest::kayıtlar();
         QCOMPARE(kutular.size(), 2);
-        QCOMPARE(kutular[0].metin, QString("Veritabanının ağ üzerindeki yeri bulunamadı.\r\n"
-                                           "Şimdi, bulmak ister misiniz?"));
+        QCOMPARE(kutular[0].metin, BaglantiMetinleri::YerBulunamadı);
         QCOMPARE(kutular[0].simge, QMessageBox::Question);
-        QCOMPARE(kutular[1].metin, QString("Seçtiğiniz sunucuda VERİTABANI dosyası bulunamadı!"
-                                           "\r\n\r\nLütfen, farklı bir SUNUCU seçip yeniden "
-                                           "deneyiniz."));
+        QCOMPARE(kutular[1].metin, BaglantiMetinleri::DosyaYok);
         QCOMPARE(kutular[1].simge, QMessageBox::Warning);
         QCOMPARE(AgaGozatTest::çağrıSayısı(), 2);
         QCOMPARE(sunucular(), QStringList({"Sunucu-1=" + sunucu}));
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("0"));
         QCOMPARE(AçıkVeritabanı::al().yol(), sunucu + "/Lodra.vtb");
-        QCOMPARE(form->durum.value(2), QString("Veritabanı bağlantısı tamam!   "));
+        QCOMPARE(form->durum.value(2), BaglantiMetinleri::BağlantıTamam);
         QCOMPARE(form->klasörYükleme, 1);
         QCOMPARE(form->kapatma, 0);
         // No password set: no login window.
@@ -122,19 +119,17 @@ private slots:
     void failures_data() {
         QTest::addColumn<QString>("tür");
         QTest::addColumn<QString>("metin");
-        const QString bulunamadı =
-            "Veritabanı dosyası bulunamadı. Lütfen, kontrol edip tekrar deneyiniz!";
-        const QString genel = "Bir hata dolayısıyla veritabanına bağlanılamadı!";
-        QTest::newRow("folder without the file") << "dosyasiz" << bulunamadı;
+        QTest::newRow("folder without the file")
+            << "dosyasiz"
+            << "Veritabanı dosyası bulunamadı. Lütfen, kontrol edip tekrar deneyiniz!";
         QTest::newRow("missing folder")
             << "klasorsuz"
             << "Ağ bağlantısı kurulamıyor. Lütfen, kontrol edip tekrar deneyiniz!";
-        QTest::newRow("not a database") << "bozuk" << genel;
+        QTest::newRow("not a database") << "bozuk" << BaglantiMetinleri::BağlanılamadıGenel;
     }
     void failures() {
         QFETCH(QString, tür);
         QFETCH(QString, metin);
-        const QString genel = "Bir hata dolayısıyla veritabanına bağlanılamadı!";
         QString klasör;
         if (tür == "dosyasiz")
             klasör = yeniKlasör(kök(), tür);
@@ -165,7 +160,7 @@ private slots:
         QVERIFY(ilk.yenidenDeneEtkin);
         QVERIFY(ilk.açık);
         QVERIFY(!ProgramSonu::sonlandıMı());
-        if (metin == genel) {
+        if (metin == BaglantiMetinleri::BağlanılamadıGenel) {
             QCOMPARE(raporlar.size(), 1);
             QCOMPARE(raporlar[0].başlık, QString("Hata oluştu!"));
             QVERIFY(raporlar[0].metin.contains("Hata Kodu: 3031"));
@@ -173,9 +168,7 @@ private slots:
             QVERIFY(raporlar.isEmpty());
         }
         // Retry found the list empty and asked to look for the folder.
-        QCOMPARE(MesajKutusuTest::kayıtlar().first().metin,
-                 QString("Veritabanının ağ üzerindeki yeri bulunamadı.\r\nŞimdi, bulmak ister "
-                         "misiniz?"));
+        QCOMPARE(MesajKutusuTest::kayıtlar().first().metin, BaglantiMetinleri::YerBulunamadı);
         QVERIFY(!sonraki.açık);
         QCOMPARE(sunucular(), QStringList({"Sunucu-1=" + yedek}));
         QCOMPARE(AçıkVeritabanı::al().yol(), yedek + "/Lodra.vtb");
@@ -188,13 +181,10 @@ private slots:
         sqlite3* db = nullptr;
         sqlite3_open_v2(QFile::encodeName(klasör + "/Lodra.vtb").constData(), &db,
                         SQLITE_OPEN_READWRITE, nullptr);
-        sqlite3_key(db, "KMZ1994", 7);
-        QCOMPARE(sqlite3_exec(db,
-                              "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT); DROP TABLE "
-                              "KlasorBilgileriTablosu; ALTER TABLE K2 RENAME TO "
-                              "KlasorBilgileriTablosu",
-                              nullptr, nullptr, nullptr),
-                 SQLITE_OK);
+        Veritabanıİç::hazırla(db, "KMZ1994");
+        Veritabanıİç::çalıştır(db, "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT); DROP TABLE "
+                                   "KlasorBilgileriTablosu; ALTER TABLE K2 RENAME TO "
+                                   "KlasorBilgileriTablosu");
         sqlite3_close(db);
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
         PencereDurumu durum;
@@ -204,7 +194,7 @@ private slots:
             QTest::keyClick(d, Qt::Key_Escape);
         });
         QVERIFY(!VeritabanınaBağlan());
-        QCOMPARE(durum.etiket, QString("Bir hata dolayısıyla veritabanına bağlanılamadı!"));
+        QCOMPARE(durum.etiket, BaglantiMetinleri::BağlanılamadıGenel);
         QVERIFY(MesajKutusuTest::kayıtlar().first().metin.contains("Hata Kodu: 3031"));
         QCOMPARE(sunucular(), QStringList({"Sunucu-1=" + klasör}));
     }
@@ -220,9 +210,8 @@ private slots:
         QVERIFY(dosya.open(QIODevice::WriteOnly));
         dosya.close();
         const QString deyim = "UPDATE KlasorBilgileriTablosu SET Adi='x'";
-        const QList<QPair<int, QString>> günler = {
-            {6, "Günlük yedek alınamadı!"}, {6, ""}, {7, "Günlük yedek alınamadı!"}};
-        for (const auto& [gün, beklenen] : günler) {
+        const QString uyarı = BaglantiMetinleri::YedekAlınamadı;
+        for (const auto& [gün, beklenen] : {std::pair(6, uyarı), {6, ""}, {7, uyarı}}) {
             ProgramSaati::ayarla(QDateTime(QDate(2027, 3, gün), QTime(9, 0)));
             form->durum.remove(1);
             Veritabanı::OpenDatabase(sunucu + "/Lodra.vtb")->Execute(deyim);
@@ -261,9 +250,7 @@ private slots:
             QVERIFY(!d->isVisible());
         });
         QVERIFY(!VeritabanınaBağlan());
-        QCOMPARE(MesajKutusuTest::son().metin,
-                 QString("Veritabanına bağlanmadan programı kullanamazsınız!\r\nŞimdi, "
-                         "programdan çıkmak istiyor musunuz?"));
+        QCOMPARE(MesajKutusuTest::son().metin, BaglantiMetinleri::VazgeçSorusu);
         QCOMPARE(form->kapatma, 3);
     }
 

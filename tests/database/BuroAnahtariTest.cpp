@@ -6,6 +6,9 @@
 #include "controls/ProgramSaati.h"
 #include "database/AnahtarDeposu.h"
 #include "database/BuroAnahtari.h"
+#ifndef Q_MOC_RUN // moc cannot read the Turkish namespace of this header
+#include "database/BuroAnahtariFormu.h"
+#endif
 #include "database/Deyimler.h"
 #include "database/SunucuDegistirFormu.h"
 #include "database/Veritabani.h"
@@ -54,10 +57,14 @@ QString anahtarDosyası(const QString& anahtar) {
     return yol;
 }
 
+QString LodraVt() {
+    return qEnvironmentVariable("TARVELA_BIN") + "/LodraVt";
+}
+
 // Runs the database tool without a terminal; its keyring is unreachable in this test.
 int araç(const QStringList& args, QString* çıktı = nullptr) {
     QProcess p;
-    p.start(qEnvironmentVariable("TARVELA_BIN") + "/LodraVt", args);
+    p.start(LodraVt(), args);
     p.closeWriteChannel();
     p.waitForFinished(60000);
     if (çıktı)
@@ -79,8 +86,7 @@ QString kabuk(const QString& dosya, const QString& anahtar) {
 
 QByteArray içerik(const QString& yol) {
     QFile f(yol);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QPushButton* düğme(QDialog* d, const char* ad) {
@@ -166,10 +172,7 @@ private slots:
         const QString dosya = klasör + "/Lodra.vtb";
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
         ModalTest::sıradaki([](QDialog*) { QCoreApplication::processEvents(); });
-        ModalTest::sıradaki([](QDialog* d) {
-            QCOMPARE(d->windowTitle(), QString("Büro Anahtarı"));
-            anahtarYaz(d, Anahtar);
-        });
+        ModalTest::sıradaki([](QDialog* d) { anahtarYaz(d, Anahtar); });
         QVERIFY(VeritabanınaBağlan());
         QCOMPARE(AçıkVeritabanı::al().yol(), dosya);
         QCOMPARE(depo->oku(dosya), std::optional(Anahtar));
@@ -204,14 +207,12 @@ private slots:
         });
         ModalTest::sıradaki([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
         QVERIFY(VeritabanınaBağlan());
-        QCOMPARE(vazgeçildi, QString("Veritabanı bir büro anahtarıyla korunuyor. Büro anahtarı "
-                                     "yazılmadan bağlanılamaz!"));
-        QCOMPARE(üçYanlış, QString("Büro anahtarı üç kez yanlış yazıldı. Lütfen, kontrol edip "
-                                   "tekrar deneyiniz!"));
+        QCOMPARE(vazgeçildi, BüroAnahtarıMetinleri::Girilmedi);
+        QCOMPARE(üçYanlış, BüroAnahtarıMetinleri::ÜçKezYanlış);
         // Two "wrong" boxes, the third wrong key closes the window; no error report.
         QCOMPARE(kutular.size(), 2);
         for (const MesajKaydı& kutu : kutular)
-            QCOMPARE(kutu.metin, QString("Büro anahtarı yanlış! Lütfen, yeniden yazınız."));
+            QCOMPARE(kutu.metin, BüroAnahtarıMetinleri::Yanlış);
         QCOMPARE(AyarDeposu::GetSetting("Sunucular", "Sunucu-1"), klasör);
         QCOMPARE(depo->oku(dosya), std::optional(Anahtar));
         QCOMPARE(AçıkVeritabanı::al().yol(), dosya);
@@ -228,9 +229,7 @@ private slots:
             d->findChild<QListWidget*>("SunucuListesi")->setCurrentRow(1);
             ModalTest::sıradaki([](QDialog* a) { QTest::keyClick(a, Qt::Key_Escape); });
             QTest::mouseClick(düğme(d, "SeçilenSunucuyaBağlanDüğmesi"), Qt::LeftButton);
-            QCOMPARE(MesajKutusuTest::son().metin,
-                     QString("Veritabanı bir büro anahtarıyla korunuyor. Büro anahtarı "
-                             "yazılmadan bağlanılamaz!"));
+            QCOMPARE(MesajKutusuTest::son().metin, BüroAnahtarıMetinleri::Girilmedi);
             QCOMPARE(AçıkVeritabanı::al().yol(), sabit + "/Lodra.vtb");
             ModalTest::sıradaki([](QDialog* a) { anahtarYaz(a, Anahtar); });
             QTest::mouseClick(düğme(d, "SeçilenSunucuyaBağlanDüğmesi"), Qt::LeftButton);
@@ -274,8 +273,8 @@ private slots:
         vt->Execute(Deyim::J10(2));
         QCOMPARE(vt->OpenRecordset("SELECT count(*) AS Sayi FROM YapilacakIslerTablosu")
                      ->alan("Sayi")
-                     .toString(),
-                 QString("40"));
+                     .toInt(),
+                 40);
         QVERIFY(BüroAnahtarı::açarMı(klasör + "/Yedekler/Lodra-2026-12-02.vtb", Anahtar));
         QVERIFY(BüroAnahtarı::açarMı(ilkKopya, "KMZ1994"));
     }
@@ -286,11 +285,11 @@ private slots:
         const QStringList anahtarlar = {"KMZ1994", "Birinci-Anahtar-1", "Ikinci-Anahtar-22"};
         const QStringList dosyalar = {QString(), anahtarDosyası(anahtarlar[1]),
                                       anahtarDosyası(anahtarlar[2])};
-        int şimdiki = 0, tur = 0, yenide = 0;
+        int şimdiki = 0;
         qint64 tamSüre = 0;
         QElapsedTimer süre;
         süre.start();
-        while (tur < 40 && süre.elapsed() < 20000) {
+        for (int tur = 0; tur < 40 && süre.elapsed() < 20000; ++tur) {
             const int hedef = şimdiki == 1 ? 2 : 1;
             QStringList args = {"anahtar-degistir", dosya, "--yeni-anahtar-dosyasi",
                                 dosyalar[hedef]};
@@ -299,8 +298,9 @@ private slots:
             QProcess p;
             QElapsedTimer bir;
             bir.start();
-            p.start(qEnvironmentVariable("TARVELA_BIN") + "/LodraVt", args);
+            p.start(LodraVt(), args);
             QVERIFY(p.waitForStarted());
+            // The first change runs whole and gives the time the later kills fall within.
             if (tur > 0) {
                 QThread::msleep(QRandomGenerator::global()->bounded(int(tamSüre * 6 / 5) + 1));
                 p.kill();
@@ -313,15 +313,10 @@ private slots:
             const bool eskiyle = BüroAnahtarı::açarMı(dosya, anahtarlar[şimdiki]);
             const bool yeniyle = BüroAnahtarı::açarMı(dosya, anahtarlar[hedef]);
             QVERIFY2(eskiyle != yeniyle, qPrintable(QString("tur %1").arg(tur)));
-            if (yeniyle) {
+            if (yeniyle)
                 şimdiki = hedef;
-                ++yenide;
-            }
             QCOMPARE(VeritabanıKurulumu::denetle(dosya, anahtarlar[şimdiki]), QStringList());
-            ++tur;
         }
-        qInfo("%d kesinti, %d kez yeni anahtarla; kesintisiz değişim %lld ms", tur - 1, yenide - 1,
-              tamSüre);
     }
 };
 
