@@ -18,17 +18,6 @@
 #include <QPushButton>
 
 namespace {
-QStringList sunucular() {
-    QStringList satırlar;
-    for (const auto& [anahtar, değer] : AyarDeposu::GetAllSettings("Sunucular"))
-        satırlar << anahtar + "=" + değer;
-    return satırlar;
-}
-
-QString kök() {
-    return TestOrtami::şimdiki().veritabanıKlasörü();
-}
-
 // What the connect window showed once its attempt had run.
 struct PencereDurumu {
     QString etiket;
@@ -37,17 +26,13 @@ struct PencereDurumu {
     bool açık = false;
 };
 
-QPushButton* düğme(QDialog* d, const char* ad) {
-    return d->findChild<QPushButton*>(QString::fromUtf8(ad));
-}
-
 // Lets the attempt that starts with the window run, then records the window.
 PencereDurumu denemeyiBekle(QDialog* d) {
     QCoreApplication::processEvents();
     PencereDurumu durum;
     durum.etiket = d->findChild<QLabel*>("Etiket")->text();
     durum.simge = d->findChild<QLabel*>("SimgeKutusu")->property("simge").toString();
-    durum.yenidenDeneEtkin = düğme(d, "YenidenDeneDüğmesi")->isEnabled();
+    durum.yenidenDeneEtkin = d->findChild<QPushButton*>("YenidenDeneDüğmesi")->isEnabled();
     durum.açık = d->isVisible();
     return durum;
 }
@@ -71,8 +56,8 @@ private slots:
     // Empty store: the question, the picker, a folder without the file refused, then the
     // folder stored as "Sunucu-1" and position 0 saved after the open.
     void firstStart() {
-        const QString boş = yeniKlasör(kök(), "bos");
-        const QString sunucu = veritabanlıKlasör(kök(), "sunucu");
+        const QString boş = yeniKlasör(vtKökü(), "bos");
+        const QString sunucu = veritabanlıKlasör(vtKökü(), "sunucu");
         AgaGozatTest::yanıtla(boş);
         AgaGozatTest::yanıtla(sunucu);
         PencereDurumu durum;
@@ -89,7 +74,7 @@ private slots:
         QCOMPARE(kutular[1].metin, BaglantiMetinleri::DosyaYok);
         QCOMPARE(kutular[1].simge, QMessageBox::Warning);
         QCOMPARE(AgaGozatTest::çağrıSayısı(), 2);
-        QCOMPARE(sunucular(), QStringList({"Sunucu-1=" + sunucu}));
+        QCOMPARE(saklıSunucular(), QStringList({"Sunucu-1=" + sunucu}));
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("0"));
         QCOMPARE(AçıkVeritabanı::al().yol(), sunucu + "/Lodra.vtb");
         QCOMPARE(form->durum.value(2), BaglantiMetinleri::BağlantıTamam);
@@ -101,8 +86,8 @@ private slots:
 
     // A stored position equal to the number of entries opens the first entry.
     void positionPastTheEnd() {
-        const QString birinci = veritabanlıKlasör(kök(), "birinci");
-        const QString ikinci = veritabanlıKlasör(kök(), "ikinci");
+        const QString birinci = veritabanlıKlasör(vtKökü(), "birinci");
+        const QString ikinci = veritabanlıKlasör(vtKökü(), "ikinci");
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", birinci);
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-2", ikinci);
         AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "2");
@@ -132,26 +117,26 @@ private slots:
         QFETCH(QString, metin);
         QString klasör;
         if (tür == "dosyasiz")
-            klasör = yeniKlasör(kök(), tür);
+            klasör = yeniKlasör(vtKökü(), tür);
         else if (tür == "klasorsuz")
-            klasör = kök() + "/olmayan/klasor";
+            klasör = vtKökü() + "/olmayan/klasor";
         else
-            klasör = bozukDosyalıKlasör(kök(), tür);
+            klasör = bozukDosyalıKlasör(vtKökü(), tür);
 
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
         AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "0");
-        const QString yedek = veritabanlıKlasör(kök(), "yedek");
+        const QString yedek = veritabanlıKlasör(vtKökü(), "yedek");
         AgaGozatTest::yanıtla(yedek);
         PencereDurumu ilk, sonraki;
         QList<MesajKaydı> raporlar;
         ModalTest::sıradaki([&](QDialog* d) {
             ilk = denemeyiBekle(d);
             raporlar = MesajKutusuTest::kayıtlar();
-            QCOMPARE(sunucular(), QStringList());
+            QCOMPARE(saklıSunucular(), QStringList());
             QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("0"));
             MesajKutusuTest::temizle();
             MesajKutusuTest::yanıtla(QMessageBox::Yes);
-            QTest::mouseClick(düğme(d, "YenidenDeneDüğmesi"), Qt::LeftButton);
+            düğmeyeBas(d, "YenidenDeneDüğmesi");
             sonraki = denemeyiBekle(d);
         });
         QVERIFY(VeritabanınaBağlan());
@@ -170,14 +155,14 @@ private slots:
         // Retry found the list empty and asked to look for the folder.
         QCOMPARE(MesajKutusuTest::kayıtlar().first().metin, BaglantiMetinleri::YerBulunamadı);
         QVERIFY(!sonraki.açık);
-        QCOMPARE(sunucular(), QStringList({"Sunucu-1=" + yedek}));
+        QCOMPARE(saklıSunucular(), QStringList({"Sunucu-1=" + yedek}));
         QCOMPARE(AçıkVeritabanı::al().yol(), yedek + "/Lodra.vtb");
     }
 
     // A file that opens with the password but whose tables do not fit is refused; its
     // folder stays in the server list.
     void refusedFileKeepsTheServer() {
-        const QString klasör = veritabanlıKlasör(kök(), "eksik");
+        const QString klasör = veritabanlıKlasör(vtKökü(), "eksik");
         sqlite3* db = nullptr;
         sqlite3_open_v2(QFile::encodeName(klasör + "/Lodra.vtb").constData(), &db,
                         SQLITE_OPEN_READWRITE, nullptr);
@@ -196,13 +181,13 @@ private slots:
         QVERIFY(!VeritabanınaBağlan());
         QCOMPARE(durum.etiket, BaglantiMetinleri::BağlanılamadıGenel);
         QVERIFY(MesajKutusuTest::kayıtlar().first().metin.contains("Hata Kodu: 3031"));
-        QCOMPARE(sunucular(), QStringList({"Sunucu-1=" + klasör}));
+        QCOMPARE(saklıSunucular(), QStringList({"Sunucu-1=" + klasör}));
     }
 
     // A day's copy that cannot be made ("Yedekler" is a file) is shown in the status bar
     // once a day, also when the database is opened again.
     void dailyCopyFailureShown() {
-        const QString sunucu = veritabanlıKlasör(kök(), "sunucu");
+        const QString sunucu = veritabanlıKlasör(vtKökü(), "sunucu");
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", sunucu);
         ModalTest::sıradaki([](QDialog* d) { denemeyiBekle(d); });
         QVERIFY(VeritabanınaBağlan());
@@ -235,15 +220,15 @@ private slots:
         QVERIFY(!VeritabanınaBağlan());
         QCOMPARE(AgaGozatTest::çağrıSayısı(), 1);
         QCOMPARE(form->kapatma, 2);
-        QVERIFY(sunucular().isEmpty());
+        QVERIFY(saklıSunucular().isEmpty());
 
-        const QString klasör = yeniKlasör(kök(), "dosyasiz");
+        const QString klasör = yeniKlasör(vtKökü(), "dosyasiz");
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
         MesajKutusuTest::temizle();
         ModalTest::sıradaki([](QDialog* d) {
             denemeyiBekle(d);
             MesajKutusuTest::yanıtla(QMessageBox::No);
-            QTest::mouseClick(düğme(d, "VazgeçDüğmesi"), Qt::LeftButton);
+            düğmeyeBas(d, "VazgeçDüğmesi");
             QVERIFY(d->isVisible());
             MesajKutusuTest::yanıtla(QMessageBox::Yes);
             QTest::keyClick(d, Qt::Key_Escape);
@@ -256,7 +241,7 @@ private slots:
 
     // With the flag set, the login window follows the connection over the main window.
     void loginFollowsTheConnection() {
-        const QString sunucu = veritabanlıKlasör(kök(), "sunucu");
+        const QString sunucu = veritabanlıKlasör(vtKökü(), "sunucu");
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", sunucu);
         AyarDeposu::SaveSetting("Ayarlar", "Giris Sifresi Sor", "-1");
         AyarDeposu::SaveSetting("Ayarlar", "Giris Sifresi", ŞifreKarıştır("2468"));
@@ -265,7 +250,7 @@ private slots:
         ModalTest::sıradaki([&](QDialog* d) {
             sahip = d->parentWidget();
             QTest::keyClicks(d->findChild<QLineEdit*>("ŞifreKutusu"), "2468");
-            QTest::mouseClick(düğme(d, "TamamDüğmesi"), Qt::LeftButton);
+            düğmeyeBas(d, "TamamDüğmesi");
         });
         QVERIFY(VeritabanınaBağlan());
         QVERIFY(tercihler().girişŞifresiSor);

@@ -45,12 +45,8 @@ public:
     void sil(const QString& dosya) override { anahtarlar.remove(girişAdı(dosya)); }
 };
 
-QString kök() {
-    return TestOrtami::şimdiki().veritabanıKlasörü();
-}
-
 QString anahtarDosyası(const QString& anahtar) {
-    const QString yol = yeniKlasör(kök(), "anahtar") + "/anahtar.txt";
+    const QString yol = yeniKlasör(vtKökü(), "anahtar") + "/anahtar.txt";
     QFile f(yol);
     f.open(QIODevice::WriteOnly);
     f.write(anahtar.toUtf8() + "\n");
@@ -89,13 +85,9 @@ QByteArray içerik(const QString& yol) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QPushButton* düğme(QDialog* d, const char* ad) {
-    return d->findChild<QPushButton*>(QString::fromUtf8(ad));
-}
-
 void anahtarYaz(QDialog* d, const QString& anahtar) {
     QTest::keyClicks(d->findChild<QLineEdit*>("AnahtarKutusu"), anahtar);
-    QTest::mouseClick(düğme(d, "TamamDüğmesi"), Qt::LeftButton);
+    düğmeyeBas(d, "TamamDüğmesi");
 }
 
 QString etiket(QDialog* d) {
@@ -131,17 +123,19 @@ private slots:
         QVERIFY(!BüroAnahtarı::anahtarSorunu("x'0011223344556677'").isEmpty());
         QVERIFY(BüroAnahtarı::anahtarSorunu("Çağlayan;Adliyesi=2026").isEmpty());
 
-        const QString düz = yeniKlasör(kök(), "duz") + "/Lodra.vtb";
+        const QString düz = yeniKlasör(vtKökü(), "duz") + "/Lodra.vtb";
         VeritabanıKurulumu::oluştur(düz, QString()); // a plain, unencrypted database
         QVERIFY(!BüroAnahtarı::şifreliGörünüyor(düz));
-        QVERIFY(!BüroAnahtarı::şifreliGörünüyor(bozukDosyalıKlasör(kök(), "metin") + "/Lodra.vtb"));
-        QVERIFY(BüroAnahtarı::şifreliGörünüyor(veritabanlıKlasör(kök(), "sabit") + "/Lodra.vtb"));
+        QVERIFY(
+            !BüroAnahtarı::şifreliGörünüyor(bozukDosyalıKlasör(vtKökü(), "metin") + "/Lodra.vtb"));
+        QVERIFY(
+            BüroAnahtarı::şifreliGörünüyor(veritabanlıKlasör(vtKökü(), "sabit") + "/Lodra.vtb"));
     }
 
     // The tool sets the key; the SQLCipher shell refuses the program's password and reads the
     // file with the office key; denetle names the protection, never the key.
     void toolSetsTheKey() {
-        const QString klasör = yeniKlasör(kök(), "arac");
+        const QString klasör = yeniKlasör(vtKökü(), "arac");
         QString çıktı;
         QCOMPARE(
             araç({"olustur", klasör, "--anahtar-dosyasi", anahtarDosyası("kisa-anahtr")}, &çıktı),
@@ -161,14 +155,14 @@ private slots:
                  0);
         QVERIFY(çıktı.contains("Şifreleme: büro anahtarı"));
         QVERIFY(!çıktı.contains(Anahtar));
-        QCOMPARE(araç({"denetle", veritabanlıKlasör(kök(), "sabit")}, &çıktı), 0);
+        QCOMPARE(araç({"denetle", veritabanlıKlasör(vtKökü(), "sabit")}, &çıktı), 0);
         QVERIFY(çıktı.contains("Şifreleme: sabit parola"));
     }
 
     // The key is typed once and kept; the next start opens from the keyring without asking.
     // A stale kept key, a cancelled window and three wrong keys never forget the server.
     void connectAsksOnceThenKeeps() {
-        const QString klasör = veritabanlıKlasör(kök(), "ofis", Anahtar);
+        const QString klasör = veritabanlıKlasör(vtKökü(), "ofis", Anahtar);
         const QString dosya = klasör + "/Lodra.vtb";
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
         ModalTest::sıradaki([](QDialog*) { QCoreApplication::processEvents(); });
@@ -197,13 +191,13 @@ private slots:
                     anahtarYaz(a, yanlış);
                 QVERIFY(!a->isVisible());
             });
-            QTest::mouseClick(düğme(d, "YenidenDeneDüğmesi"), Qt::LeftButton);
+            düğmeyeBas(d, "YenidenDeneDüğmesi");
             üçYanlış = etiket(d);
             kutular = MesajKutusuTest::kayıtlar();
-            QVERIFY(düğme(d, "YenidenDeneDüğmesi")->isEnabled());
+            QVERIFY(d->findChild<QPushButton*>("YenidenDeneDüğmesi")->isEnabled());
             QVERIFY(d->isVisible());
             ModalTest::sıradaki([](QDialog* a) { anahtarYaz(a, Anahtar); });
-            QTest::mouseClick(düğme(d, "YenidenDeneDüğmesi"), Qt::LeftButton);
+            düğmeyeBas(d, "YenidenDeneDüğmesi");
         });
         ModalTest::sıradaki([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
         QVERIFY(VeritabanınaBağlan());
@@ -220,19 +214,19 @@ private slots:
 
     // The change-server window asks the same way; without the key the open database stays.
     void changeServerAsksToo() {
-        const QString sabit = veritabanlıKlasör(kök(), "sabit");
-        const QString ofis = veritabanlıKlasör(kök(), "ofis", Anahtar);
+        const QString sabit = veritabanlıKlasör(vtKökü(), "sabit");
+        const QString ofis = veritabanlıKlasör(vtKökü(), "ofis", Anahtar);
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", sabit);
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-2", ofis);
         AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(sabit + "/Lodra.vtb"));
         ModalTest::sıradaki([&](QDialog* d) {
             d->findChild<QListWidget*>("SunucuListesi")->setCurrentRow(1);
             ModalTest::sıradaki([](QDialog* a) { QTest::keyClick(a, Qt::Key_Escape); });
-            QTest::mouseClick(düğme(d, "SeçilenSunucuyaBağlanDüğmesi"), Qt::LeftButton);
+            düğmeyeBas(d, "SeçilenSunucuyaBağlanDüğmesi");
             QCOMPARE(MesajKutusuTest::son().metin, BüroAnahtarıMetinleri::Girilmedi);
             QCOMPARE(AçıkVeritabanı::al().yol(), sabit + "/Lodra.vtb");
             ModalTest::sıradaki([](QDialog* a) { anahtarYaz(a, Anahtar); });
-            QTest::mouseClick(düğme(d, "SeçilenSunucuyaBağlanDüğmesi"), Qt::LeftButton);
+            düğmeyeBas(d, "SeçilenSunucuyaBağlanDüğmesi");
         });
         SunucuDeğiştir(form->pencere());
         QCOMPARE(AçıkVeritabanı::al().yol(), ofis + "/Lodra.vtb");
@@ -242,7 +236,7 @@ private slots:
     // A rekey keeps every row and the counter; the daily copies follow the new key from the
     // next one on and the tool names the older copies that keep the old one.
     void rekeyKeepsDataAndCopiesFollow() {
-        const QString klasör = veritabanlıKlasör(kök(), "degis");
+        const QString klasör = veritabanlıKlasör(vtKökü(), "degis");
         const QString dosya = klasör + "/Lodra.vtb";
         VeritabanıKurulumu::örnekVeriDoldur(dosya, {3, 40, QDate(2026, 12, 1), 7});
         ProgramSaati::ayarla(QDateTime(QDate(2026, 12, 1), QTime(9, 0)));
@@ -280,7 +274,7 @@ private slots:
     }
     // A rekey killed at any moment leaves a whole file under the old key or the new one.
     void rekeyKilledAtRandomMoments() {
-        const QString dosya = veritabanlıKlasör(kök(), "kesinti") + "/Lodra.vtb";
+        const QString dosya = veritabanlıKlasör(vtKökü(), "kesinti") + "/Lodra.vtb";
         VeritabanıKurulumu::örnekVeriDoldur(dosya, {20, 3000, QDate(2026, 12, 1), 3});
         const QStringList anahtarlar = {"KMZ1994", "Birinci-Anahtar-1", "Ikinci-Anahtar-22"};
         const QStringList dosyalar = {QString(), anahtarDosyası(anahtarlar[1]),

@@ -14,25 +14,11 @@
 #include <QPushButton>
 
 namespace {
-QStringList sunucular() {
-    QStringList satırlar;
-    for (const auto& [anahtar, değer] : AyarDeposu::GetAllSettings("Sunucular"))
-        satırlar << değer;
-    return satırlar;
-}
-
-QString kök() {
-    return TestOrtami::şimdiki().veritabanıKlasörü();
-}
-
 QListWidget* liste(QDialog* d) {
     return d->findChild<QListWidget*>("SunucuListesi");
 }
 QString seçilen(QDialog* d) {
     return d->findChild<QLabel*>("Etiket2")->text();
-}
-void tıkla(QDialog* d, const char* ad) {
-    QTest::mouseClick(d->findChild<QPushButton*>(QString::fromUtf8(ad)), Qt::LeftButton);
 }
 QStringList satırlar(QDialog* d) {
     QStringList metinler;
@@ -56,7 +42,7 @@ private slots:
     void initTestCase() {
         AgaGozatTest::etkinleştir();
         for (const char* ad : {"a", "b", "c", "d"})
-            klasörler << veritabanlıKlasör(kök(), ad);
+            klasörler << veritabanlıKlasör(vtKökü(), ad);
     }
     void init() {
         TestOrtami::sıfırla();
@@ -92,19 +78,20 @@ private slots:
         sakla({"Sunucu-1"});
         ModalTest::sıradaki([&](QDialog* d) {
             AgaGozatTest::iptal();
-            tıkla(d, "SunucuSeçDüğmesi");
-            AgaGozatTest::yanıtla(yeniKlasör(kök(), "dosyasiz"));
-            tıkla(d, "SunucuSeçDüğmesi");
+            düğmeyeBas(d, "SunucuSeçDüğmesi");
+            AgaGozatTest::yanıtla(yeniKlasör(vtKökü(), "dosyasiz"));
+            düğmeyeBas(d, "SunucuSeçDüğmesi");
             QCOMPARE(MesajKutusuTest::kayıtlar().size(), 1);
             QCOMPARE(MesajKutusuTest::son().metin, BaglantiMetinleri::DosyaYok);
             QCOMPARE(satırlar(d), klasörler.mid(0, 1));
 
             AgaGozatTest::yanıtla(klasörler[1]);
-            tıkla(d, "SunucuSeçDüğmesi");
+            düğmeyeBas(d, "SunucuSeçDüğmesi");
             QCOMPARE(satırlar(d), klasörler.mid(0, 2));
             QCOMPARE(liste(d)->currentRow(), 1);
             QCOMPARE(seçilen(d), klasörler[1]);
-            QCOMPARE(sunucular(), klasörler.mid(0, 2));
+            QCOMPARE(saklıSunucular(),
+                     QStringList({"Sunucu-1=" + klasörler[0], "Sunucu-2=" + klasörler[1]}));
         });
         SunucuDeğiştir(form->pencere());
         QVERIFY(!AçıkVeritabanı::açıkMı());
@@ -116,11 +103,11 @@ private slots:
     void connecting() {
         sakla({"Sunucu-1", "Sunucu-2", "Sunucu-3"});
         AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(klasörler[0] + "/Lodra.vtb"));
-        const QString kayıp = yeniKlasör(kök(), "kayip");
+        const QString kayıp = yeniKlasör(vtKökü(), "kayip");
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-4", kayıp);
         ModalTest::sıradaki([&](QDialog* d) {
             liste(d)->setCurrentRow(3);
-            tıkla(d, "SeçilenSunucuyaBağlanDüğmesi");
+            düğmeyeBas(d, "SeçilenSunucuyaBağlanDüğmesi");
             QVERIFY(d->isVisible());
             QCOMPARE(MesajKutusuTest::son().metin,
                      QString("Veritabanı dosyası bulunamadı. Lütfen, kontrol edip tekrar "
@@ -128,17 +115,17 @@ private slots:
             QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Information);
 
             // A file that is no database: the common error report.
-            QFile::copy(bozukDosyalıKlasör(kök(), "bozuk") + "/Lodra.vtb", kayıp + "/Lodra.vtb");
-            tıkla(d, "SeçilenSunucuyaBağlanDüğmesi");
+            QFile::copy(bozukDosyalıKlasör(vtKökü(), "bozuk") + "/Lodra.vtb", kayıp + "/Lodra.vtb");
+            düğmeyeBas(d, "SeçilenSunucuyaBağlanDüğmesi");
             QVERIFY(d->isVisible());
             QCOMPARE(MesajKutusuTest::son().başlık, QString("Hata oluştu!"));
             QVERIFY(MesajKutusuTest::son().metin.contains("Hata Kodu: 3031"));
             QCOMPARE(AçıkVeritabanı::al().yol(), klasörler[0] + "/Lodra.vtb");
-            QCOMPARE(sunucular().size(), 4);
+            QCOMPARE(saklıSunucular().size(), 4);
             QCOMPARE(form->klasörYükleme, 0);
 
             liste(d)->setCurrentRow(2);
-            tıkla(d, "SeçilenSunucuyaBağlanDüğmesi");
+            düğmeyeBas(d, "SeçilenSunucuyaBağlanDüğmesi");
             QVERIFY(!d->isVisible());
         });
         SunucuDeğiştir(form->pencere());
@@ -156,13 +143,11 @@ private slots:
         sakla({"Sunucu-3", "Sunucu-7"});
         ModalTest::sıradaki([&](QDialog* d) {
             liste(d)->setCurrentRow(1);
-            tıkla(d, "SeçilenSunucuyaBağlanDüğmesi");
+            düğmeyeBas(d, "SeçilenSunucuyaBağlanDüğmesi");
         });
         SunucuDeğiştir(form->pencere());
-        QStringList anahtarlar;
-        for (const auto& [anahtar, değer] : AyarDeposu::GetAllSettings("Sunucular"))
-            anahtarlar << anahtar;
-        QCOMPARE(anahtarlar, QStringList({"Sunucu-1", "Sunucu-2"}));
+        QCOMPARE(saklıSunucular(),
+                 QStringList({"Sunucu-1=" + klasörler[0], "Sunucu-2=" + klasörler[1]}));
         AçıkVeritabanı::kapat();
         ModalTest::sıradaki([](QDialog*) { QCoreApplication::processEvents(); });
         QVERIFY(VeritabanınaBağlan());
@@ -177,7 +162,7 @@ private slots:
         QCOMPARE(form->kapatma, 1);
 
         AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(klasörler[0] + "/Lodra.vtb"));
-        ModalTest::sıradaki([](QDialog* d) { tıkla(d, "VaçgeçDüğmesi"); });
+        ModalTest::sıradaki([](QDialog* d) { düğmeyeBas(d, "VaçgeçDüğmesi"); });
         SunucuDeğiştir(form->pencere());
         QCOMPARE(form->kapatma, 1);
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani", "yok"), QString("yok"));
