@@ -54,33 +54,26 @@ qint64 işSayısı(Veritabanı& vt) {
 // A raw connection, for files made by other means.
 void hamVeritabanı(const QString& yol, const char* parola, const char* sql) {
     sqlite3* db = nullptr;
-    QCOMPARE(sqlite3_open_v2(QFile::encodeName(yol).constData(), &db,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr),
-             SQLITE_OK);
-    if (parola)
-        sqlite3_key(db, parola, int(strlen(parola)));
-    QCOMPARE(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_open_v2(QFile::encodeName(yol).constData(), &db,
+                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    Veritabanıİç::hazırla(db, parola);
+    Veritabanıİç::çalıştır(db, sql);
     sqlite3_close(db);
 }
 
-// The rows of a statement on a raw connection, each row's columns joined by "|".
-QStringList hamSatırlar(const QString& yol, const QString& sql) {
+// The engine's query plan for a statement, one step a line.
+QString sorguPlanı(const QString& sql) {
     sqlite3* db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(yol).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_key(db, "KMZ1994", 7);
+    sqlite3_open_v2(QFile::encodeName(vtDosyası()).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    Veritabanıİç::hazırla(db, "KMZ1994");
     sqlite3_stmt* d = nullptr;
-    QStringList satırlar;
-    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &d, nullptr) == SQLITE_OK)
-        while (sqlite3_step(d) == SQLITE_ROW) {
-            QStringList sütunlar;
-            for (int i = 0; i < sqlite3_column_count(d); ++i)
-                sütunlar << QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(d, i)));
-            satırlar << sütunlar.join('|');
-        }
+    sqlite3_prepare_v2(db, ("EXPLAIN QUERY PLAN " + sql).toUtf8().constData(), -1, &d, nullptr);
+    QString plan;
+    while (sqlite3_step(d) == SQLITE_ROW)
+        plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, 3))) + '\n';
     sqlite3_finalize(d);
     sqlite3_close(db);
-    return satırlar;
+    return plan;
 }
 
 // Runs the database tool; its exit code, and its output when asked for.
@@ -314,7 +307,7 @@ private slots:
         ilkSayfa[100] = char(ilkSayfa[100] ^ 0x01);
         sonrakiSayfa[sağlam.size() / 2 + 50] = char(sonrakiSayfa[sağlam.size() / 2 + 50] ^ 0x01);
         const QString düz = k + "/duz.db", eksikAlan = k + "/eksik.db";
-        hamVeritabanı(düz, nullptr, "CREATE TABLE KlasorBilgileriTablosu(Anahtari, Bagi, Adi);");
+        hamVeritabanı(düz, "", "CREATE TABLE KlasorBilgileriTablosu(Anahtari, Bagi, Adi);");
         hamVeritabanı(eksikAlan, "KMZ1994",
                       "CREATE TABLE KlasorBilgileriTablosu(Anahtari, Bagi, Adi);"
                       "CREATE TABLE YapilacakIslerTablosu(IsNo INTEGER PRIMARY KEY, Anahtari);");
@@ -471,7 +464,7 @@ private slots:
     void dueJobIndex() {
         const QDateTime an(QDate(2026, 12, 6), QTime(14, 35, 12));
         const QString j9 = JetÇevirici::çevir(Deyim::J9(an.date(), an.time())).sql;
-        const QString plan = hamSatırlar(vtDosyası(), "EXPLAIN QUERY PLAN " + j9).join('\n');
+        const QString plan = sorguPlanı(j9);
         QVERIFY2(plan.contains("USING INDEX HatirlatmaZamani (IsinTarihi=? AND IsinSaati<?)"),
                  qPrintable(plan));
         QVERIFY2(!plan.contains("TEMP B-TREE"), qPrintable(plan));
@@ -487,9 +480,7 @@ private slots:
         QVERIFY(uyarılar[0].contains("dizin-ekle"));
         QVERIFY(VeritabanıKurulumu::dizinEkle(vtDosyası()));
         QVERIFY(!VeritabanıKurulumu::dizinEkle(vtDosyası()));
-        QVERIFY(hamSatırlar(vtDosyası(), "EXPLAIN QUERY PLAN " + j9)
-                    .join(' ')
-                    .contains("HatirlatmaZamani"));
+        QVERIFY(sorguPlanı(j9).contains("HatirlatmaZamani"));
     }
 
     // Rows tying on the asked order, and statements without one, come in the order the
