@@ -10,14 +10,12 @@
 #include "database/Veritabani.h"
 #include "database/VeritabaniIc.h"
 #include "database/VeritabaninaBaglanFormu.h"
-#include "settings/AyarDeposu.h"
 #include "settings/SifreKaristir.h"
 #include "settings/Tercihler.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 
 namespace {
 // What the connect window showed once its attempt had run.

@@ -13,7 +13,6 @@
 #include "database/SunucuDegistirFormu.h"
 #include "database/Veritabani.h"
 #include "database/VeritabaninaBaglanFormu.h"
-#include "settings/AyarDeposu.h"
 #include "settings/Tercihler.h"
 
 #include <QDir>
@@ -22,7 +21,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QThread>
 
