@@ -54,7 +54,7 @@ QStringList satırlar(QDialog* d) {
 class BaglantiTest : public QObject {
     Q_OBJECT
     SahteAnaForm* form = nullptr;
-    QStringList klasörler; // four folders with a database, for the change-server window
+    QStringList klasörler; // four folders with a database, opened but never written
 
     void sakla(const QStringList& anahtarlar) {
         for (int i = 0; i < anahtarlar.size(); ++i)
@@ -110,14 +110,11 @@ private slots:
 
     // A stored position equal to the number of entries opens the first entry.
     void positionPastTheEnd() {
-        const QString birinci = veritabanlıKlasör(vtKökü(), "birinci");
-        const QString ikinci = veritabanlıKlasör(vtKökü(), "ikinci");
-        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", birinci);
-        AyarDeposu::SaveSetting("Sunucular", "Sunucu-2", ikinci);
+        sakla({"Sunucu-1", "Sunucu-2"});
         AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "2");
         ModalTest::sıradaki([](QDialog* d) { denemeyiBekle(d); });
         QVERIFY(VeritabanınaBağlan());
-        QCOMPARE(AçıkVeritabanı::al().yol(), birinci + "/Lodra.vtb");
+        QCOMPARE(AçıkVeritabanı::al().yol(), klasörler[0] + "/Lodra.vtb");
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("0"));
         QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
     }
@@ -265,8 +262,7 @@ private slots:
 
     // With the flag set, the login window follows the connection over the main window.
     void loginFollowsTheConnection() {
-        const QString sunucu = veritabanlıKlasör(vtKökü(), "sunucu");
-        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", sunucu);
+        sakla({"Sunucu-1"});
         AyarDeposu::SaveSetting("Ayarlar", "Giris Sifresi Sor", "-1");
         AyarDeposu::SaveSetting("Ayarlar", "Giris Sifresi", ŞifreKarıştır("2468"));
         QWidget* sahip = nullptr;
@@ -289,8 +285,8 @@ private slots:
         QCOMPARE(form->kapatma, 1);
     }
 
-    // The change-server window: the list from the store with the folder in use selected and shown,
-    // the buttons inside the window.
+    // The change-server window: the list from the store with the folder in use selected and
+    // shown, the buttons inside the window.
     void changeServerOpening() {
         sakla({"Sunucu-1", "Sunucu-2", "Sunucu-3"});
         AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "1");
