@@ -6,29 +6,18 @@
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
 #include "database/AgaGozat.h"
+#include "database/SunucuDegistirFormu.h"
 #include "database/Veritabani.h"
 #include "database/VeritabaniIc.h"
 #include "database/VeritabaninaBaglanFormu.h"
-#include "settings/AyarDeposu.h"
 #include "settings/SifreKaristir.h"
 #include "settings/Tercihler.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QListWidget>
 
 namespace {
-QStringList sunucular() {
-    QStringList satırlar;
-    for (const auto& [anahtar, değer] : AyarDeposu::GetAllSettings("Sunucular"))
-        satırlar << anahtar + "=" + değer;
-    return satırlar;
-}
-
-QString kök() {
-    return TestOrtami::şimdiki().veritabanıKlasörü();
-}
-
 // What the connect window showed once its attempt had run.
 struct PencereDurumu {
     QString etiket;
@@ -37,27 +26,47 @@ struct PencereDurumu {
     bool açık = false;
 };
 
-QPushButton* düğme(QDialog* d, const char* ad) {
-    return d->findChild<QPushButton*>(QString::fromUtf8(ad));
-}
-
 // Lets the attempt that starts with the window run, then records the window.
 PencereDurumu denemeyiBekle(QDialog* d) {
     QCoreApplication::processEvents();
     PencereDurumu durum;
     durum.etiket = d->findChild<QLabel*>("Etiket")->text();
     durum.simge = d->findChild<QLabel*>("SimgeKutusu")->property("simge").toString();
-    durum.yenidenDeneEtkin = düğme(d, "YenidenDeneDüğmesi")->isEnabled();
+    durum.yenidenDeneEtkin = d->findChild<QPushButton*>("YenidenDeneDüğmesi")->isEnabled();
     durum.açık = d->isVisible();
     return durum;
+}
+
+QListWidget* liste(QDialog* d) {
+    return d->findChild<QListWidget*>("SunucuListesi");
+}
+QString seçilen(QDialog* d) {
+    return d->findChild<QLabel*>("Etiket2")->text();
+}
+QStringList satırlar(QDialog* d) {
+    QStringList metinler;
+    for (int i = 0; i < liste(d)->count(); ++i)
+        metinler << liste(d)->item(i)->text();
+    return metinler;
 }
 } // namespace
 
 class BaglantiTest : public QObject {
     Q_OBJECT
     SahteAnaForm* form = nullptr;
+    QStringList klasörler; // four folders with a database, opened but never written
+
+    void sakla(const QStringList& anahtarlar) {
+        for (int i = 0; i < anahtarlar.size(); ++i)
+            AyarDeposu::SaveSetting("Sunucular", anahtarlar[i], klasörler[i]);
+    }
+
 private slots:
-    void initTestCase() { AgaGozatTest::etkinleştir(); }
+    void initTestCase() {
+        AgaGozatTest::etkinleştir();
+        for (const char* ad : {"a", "b", "c", "d"})
+            klasörler << veritabanlıKlasör(vtKökü(), ad);
+    }
     void init() {
         TestOrtami::sıfırla();
         form = new SahteAnaForm;
@@ -71,8 +80,8 @@ private slots:
     // Empty store: the question, the picker, a folder without the file refused, then the
     // folder stored as "Sunucu-1" and position 0 saved after the open.
     void firstStart() {
-        const QString boş = yeniKlasör(kök(), "bos");
-        const QString sunucu = veritabanlıKlasör(kök(), "sunucu");
+        const QString boş = yeniKlasör(vtKökü(), "bos");
+        const QString sunucu = veritabanlıKlasör(vtKökü(), "sunucu");
         AgaGozatTest::yanıtla(boş);
         AgaGozatTest::yanıtla(sunucu);
         PencereDurumu durum;
@@ -84,18 +93,15 @@ private slots:
         QVERIFY(!durum.açık);
         const auto& kutular = MesajKutusuTest::kayıtlar();
         QCOMPARE(kutular.size(), 2);
-        QCOMPARE(kutular[0].metin, QString("Veritabanının ağ üzerindeki yeri bulunamadı.\r\n"
-                                           "Şimdi, bulmak ister misiniz?"));
+        QCOMPARE(kutular[0].metin, BaglantiMetinleri::YerBulunamadı);
         QCOMPARE(kutular[0].simge, QMessageBox::Question);
-        QCOMPARE(kutular[1].metin, QString("Seçtiğiniz sunucuda VERİTABANI dosyası bulunamadı!"
-                                           "\r\n\r\nLütfen, farklı bir SUNUCU seçip yeniden "
-                                           "deneyiniz."));
+        QCOMPARE(kutular[1].metin, BaglantiMetinleri::DosyaYok);
         QCOMPARE(kutular[1].simge, QMessageBox::Warning);
         QCOMPARE(AgaGozatTest::çağrıSayısı(), 2);
-        QCOMPARE(sunucular(), QStringList({"Sunucu-1=" + sunucu}));
+        QCOMPARE(saklıSunucular(), QStringList({"Sunucu-1=" + sunucu}));
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("0"));
         QCOMPARE(AçıkVeritabanı::al().yol(), sunucu + "/Lodra.vtb");
-        QCOMPARE(form->durum.value(2), QString("Veritabanı bağlantısı tamam!   "));
+        QCOMPARE(form->durum.value(2), BaglantiMetinleri::BağlantıTamam);
         QCOMPARE(form->klasörYükleme, 1);
         QCOMPARE(form->kapatma, 0);
         // No password set: no login window.
@@ -104,14 +110,11 @@ private slots:
 
     // A stored position equal to the number of entries opens the first entry.
     void positionPastTheEnd() {
-        const QString birinci = veritabanlıKlasör(kök(), "birinci");
-        const QString ikinci = veritabanlıKlasör(kök(), "ikinci");
-        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", birinci);
-        AyarDeposu::SaveSetting("Sunucular", "Sunucu-2", ikinci);
+        sakla({"Sunucu-1", "Sunucu-2"});
         AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "2");
         ModalTest::sıradaki([](QDialog* d) { denemeyiBekle(d); });
         QVERIFY(VeritabanınaBağlan());
-        QCOMPARE(AçıkVeritabanı::al().yol(), birinci + "/Lodra.vtb");
+        QCOMPARE(AçıkVeritabanı::al().yol(), klasörler[0] + "/Lodra.vtb");
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("0"));
         QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
     }
@@ -122,41 +125,39 @@ private slots:
     void failures_data() {
         QTest::addColumn<QString>("tür");
         QTest::addColumn<QString>("metin");
-        const QString bulunamadı =
-            "Veritabanı dosyası bulunamadı. Lütfen, kontrol edip tekrar deneyiniz!";
-        const QString genel = "Bir hata dolayısıyla veritabanına bağlanılamadı!";
-        QTest::newRow("folder without the file") << "dosyasiz" << bulunamadı;
+        QTest::newRow("folder without the file")
+            << "dosyasiz"
+            << "Veritabanı dosyası bulunamadı. Lütfen, kontrol edip tekrar deneyiniz!";
         QTest::newRow("missing folder")
             << "klasorsuz"
             << "Ağ bağlantısı kurulamıyor. Lütfen, kontrol edip tekrar deneyiniz!";
-        QTest::newRow("not a database") << "bozuk" << genel;
+        QTest::newRow("not a database") << "bozuk" << BaglantiMetinleri::BağlanılamadıGenel;
     }
     void failures() {
         QFETCH(QString, tür);
         QFETCH(QString, metin);
-        const QString genel = "Bir hata dolayısıyla veritabanına bağlanılamadı!";
         QString klasör;
         if (tür == "dosyasiz")
-            klasör = yeniKlasör(kök(), tür);
+            klasör = yeniKlasör(vtKökü(), tür);
         else if (tür == "klasorsuz")
-            klasör = kök() + "/olmayan/klasor";
+            klasör = vtKökü() + "/olmayan/klasor";
         else
-            klasör = bozukDosyalıKlasör(kök(), tür);
+            klasör = bozukDosyalıKlasör(vtKökü(), tür);
 
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
         AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "0");
-        const QString yedek = veritabanlıKlasör(kök(), "yedek");
+        const QString yedek = veritabanlıKlasör(vtKökü(), "yedek");
         AgaGozatTest::yanıtla(yedek);
         PencereDurumu ilk, sonraki;
         QList<MesajKaydı> raporlar;
         ModalTest::sıradaki([&](QDialog* d) {
             ilk = denemeyiBekle(d);
             raporlar = MesajKutusuTest::kayıtlar();
-            QCOMPARE(sunucular(), QStringList());
+            QCOMPARE(saklıSunucular(), QStringList());
             QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("0"));
             MesajKutusuTest::temizle();
             MesajKutusuTest::yanıtla(QMessageBox::Yes);
-            QTest::mouseClick(düğme(d, "YenidenDeneDüğmesi"), Qt::LeftButton);
+            düğmeyeBas(d, "YenidenDeneDüğmesi");
             sonraki = denemeyiBekle(d);
         });
         QVERIFY(VeritabanınaBağlan());
@@ -165,7 +166,7 @@ private slots:
         QVERIFY(ilk.yenidenDeneEtkin);
         QVERIFY(ilk.açık);
         QVERIFY(!ProgramSonu::sonlandıMı());
-        if (metin == genel) {
+        if (metin == BaglantiMetinleri::BağlanılamadıGenel) {
             QCOMPARE(raporlar.size(), 1);
             QCOMPARE(raporlar[0].başlık, QString("Hata oluştu!"));
             QVERIFY(raporlar[0].metin.contains("Hata Kodu: 3031"));
@@ -173,28 +174,23 @@ private slots:
             QVERIFY(raporlar.isEmpty());
         }
         // Retry found the list empty and asked to look for the folder.
-        QCOMPARE(MesajKutusuTest::kayıtlar().first().metin,
-                 QString("Veritabanının ağ üzerindeki yeri bulunamadı.\r\nŞimdi, bulmak ister "
-                         "misiniz?"));
+        QCOMPARE(MesajKutusuTest::kayıtlar().first().metin, BaglantiMetinleri::YerBulunamadı);
         QVERIFY(!sonraki.açık);
-        QCOMPARE(sunucular(), QStringList({"Sunucu-1=" + yedek}));
+        QCOMPARE(saklıSunucular(), QStringList({"Sunucu-1=" + yedek}));
         QCOMPARE(AçıkVeritabanı::al().yol(), yedek + "/Lodra.vtb");
     }
 
     // A file that opens with the password but whose tables do not fit is refused; its
     // folder stays in the server list.
     void refusedFileKeepsTheServer() {
-        const QString klasör = veritabanlıKlasör(kök(), "eksik");
+        const QString klasör = veritabanlıKlasör(vtKökü(), "eksik");
         sqlite3* db = nullptr;
         sqlite3_open_v2(QFile::encodeName(klasör + "/Lodra.vtb").constData(), &db,
                         SQLITE_OPEN_READWRITE, nullptr);
-        sqlite3_key(db, "KMZ1994", 7);
-        QCOMPARE(sqlite3_exec(db,
-                              "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT); DROP TABLE "
-                              "KlasorBilgileriTablosu; ALTER TABLE K2 RENAME TO "
-                              "KlasorBilgileriTablosu",
-                              nullptr, nullptr, nullptr),
-                 SQLITE_OK);
+        Veritabanıİç::hazırla(db, "KMZ1994");
+        Veritabanıİç::çalıştır(db, "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT); DROP TABLE "
+                                   "KlasorBilgileriTablosu; ALTER TABLE K2 RENAME TO "
+                                   "KlasorBilgileriTablosu");
         sqlite3_close(db);
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
         PencereDurumu durum;
@@ -204,15 +200,15 @@ private slots:
             QTest::keyClick(d, Qt::Key_Escape);
         });
         QVERIFY(!VeritabanınaBağlan());
-        QCOMPARE(durum.etiket, QString("Bir hata dolayısıyla veritabanına bağlanılamadı!"));
+        QCOMPARE(durum.etiket, BaglantiMetinleri::BağlanılamadıGenel);
         QVERIFY(MesajKutusuTest::kayıtlar().first().metin.contains("Hata Kodu: 3031"));
-        QCOMPARE(sunucular(), QStringList({"Sunucu-1=" + klasör}));
+        QCOMPARE(saklıSunucular(), QStringList({"Sunucu-1=" + klasör}));
     }
 
     // A day's copy that cannot be made ("Yedekler" is a file) is shown in the status bar
     // once a day, also when the database is opened again.
     void dailyCopyFailureShown() {
-        const QString sunucu = veritabanlıKlasör(kök(), "sunucu");
+        const QString sunucu = veritabanlıKlasör(vtKökü(), "sunucu");
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", sunucu);
         ModalTest::sıradaki([](QDialog* d) { denemeyiBekle(d); });
         QVERIFY(VeritabanınaBağlan());
@@ -220,9 +216,8 @@ private slots:
         QVERIFY(dosya.open(QIODevice::WriteOnly));
         dosya.close();
         const QString deyim = "UPDATE KlasorBilgileriTablosu SET Adi='x'";
-        const QList<QPair<int, QString>> günler = {
-            {6, "Günlük yedek alınamadı!"}, {6, ""}, {7, "Günlük yedek alınamadı!"}};
-        for (const auto& [gün, beklenen] : günler) {
+        const QString uyarı = BaglantiMetinleri::YedekAlınamadı;
+        for (const auto& [gün, beklenen] : {std::pair(6, uyarı), {6, ""}, {7, uyarı}}) {
             ProgramSaati::ayarla(QDateTime(QDate(2027, 3, gün), QTime(9, 0)));
             form->durum.remove(1);
             Veritabanı::OpenDatabase(sunucu + "/Lodra.vtb")->Execute(deyim);
@@ -246,31 +241,28 @@ private slots:
         QVERIFY(!VeritabanınaBağlan());
         QCOMPARE(AgaGozatTest::çağrıSayısı(), 1);
         QCOMPARE(form->kapatma, 2);
-        QVERIFY(sunucular().isEmpty());
+        QVERIFY(saklıSunucular().isEmpty());
 
-        const QString klasör = yeniKlasör(kök(), "dosyasiz");
+        const QString klasör = yeniKlasör(vtKökü(), "dosyasiz");
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
         MesajKutusuTest::temizle();
         ModalTest::sıradaki([](QDialog* d) {
             denemeyiBekle(d);
             MesajKutusuTest::yanıtla(QMessageBox::No);
-            QTest::mouseClick(düğme(d, "VazgeçDüğmesi"), Qt::LeftButton);
+            düğmeyeBas(d, "VazgeçDüğmesi");
             QVERIFY(d->isVisible());
             MesajKutusuTest::yanıtla(QMessageBox::Yes);
             QTest::keyClick(d, Qt::Key_Escape);
             QVERIFY(!d->isVisible());
         });
         QVERIFY(!VeritabanınaBağlan());
-        QCOMPARE(MesajKutusuTest::son().metin,
-                 QString("Veritabanına bağlanmadan programı kullanamazsınız!\r\nŞimdi, "
-                         "programdan çıkmak istiyor musunuz?"));
+        QCOMPARE(MesajKutusuTest::son().metin, BaglantiMetinleri::VazgeçSorusu);
         QCOMPARE(form->kapatma, 3);
     }
 
     // With the flag set, the login window follows the connection over the main window.
     void loginFollowsTheConnection() {
-        const QString sunucu = veritabanlıKlasör(kök(), "sunucu");
-        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", sunucu);
+        sakla({"Sunucu-1"});
         AyarDeposu::SaveSetting("Ayarlar", "Giris Sifresi Sor", "-1");
         AyarDeposu::SaveSetting("Ayarlar", "Giris Sifresi", ŞifreKarıştır("2468"));
         QWidget* sahip = nullptr;
@@ -278,7 +270,7 @@ private slots:
         ModalTest::sıradaki([&](QDialog* d) {
             sahip = d->parentWidget();
             QTest::keyClicks(d->findChild<QLineEdit*>("ŞifreKutusu"), "2468");
-            QTest::mouseClick(düğme(d, "TamamDüğmesi"), Qt::LeftButton);
+            düğmeyeBas(d, "TamamDüğmesi");
         });
         QVERIFY(VeritabanınaBağlan());
         QVERIFY(tercihler().girişŞifresiSor);
@@ -291,6 +283,120 @@ private slots:
         ModalTest::sıradaki([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
         QVERIFY(!VeritabanınaBağlan());
         QCOMPARE(form->kapatma, 1);
+    }
+
+    // The change-server window: the list from the store with the folder in use selected and
+    // shown, the buttons inside the window.
+    void changeServerOpening() {
+        sakla({"Sunucu-1", "Sunucu-2", "Sunucu-3"});
+        AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "1");
+        ModalTest::sıradaki([&](QDialog* d) {
+            QCOMPARE(satırlar(d), klasörler.mid(0, 3));
+            QCOMPARE(liste(d)->currentRow(), 1);
+            QCOMPARE(seçilen(d), klasörler[1]);
+            QTest::mouseClick(liste(d)->viewport(), Qt::LeftButton, {},
+                              liste(d)->visualItemRect(liste(d)->item(2)).center());
+            QCOMPARE(seçilen(d), klasörler[2]);
+            for (QPushButton* düğme : d->findChildren<QPushButton*>())
+                QVERIFY(düğme->geometry().right() < d->width());
+        });
+        SunucuDeğiştir(form->pencere());
+    }
+
+    // Choosing a folder: cancel and a folder without the file change nothing; a folder with
+    // the file is stored, listed and selected, without connecting.
+    void changeServerChoosing() {
+        sakla({"Sunucu-1"});
+        ModalTest::sıradaki([&](QDialog* d) {
+            AgaGozatTest::iptal();
+            düğmeyeBas(d, "SunucuSeçDüğmesi");
+            AgaGozatTest::yanıtla(yeniKlasör(vtKökü(), "dosyasiz"));
+            düğmeyeBas(d, "SunucuSeçDüğmesi");
+            QCOMPARE(MesajKutusuTest::kayıtlar().size(), 1);
+            QCOMPARE(MesajKutusuTest::son().metin, BaglantiMetinleri::DosyaYok);
+            QCOMPARE(satırlar(d), klasörler.mid(0, 1));
+
+            AgaGozatTest::yanıtla(klasörler[1]);
+            düğmeyeBas(d, "SunucuSeçDüğmesi");
+            QCOMPARE(satırlar(d), klasörler.mid(0, 2));
+            QCOMPARE(liste(d)->currentRow(), 1);
+            QCOMPARE(seçilen(d), klasörler[1]);
+            QCOMPARE(saklıSunucular(),
+                     QStringList({"Sunucu-1=" + klasörler[0], "Sunucu-2=" + klasörler[1]}));
+        });
+        SunucuDeğiştir(form->pencere());
+        QVERIFY(!AçıkVeritabanı::açıkMı());
+        QCOMPARE(form->klasörYükleme, 0);
+    }
+
+    // Connecting to the selected folder replaces the open database, reloads the tree and
+    // saves the position. A failure keeps the open database and every server.
+    void changeServerConnecting() {
+        sakla({"Sunucu-1", "Sunucu-2", "Sunucu-3"});
+        AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(klasörler[0] + "/Lodra.vtb"));
+        const QString kayıp = yeniKlasör(vtKökü(), "kayip");
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-4", kayıp);
+        ModalTest::sıradaki([&](QDialog* d) {
+            liste(d)->setCurrentRow(3);
+            düğmeyeBas(d, "SeçilenSunucuyaBağlanDüğmesi");
+            QVERIFY(d->isVisible());
+            QCOMPARE(MesajKutusuTest::son().metin,
+                     QString("Veritabanı dosyası bulunamadı. Lütfen, kontrol edip tekrar "
+                             "deneyiniz!"));
+            QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Information);
+
+            // A file that is no database: the common error report.
+            QFile::copy(bozukDosyalıKlasör(vtKökü(), "bozuk") + "/Lodra.vtb", kayıp + "/Lodra.vtb");
+            düğmeyeBas(d, "SeçilenSunucuyaBağlanDüğmesi");
+            QVERIFY(d->isVisible());
+            QCOMPARE(MesajKutusuTest::son().başlık, QString("Hata oluştu!"));
+            QVERIFY(MesajKutusuTest::son().metin.contains("Hata Kodu: 3031"));
+            QCOMPARE(AçıkVeritabanı::al().yol(), klasörler[0] + "/Lodra.vtb");
+            QCOMPARE(saklıSunucular().size(), 4);
+            QCOMPARE(form->klasörYükleme, 0);
+
+            liste(d)->setCurrentRow(2);
+            düğmeyeBas(d, "SeçilenSunucuyaBağlanDüğmesi");
+            QVERIFY(!d->isVisible());
+        });
+        SunucuDeğiştir(form->pencere());
+        QCOMPARE(AçıkVeritabanı::al().yol(), klasörler[2] + "/Lodra.vtb");
+        QCOMPARE(form->ağaçBoşaltma, 1);
+        QCOMPARE(form->klasörYükleme, 1);
+        QCOMPARE(form->durum.value(2), BaglantiMetinleri::BağlantıTamam);
+        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("2"));
+        QCOMPARE(form->kapatma, 0);
+    }
+
+    // Keys that do not run 1..n are written again before the position is saved, so that the
+    // next start opens the folder that was connected to.
+    void changeServerGappedKeys() {
+        sakla({"Sunucu-3", "Sunucu-7"});
+        ModalTest::sıradaki([&](QDialog* d) {
+            liste(d)->setCurrentRow(1);
+            düğmeyeBas(d, "SeçilenSunucuyaBağlanDüğmesi");
+        });
+        SunucuDeğiştir(form->pencere());
+        QCOMPARE(saklıSunucular(),
+                 QStringList({"Sunucu-1=" + klasörler[0], "Sunucu-2=" + klasörler[1]}));
+        AçıkVeritabanı::kapat();
+        ModalTest::sıradaki([](QDialog*) { QCoreApplication::processEvents(); });
+        QVERIFY(VeritabanınaBağlan());
+        QCOMPARE(AçıkVeritabanı::al().yol(), klasörler[1] + "/Lodra.vtb");
+    }
+
+    // Cancelling keeps the program running while a database is open; without one it ends.
+    void changeServerCancelling() {
+        sakla({"Sunucu-1"});
+        ModalTest::sıradaki([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+        SunucuDeğiştir(form->pencere());
+        QCOMPARE(form->kapatma, 1);
+
+        AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(klasörler[0] + "/Lodra.vtb"));
+        ModalTest::sıradaki([](QDialog* d) { düğmeyeBas(d, "VaçgeçDüğmesi"); });
+        SunucuDeğiştir(form->pencere());
+        QCOMPARE(form->kapatma, 1);
+        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani", "yok"), QString("yok"));
     }
 };
 

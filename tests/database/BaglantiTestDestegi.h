@@ -1,13 +1,30 @@
 #pragma once
 
 #include "SahteAnaForm.h"
+#include "TestOrtami.h"
 #include "database/VeritabaniKurulumu.h"
+#include "settings/AyarDeposu.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QMap>
+#include <QPushButton>
 #include <QUuid>
-#include <QWidget>
+
+// The test program's database folder.
+inline QString vtKökü() {
+    return TestOrtami::şimdiki().veritabanıKlasörü();
+}
+// The stored servers, each as "Sunucu-n=folder".
+inline QStringList saklıSunucular() {
+    QStringList satırlar;
+    for (const auto& [anahtar, değer] : AyarDeposu::GetAllSettings("Sunucular"))
+        satırlar << anahtar + "=" + değer;
+    return satırlar;
+}
+inline void düğmeyeBas(QDialog* d, const char* ad) {
+    QTest::mouseClick(d->findChild<QPushButton*>(QString::fromUtf8(ad)), Qt::LeftButton);
+}
 
 // Server folders made fresh for each test under the test program's database folder.
 inline QString yeniKlasör(const QString& kök, const QString& ad) {

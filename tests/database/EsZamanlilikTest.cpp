@@ -4,7 +4,6 @@
 #include "HataNumarasi.h"
 #include "TestOrtami.h"
 
-#include "controls/Hata.h"
 #include "controls/ProgramSaati.h"
 #include "database/Deyimler.h"
 #include "database/Veritabani.h"
@@ -17,7 +16,6 @@
 #include <QRandomGenerator>
 
 #include <csignal>
-#include <sys/stat.h>
 
 namespace {
 
@@ -45,6 +43,17 @@ qint64 sayı(Veritabanı& vt, const QString& koşul = QString()) {
 // The output lines of a finished helper.
 QStringList satırlar(QProcess& p) {
     return QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+// Runs two helpers side by side; both must end without an error.
+void ikisiBirden(const QStringList& birinci, const QStringList& ikinci) {
+    QProcess a, b;
+    a.start(yardımcı(), birinci);
+    b.start(yardımcı(), ikinci);
+    for (QProcess* p : {&a, &b}) {
+        QVERIFY(p->waitForFinished(600000));
+        QVERIFY2(p->exitCode() == 0, qPrintable(satırlar(*p).join('|')));
+    }
 }
 
 bool bağla(const QStringList& komut) {
@@ -76,53 +85,28 @@ private slots:
     void twoWritersLoseNothing() {
         yeniVeritabanı(0);
         const int n = ortamSayısı("TARVELA_ESZAMANLI_IS", 5000);
-        QProcess a, b;
-        QElapsedTimer süre;
-        süre.start();
-        a.start(yardımcı(), {"ekle", vtDosyası(), QString::number(n), "A"});
-        b.start(yardımcı(), {"ekle", vtDosyası(), QString::number(n), "B"});
-        QVERIFY(a.waitForFinished(600000));
-        QVERIFY(b.waitForFinished(600000));
-        const qint64 ms = süre.elapsed();
-        const QStringList ça = satırlar(a), çb = satırlar(b);
-        QVERIFY2(a.exitCode() == 0 && ça.value(0).startsWith("TAMAM"), qPrintable(ça.join('|')));
-        QVERIFY2(b.exitCode() == 0 && çb.value(0).startsWith("TAMAM"), qPrintable(çb.join('|')));
+        ikisiBirden({"ekle", vtDosyası(), QString::number(n), "A"},
+                    {"ekle", vtDosyası(), QString::number(n), "B"});
         auto vt = Veritabanı::OpenDatabase(vtDosyası());
         QCOMPARE(sayı(*vt), 2 * n);
         QCOMPARE(sayı(*vt, "WHERE IsinKonusu LIKE 'A-*'"), n);
-        auto rs = vt->OpenRecordset("SELECT IsinKonusu, count(*) AS Kac FROM YapilacakIslerTablosu "
-                                    "GROUP BY IsinKonusu HAVING count(*) > 1");
-        QVERIFY(rs->Eof());
-        qInfo("Two writers: %d rows in %lld ms (%.0f rows/s); lock waits %s and %s", 2 * n, ms,
-              2000.0 * n / std::max<qint64>(ms, 1), qPrintable(ça[0].section(' ', 2, 2)),
-              qPrintable(çb[0].section(' ', 2, 2)));
+        QVERIFY(vt->OpenRecordset("SELECT IsinKonusu FROM YapilacakIslerTablosu "
+                                  "GROUP BY IsinKonusu HAVING count(*) > 1")
+                    ->Eof());
     }
 
     // One process changes every job while another deletes every second one.
     void changeWhileAnotherDeletes() {
         const int n = ortamSayısı("TARVELA_ESZAMANLI_IS", 5000);
         yeniVeritabanı(n);
-        {
-            auto vt = Veritabanı::OpenDatabase(vtDosyası());
-            vt->Execute("UPDATE YapilacakIslerTablosu SET IsYapildi=False");
-        }
-        QProcess a, b;
-        QElapsedTimer süre;
-        süre.start();
-        a.start(yardımcı(), {"isaretle", vtDosyası(), QString::number(n)});
-        b.start(yardımcı(), {"sil-cift", vtDosyası(), QString::number(n)});
-        QVERIFY(a.waitForFinished(600000));
-        QVERIFY(b.waitForFinished(600000));
-        const QStringList ça = satırlar(a), çb = satırlar(b);
-        QVERIFY2(a.exitCode() == 0, qPrintable(ça.join('|')));
-        QVERIFY2(b.exitCode() == 0, qPrintable(çb.join('|')));
+        Veritabanı::OpenDatabase(vtDosyası())
+            ->Execute("UPDATE YapilacakIslerTablosu SET IsYapildi=False");
+        ikisiBirden({"isaretle", vtDosyası(), QString::number(n)},
+                    {"sil-cift", vtDosyası(), QString::number(n)});
         auto vt = Veritabanı::OpenDatabase(vtDosyası());
         QCOMPARE(sayı(*vt), qint64(n - n / 2));
         QCOMPARE(sayı(*vt, "WHERE IsYapildi=True"), qint64(n - n / 2));
         QCOMPARE(sayı(*vt, "WHERE (IsNo - 2 * (IsNo / 2)) = 0"), 0);
-        qInfo("Change and delete: %d + %d statements in %lld ms; lock waits %s and %s", n, n / 2,
-              süre.elapsed(), qPrintable(ça.value(0).section(' ', 2, 2)),
-              qPrintable(çb.value(0).section(' ', 2, 2)));
     }
 
     // A write waits for a short lock; a lock that outlasts the wait is reported as the
@@ -196,19 +180,16 @@ private slots:
                     beklenen = std::max(beklenen, s.section(' ', 1, 1).toLongLong());
             auto vt = Veritabanı::OpenDatabase(vtDosyası());
             const qint64 bulunan = sayı(*vt);
-            QVERIFY2(bulunan == beklenen || bulunan == beklenen + 1,
-                     qPrintable(QString("after kill %1: %2 rows, expected %3 or %4")
-                                    .arg(kez)
-                                    .arg(bulunan)
-                                    .arg(beklenen)
-                                    .arg(beklenen + 1)));
+            QVERIFY2(
+                bulunan == beklenen || bulunan == beklenen + 1,
+                qPrintable(
+                    QString("kill %1: %2 rows, %3 before").arg(kez).arg(bulunan).arg(beklenen)));
             beklenen = bulunan;
             ++kez;
         }
         QCOMPARE(VeritabanıKurulumu::denetle(vtDosyası()), QStringList());
-        qInfo("Killed writer: %d kills (%d while writing) in %lld ms, %lld rows", kez, yazarken,
-              süre.elapsed(), beklenen);
         QVERIFY(kez >= std::min(enÇok, 50));
+        QVERIFY(yazarken > 0);
     }
 
     // A file-size limit in a helper process stands for a full disk.
@@ -257,16 +238,12 @@ private slots:
         // Linux turns a file system read-only only when no file on it is open for writing.
         vt.reset();
         QVERIFY(bağla({"mount", "-o", "remount,ro", bağlama}));
-        const QByteArray önce = [&] {
-            QFile f(dosya);
-            f.open(QIODevice::ReadOnly);
-            return f.readAll();
-        }();
-        QCOMPARE(hataNumarası([&] { Veritabanı::OpenDatabase(dosya); }), HataNo::DosyaAçılamıyor);
-        QStringList sorunlar = VeritabanıKurulumu::denetle(dosya); // the tool can still check it
-        QCOMPARE(sorunlar, QStringList());
         QFile f(dosya);
         QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray önce = f.readAll();
+        QCOMPARE(hataNumarası([&] { Veritabanı::OpenDatabase(dosya); }), HataNo::DosyaAçılamıyor);
+        QCOMPARE(VeritabanıKurulumu::denetle(dosya), QStringList()); // the tool can still check
+        QVERIFY(f.seek(0));
         QCOMPARE(f.readAll(), önce);
     }
 };

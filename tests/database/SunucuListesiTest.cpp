@@ -44,8 +44,9 @@ private slots:
         QCOMPARE(SunucuListesi().seçilecekKonum(), -1);
     }
 
-    // Below four a folder already listed (in any case, as a whole entry) is selected;
-    // above four (a list made longer by hand) the last entry is selected and nothing added.
+    // Below four a folder already listed (in any case, as a whole entry) is selected; at four
+    // a new folder takes the fourth place and one already listed selects the fourth; above
+    // four (a list made longer by hand) the last entry is selected and nothing added.
     void lookupAndOverlongLists() {
         sakla({"/srv/a", "/srv/b"});
         SunucuListesi liste = SunucuListesi::yükle();
@@ -55,6 +56,13 @@ private slots:
         QCOMPARE(saklananlar(),
                  QStringList({"Sunucu-1=/srv/a", "Sunucu-2=/srv/b", "Sunucu-3=/srv"}));
 
+        sakla({"/a", "/b", "/c", "/d"});
+        SunucuListesi dört = SunucuListesi::yükle();
+        QCOMPARE(dört.yeniSunucuSeç("/e"), 3);
+        QCOMPARE(dört.yeniSunucuSeç("/a"), 3);
+        QCOMPARE(saklananlar(),
+                 QStringList({"Sunucu-1=/a", "Sunucu-2=/b", "Sunucu-3=/c", "Sunucu-4=/e"}));
+
         sakla({"/a", "/b", "/c", "/d", "/e"});
         SunucuListesi uzun = SunucuListesi::yükle();
         QCOMPARE(uzun.yeniSunucuSeç("/f"), 4);
@@ -62,8 +70,9 @@ private slots:
         QCOMPARE(saklananlar().size(), 5);
     }
 
-    // Keys with a gap: adding must not overwrite a stored folder, and a rewrite leaves no
-    // stale key behind.
+    // Keys with a gap: adding must not overwrite a stored folder, a rewrite leaves no stale
+    // key behind, and keys not running 1..n are written again as 1..n before a position is
+    // stored.
     void gapsInTheKeys() {
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", "/a");
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-2", "/b");
@@ -80,6 +89,12 @@ private slots:
         liste = SunucuListesi::yükle();
         QCOMPARE(liste.ekle("/n"), 2);
         QCOMPARE(saklananlar(), QStringList({"Sunucu-1=/a", "Sunucu-2=/c", "Sunucu-3=/n"}));
+
+        TestOrtami::sıfırla();
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-3", "/c");
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-7", "/g");
+        SunucuListesi::yükle().anahtarlarıDüzelt();
+        QCOMPARE(saklananlar(), QStringList({"Sunucu-1=/c", "Sunucu-2=/g"}));
     }
 };
 

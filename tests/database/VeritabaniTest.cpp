@@ -1,7 +1,6 @@
 #include "HataNumarasi.h"
 #include "TestOrtami.h"
 
-#include "controls/Hata.h"
 #include "controls/ProgramSaati.h"
 #include "database/AnahtarSayaci.h"
 #include "database/Deyimler.h"
@@ -37,58 +36,54 @@ void yaz(const QString& yol, const QByteArray& veri) {
     f.write(veri);
 }
 
+void kip(const QString& yol, mode_t kip) {
+    ::chmod(QFile::encodeName(yol).constData(), kip);
+}
+
 // The number of the error that opening the file gives (0 when it opens).
 int açılışHatası(const QString& yol, const QString& bağlantı = Veritabanı::BağlantıMetni) {
-    try {
-        Veritabanı::OpenDatabase(yol, false, false, bağlantı);
-        return 0;
-    } catch (const Hata& h) {
-        return h.numara();
-    }
+    return hataNumarası([&] { Veritabanı::OpenDatabase(yol, false, false, bağlantı); });
 }
 
 qint64 işSayısı(Veritabanı& vt) {
-    auto rs = vt.OpenRecordset("SELECT * FROM YapilacakIslerTablosu");
-    qint64 n = 0;
-    for (; !rs->Eof(); rs->MoveNext())
-        ++n;
-    return n;
+    return vt.OpenRecordset("SELECT count(*) AS Sayi FROM YapilacakIslerTablosu")
+        ->alan("Sayi")
+        .toLongLong();
 }
 
 // A raw connection, for files made by other means.
 void hamVeritabanı(const QString& yol, const char* parola, const char* sql) {
     sqlite3* db = nullptr;
-    QCOMPARE(sqlite3_open_v2(QFile::encodeName(yol).constData(), &db,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr),
-             SQLITE_OK);
-    if (parola)
-        sqlite3_key(db, parola, int(strlen(parola)));
-    QCOMPARE(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_open_v2(QFile::encodeName(yol).constData(), &db,
+                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    Veritabanıİç::hazırla(db, parola);
+    Veritabanıİç::çalıştır(db, sql);
     sqlite3_close(db);
 }
 
-// The rows of a statement on a raw connection, each row's columns joined by "|".
-QStringList hamSatırlar(const QString& yol, const QString& sql) {
+// The engine's query plan for a statement, one step a line.
+QString sorguPlanı(const QString& sql) {
     sqlite3* db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(yol).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_key(db, "KMZ1994", 7);
+    sqlite3_open_v2(QFile::encodeName(vtDosyası()).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    Veritabanıİç::hazırla(db, "KMZ1994");
     sqlite3_stmt* d = nullptr;
-    QStringList satırlar;
-    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &d, nullptr) == SQLITE_OK)
-        while (sqlite3_step(d) == SQLITE_ROW) {
-            QStringList sütunlar;
-            for (int i = 0; i < sqlite3_column_count(d); ++i)
-                sütunlar << QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(d, i)));
-            satırlar << sütunlar.join('|');
-        }
+    sqlite3_prepare_v2(db, ("EXPLAIN QUERY PLAN " + sql).toUtf8().constData(), -1, &d, nullptr);
+    QString plan;
+    while (sqlite3_step(d) == SQLITE_ROW)
+        plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, 3))) + '\n';
     sqlite3_finalize(d);
     sqlite3_close(db);
-    return satırlar;
+    return plan;
 }
 
-QString araç() {
-    return qEnvironmentVariable("TARVELA_BIN") + "/LodraVt";
+// Runs the database tool; its exit code, and its output when asked for.
+int araç(const QStringList& args, QString* çıktı = nullptr) {
+    QProcess p;
+    p.start(qEnvironmentVariable("TARVELA_BIN") + "/LodraVt", args);
+    p.waitForFinished(120000);
+    if (çıktı)
+        *çıktı = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+    return p.exitCode();
 }
 
 } // namespace
@@ -103,76 +98,65 @@ private slots:
         QDir d(klasör());
         d.setFilter(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         for (const QFileInfo& f : d.entryInfoList()) {
-            ::chmod(QFile::encodeName(f.absoluteFilePath()).constData(), 0755);
+            kip(f.absoluteFilePath(), 0755);
             f.isDir() ? void(QDir(f.absoluteFilePath()).removeRecursively())
                       : void(QFile::remove(f.absoluteFilePath()));
         }
-        ::chmod(QFile::encodeName(klasör()).constData(), 0755);
+        kip(klasör(), 0755);
         VeritabanıKurulumu::oluştur(vtDosyası());
         VeritabanıKurulumu::örnekVeriDoldur(vtDosyası(), {3, 400, QDate(2026, 12, 6), 7});
     }
-    void cleanup() { ::chmod(QFile::encodeName(klasör()).constData(), 0755); }
+    void cleanup() { kip(klasör(), 0755); }
 
     void translation_data() {
         QTest::addColumn<QString>("jet");
-        QTest::addColumn<QString>("sqlite");
+        QTest::addColumn<QString>("sqlite"); // empty: not compared
+        QTest::addColumn<int>("numara");
         QTest::newRow("delete star") << "DELETE * FROM YapilacakIslerTablosu WHERE IsNo=5"
-                                     << "DELETE FROM YapilacakIslerTablosu WHERE IsNo = 5";
+                                     << "DELETE FROM YapilacakIslerTablosu WHERE IsNo = 5" << 0;
         QTest::newRow("date and bool")
             << "UPDATE YapilacakIslerTablosu SET IsYapildi=True WHERE IsinTarihi < #1/5/2027#"
-            << "UPDATE YapilacakIslerTablosu SET IsYapildi = 1 WHERE IsinTarihi < '2027-01-05'";
-        QTest::newRow("time literal") << "DELETE FROM T WHERE IsinSaati<= #09:05:0# AND x=false"
-                                      << "DELETE FROM T WHERE IsinSaati <= '09:05:00' AND x = 0";
+            << "UPDATE YapilacakIslerTablosu SET IsYapildi = 1 WHERE IsinTarihi < '2027-01-05'"
+            << 0;
+        QTest::newRow("time literal")
+            << "DELETE FROM T WHERE IsinSaati<= #09:05:0# AND x=false"
+            << "DELETE FROM T WHERE IsinSaati <= '09:05:00' AND x = 0" << 0;
         QTest::newRow("texts untouched")
             << "UPDATE T SET a='#1/2/2026# True ''x'' DELETE * FROM'"
-            << "UPDATE T SET a = '#1/2/2026# True ''x'' DELETE * FROM'";
+            << "UPDATE T SET a = '#1/2/2026# True ''x'' DELETE * FROM'" << 0;
         QTest::newRow("like wildcards")
             << "SELECT a FROM T, U WHERE a LIKE '*50%_?[*]x\\*'"
-            << "SELECT a FROM T , U WHERE a LIKE '%50\\%\\__*x\\\\%' ESCAPE '\\'";
+            << "SELECT a FROM T , U WHERE a LIKE '%50\\%\\__*x\\\\%' ESCAPE '\\'" << 0;
         QTest::newRow("parentheses, one table")
             << "(SELECT * FROM YapilacakIslerTablosu WHERE Anahtari='1-Anahtar' ORDER BY "
                "IsinTarihi)"
             << "SELECT rowid , * FROM YapilacakIslerTablosu WHERE Anahtari = '1-Anahtar' ORDER BY "
-               "IsinTarihi , rowid";
+               "IsinTarihi , rowid"
+            << 0;
         QTest::newRow("insertion order")
             << "SELECT Adi FROM KlasorBilgileriTablosu;"
-            << "SELECT rowid , Adi FROM KlasorBilgileriTablosu ORDER BY rowid";
+            << "SELECT rowid , Adi FROM KlasorBilgileriTablosu ORDER BY rowid" << 0;
         QTest::newRow("bracket name, concatenation") << "SELECT [Is No] & \"x\" FROM T"
-                                                     << "SELECT \"Is No\" || 'x' FROM T";
+                                                     << "SELECT \"Is No\" || 'x' FROM T" << 0;
+        const QString yok;
+        QTest::newRow("second statement") << "SELECT * FROM T; DELETE FROM T" << yok << 3142;
+        QTest::newRow("not DML") << "DROP TABLE YapilacakIslerTablosu" << yok << 3075;
+        QTest::newRow("pragma") << "PRAGMA key='x'" << yok << 3075;
+        QTest::newRow("attach") << "ATTACH 'x' AS y" << yok << 3075;
+        QTest::newRow("open text") << "SELECT * FROM T WHERE a='x" << yok << 3075;
+        QTest::newRow("comment") << "SELECT * FROM T -- x" << yok << 0; // two minus signs
+        QTest::newRow("bad date") << "SELECT * FROM T WHERE d=#2/30/2026#" << yok << 3076;
+        QTest::newRow("parameter") << "SELECT * FROM T WHERE a=?" << yok << 3075;
+        QTest::newRow("empty") << "  ;  " << yok << 3075;
     }
     void translation() {
         QFETCH(QString, jet);
         QFETCH(QString, sqlite);
-        QCOMPARE(JetÇevirici::çevir(jet).sql, sqlite);
-    }
-
-    void translationRefusals_data() {
-        QTest::addColumn<QString>("jet");
-        QTest::addColumn<int>("numara");
-        QTest::newRow("second statement") << "SELECT * FROM T; DELETE FROM T" << 3142;
-        QTest::newRow("not DML") << "DROP TABLE YapilacakIslerTablosu" << 3075;
-        QTest::newRow("pragma") << "PRAGMA key='x'" << 3075;
-        QTest::newRow("attach") << "ATTACH 'x' AS y" << 3075;
-        QTest::newRow("open text") << "SELECT * FROM T WHERE a='x" << 3075;
-        QTest::newRow("comment") << "SELECT * FROM T -- x" << 0; // two minus signs, no comment
-        QTest::newRow("bad date") << "SELECT * FROM T WHERE d=#2/30/2026#" << 3076;
-        QTest::newRow("parameter") << "SELECT * FROM T WHERE a=?" << 3075;
-        QTest::newRow("empty") << "  ;  " << 3075;
-    }
-    void translationRefusals() {
-        QFETCH(QString, jet);
         QFETCH(int, numara);
-        QCOMPARE(hataNumarası([&] { JetÇevirici::çevir(jet); }), numara);
-    }
-
-    void statementsOutsideTheTablesAreRefused() {
-        auto vt = Veritabanı::OpenDatabase(vtDosyası());
-        QCOMPARE(hataNumarası([&] { vt->OpenRecordset("SELECT * FROM sqlite_master"); }), 3075);
-        QCOMPARE(hataNumarası([&] { vt->Execute("DELETE FROM sqlite_sequence"); }), 3075);
-        QCOMPARE(hataNumarası([&] { vt->OpenRecordset("SELECT * FROM Yok"); }), 3078);
-        QCOMPARE(hataNumarası([&] { vt->OpenRecordset("SELECT Yok FROM YapilacakIslerTablosu"); }),
-                 3061);
-        QCOMPARE(işSayısı(*vt), 400);
+        QString çıkan;
+        QCOMPARE(hataNumarası([&] { çıkan = JetÇevirici::çevir(jet).sql; }), numara);
+        if (!sqlite.isEmpty())
+            QCOMPARE(çıkan, sqlite);
     }
 
     void turkishLike() {
@@ -189,55 +173,37 @@ private slots:
         QVERIFY(!eşleşir(u"%50\\%%", u"yüzde 50 indirim", u'\\'));
         QVERIFY(eşleşir(u"%", u""));
         QVERIFY(!eşleşir(u"_", u""));
-        // Many wildcards over a long text stay fast.
-        const QString uzun(20000, u'a');
-        QVERIFY(!eşleşir(QString("%a%a%a%a%a%a%a%a%b"), uzun));
-
-        auto vt = Veritabanı::OpenDatabase(vtDosyası());
-        vt->Execute("UPDATE YapilacakIslerTablosu SET IsinYeri='Kâr %50_oran' WHERE IsNo=1");
-        const auto say = [&](const QString& aranan) {
-            auto rs = vt->OpenRecordset(Deyim::J14("IsinYeri", aranan));
-            int n = 0;
-            for (; !rs->Eof(); rs->MoveNext())
-                ++n;
-            return n;
-        };
-        QCOMPARE(say("%50_"), 1);
-        QCOMPARE(say("%5"), 1);
-        QCOMPARE(say("_oran"), 1);
-        QCOMPARE(say("%x"), 0);
+        // Many wildcards over a long text stay fast (a backtracking matcher never ends).
+        QVERIFY(!eşleşir(QString("%a%a%a%a%a%a%a%a%b"), QString(20000, u'a')));
     }
 
     void keyCounter() {
         AnahtarSayacı s;
         QCOMPARE(s.yeniAnahtar(), QString("1-Anahtar"));
-        AnahtarSayacı t;
         for (const char* a : {"3-Anahtar", "12-Anahtar", "7-Anahtar", "Anahtar", "", "007-x"})
-            t.güncelle(a);
-        QCOMPARE(t.yeniAnahtar(), QString("13-Anahtar"));
-        QCOMPARE(t.yeniAnahtar(), QString("14-Anahtar"));
+            s.güncelle(a);
+        QCOMPARE(s.yeniAnahtar(), QString("13-Anahtar"));
         // Never goes down, also after a reload with lower keys.
-        t.güncelle("13-Anahtar");
-        QCOMPARE(t.yeniAnahtar(), QString("15-Anahtar"));
-
-        AnahtarSayacı dolu;
-        dolu.güncelle("99999999999999999999-Anahtar");
-        QCOMPARE(int(dolu.değer()), 32767);
-        QCOMPARE(hataNumarası([&] { dolu.yeniAnahtar(); }), 6);
+        s.güncelle("13-Anahtar");
+        QCOMPARE(s.yeniAnahtar(), QString("14-Anahtar"));
+        s.güncelle("99999999999999999999-Anahtar");
+        QCOMPARE(int(s.değer()), 32767);
         AnahtarSayacı sınırda;
         sınırda.güncelle("32766-Anahtar");
         QCOMPARE(sınırda.yeniAnahtar(), QString("32767-Anahtar"));
-        try {
-            sınırda.yeniAnahtar();
-            QFAIL("no error");
-        } catch (const Hata& h) {
-            QVERIFY(h.açıklama().contains("tükendi"));
-        }
+        QCOMPARE(hataNumarası([&] { sınırda.yeniAnahtar(); }), 6);
         QCOMPARE(int(sınırda.değer()), 32767);
     }
 
     void recordsetRules() {
         auto vt = Veritabanı::OpenDatabase(vtDosyası());
+        // Only the program's two tables and their fields can be reached.
+        QCOMPARE(hataNumarası([&] { vt->OpenRecordset("SELECT * FROM sqlite_master"); }), 3075);
+        QCOMPARE(hataNumarası([&] { vt->Execute("DELETE FROM sqlite_sequence"); }), 3075);
+        QCOMPARE(hataNumarası([&] { vt->OpenRecordset("SELECT * FROM Yok"); }), 3078);
+        QCOMPARE(hataNumarası([&] { vt->OpenRecordset("SELECT Yok FROM YapilacakIslerTablosu"); }),
+                 3061);
+
         auto rs = vt->OpenRecordset(Deyim::J8(1));
         QCOMPARE(hataNumarası([&] { rs->alan("Yok"); }), 3265);
         QCOMPARE(hataNumarası([&] { rs->alanYaz("IsinKonusu", "x"); }), 3020);
@@ -254,7 +220,7 @@ private slots:
         rs->Close();
         QCOMPARE(hataNumarası([&] { rs->Eof(); }), 3420);
 
-        // A joined or computed selection reads but cannot be changed.
+        // A computed selection reads but cannot be changed.
         auto hesap = vt->OpenRecordset("SELECT count(*) AS Sayi FROM YapilacakIslerTablosu");
         QCOMPARE(hesap->alan("Sayi").toLongLong(), 400);
         QCOMPARE(hataNumarası([&] { hesap->AddNew(); }), 3027);
@@ -288,41 +254,34 @@ private slots:
         d->Update();
         auto e = vt->OpenRecordset("SELECT * FROM YapilacakIslerTablosu WHERE "
                                    "IsinTarihi=#1/5/2027# AND IsinSaati=#07:05:09#");
-        QVERIFY(!e->Eof());
         QCOMPARE(e->alan("IsNo").toLongLong(), 4);
         QCOMPARE(e->alan("IsYapildi"), QVariant(true));
         QVERIFY(!e->alan("Aciklama").isValid());
         // A yes/no field stored as null reads as no.
         vt->Execute("UPDATE YapilacakIslerTablosu SET Hatirlatma=NULL WHERE IsNo=4");
         QCOMPARE(vt->OpenRecordset(Deyim::J8(4))->alan("Hatirlatma"), QVariant(false));
-        QCOMPARE(hataNumarası([] {
-                     AçıkVeritabanı::kapat();
-                     AçıkVeritabanı::al();
-                 }),
-                 91);
+        AçıkVeritabanı::kapat();
+        QCOMPARE(hataNumarası([] { AçıkVeritabanı::al(); }), 91);
     }
 
     // The rows after the first are read when the program moves on: rows changed in between
-    // are read as they are then, and no row is listed twice or skipped.
+    // are read as they are then, and no row is listed twice or skipped, also when the first
+    // row itself was deleted.
     void rowsAfterTheFirstAreReadLater() {
         auto vt = Veritabanı::OpenDatabase(vtDosyası());
         auto başka = Veritabanı::OpenDatabase(vtDosyası());
-        auto rs = vt->OpenRecordset("SELECT * FROM YapilacakIslerTablosu WHERE IsNo <= 5");
-        QCOMPARE(rs->alan("IsNo").toLongLong(), 1);
+        const QString ilkBeş = "SELECT * FROM YapilacakIslerTablosu WHERE IsNo <= 5";
+        auto rs = vt->OpenRecordset(ilkBeş);
         başka->Execute(Deyim::J6(3));
         başka->Execute("UPDATE YapilacakIslerTablosu SET IsinKonusu='Yeni' WHERE IsNo=4");
-        QList<qint64> numaralar;
-        QStringList konular;
-        for (; !rs->Eof(); rs->MoveNext()) {
-            numaralar << rs->alan("IsNo").toLongLong();
-            konular << rs->alan("IsinKonusu").toString();
-        }
-        QCOMPARE(numaralar, (QList<qint64>{1, 2, 4, 5}));
-        QCOMPARE(konular[2], QString("Yeni"));
-        // The first row itself was deleted before the rest was read.
-        auto ikinci = vt->OpenRecordset("SELECT * FROM YapilacakIslerTablosu WHERE IsNo <= 5");
+        QStringList okunan;
+        for (; !rs->Eof(); rs->MoveNext())
+            okunan << rs->alan("IsNo").toString() + rs->alan("IsinKonusu").toString().left(4);
+        QCOMPARE(okunan.size(), 4);
+        QCOMPARE(okunan[2], QString("4Yeni"));
+        auto ikinci = vt->OpenRecordset(ilkBeş);
         başka->Execute(Deyim::J6(1));
-        numaralar.clear();
+        QList<qint64> numaralar;
         for (; !ikinci->Eof(); ikinci->MoveNext())
             numaralar << ikinci->alan("IsNo").toLongLong();
         QCOMPARE(numaralar, (QList<qint64>{1, 2, 4, 5}));
@@ -338,26 +297,25 @@ private slots:
         QVERIFY(!QFile::exists(k + "/Baska.vtb"));
         QCOMPARE(açılışHatası(""), HataNo::DosyaAdıGeçersiz);
         QCOMPARE(açılışHatası(k + "/" + QString(300, u'a') + ".vtb"), HataNo::DosyaAdıGeçersiz);
+        // A wrong or missing password: the file is unreadable without the right one.
         QCOMPARE(açılışHatası(vtDosyası(), ";Pwd=yanlis"), HataNo::VeritabanıDeğil);
         QCOMPARE(açılışHatası(vtDosyası(), ""), HataNo::VeritabanıDeğil);
         QDir(k).mkdir("klasor.vtb");
         QCOMPARE(açılışHatası(k + "/klasor.vtb"), HataNo::DosyaAçılamıyor);
 
-        struct Durum {
-            const char* ad;
-            QByteArray veri;
-            int numara;
-        };
         QByteArray ilkSayfa = sağlam, sonrakiSayfa = sağlam;
         ilkSayfa[100] = char(ilkSayfa[100] ^ 0x01);
         sonrakiSayfa[sağlam.size() / 2 + 50] = char(sonrakiSayfa[sağlam.size() / 2 + 50] ^ 0x01);
-        const QString düz = k + "/duz.db";
-        hamVeritabanı(düz, nullptr, "CREATE TABLE KlasorBilgileriTablosu(Anahtari, Bagi, Adi);");
-        const QString eksikAlan = k + "/eksik.db";
+        const QString düz = k + "/duz.db", eksikAlan = k + "/eksik.db";
+        hamVeritabanı(düz, "", "CREATE TABLE KlasorBilgileriTablosu(Anahtari, Bagi, Adi);");
         hamVeritabanı(eksikAlan, "KMZ1994",
                       "CREATE TABLE KlasorBilgileriTablosu(Anahtari, Bagi, Adi);"
                       "CREATE TABLE YapilacakIslerTablosu(IsNo INTEGER PRIMARY KEY, Anahtari);");
-        const Durum durumlar[] = {
+        const struct {
+            const char* ad;
+            QByteArray veri;
+            int numara;
+        } durumlar[] = {
             {"text file", "Bu bir veritabanı değil.\n", HataNo::VeritabanıDeğil},
             {"plain SQLite", içerik(düz), HataNo::VeritabanıDeğil},
             {"empty", QByteArray(), HataNo::VeritabanıDeğil},
@@ -368,42 +326,29 @@ private slots:
         };
         const QString deneme = k + "/deneme/Lodra.vtb";
         QDir(k).mkdir("deneme");
-        for (const Durum& d : durumlar) {
+        for (const auto& d : durumlar) {
             yaz(deneme, d.veri);
-            QVERIFY2(açılışHatası(deneme) == d.numara,
-                     qPrintable(QString("%1: %2").arg(d.ad).arg(açılışHatası(deneme))));
+            const int numara = açılışHatası(deneme);
+            QVERIFY2(numara == d.numara, qPrintable(QString("%1: %2").arg(d.ad).arg(numara)));
             QVERIFY2(içerik(deneme) == d.veri, d.ad);
             QVERIFY2(!QFile::exists(deneme + "-journal"), d.ad);
             QVERIFY2(VeritabanıKurulumu::denetle(deneme).size() > 0, d.ad);
         }
 
-        // No permission: files and folders without any write permission are refused, also
-        // when the tests run as the administrator.
-        QFile::copy(vtDosyası(), deneme + ".kopya");
+        // Files and folders without write permission are refused, also when the tests run
+        // as the administrator.
         QFile::remove(deneme);
-        QFile::rename(deneme + ".kopya", deneme);
-        for (mode_t kip : {0444, 0000}) {
-            ::chmod(QFile::encodeName(deneme).constData(), kip);
+        QFile::copy(vtDosyası(), deneme);
+        for (mode_t m : {0444, 0000}) {
+            kip(deneme, m);
             QCOMPARE(açılışHatası(deneme), HataNo::DosyaAçılamıyor);
         }
-        ::chmod(QFile::encodeName(deneme).constData(), 0644);
-        ::chmod(QFile::encodeName(k + "/deneme").constData(), 0555);
+        kip(deneme, 0644);
+        kip(k + "/deneme", 0555);
         QCOMPARE(açılışHatası(deneme), HataNo::DosyaAçılamıyor);
-        ::chmod(QFile::encodeName(k + "/deneme").constData(), 0755);
+        kip(k + "/deneme", 0755);
         QCOMPARE(açılışHatası(deneme), 0);
         QCOMPARE(içerik(vtDosyası()), sağlam);
-    }
-
-    void fileUnreadableWithoutPassword() {
-        sqlite3* db = nullptr;
-        QCOMPARE(sqlite3_open_v2(QFile::encodeName(vtDosyası()).constData(), &db,
-                                 SQLITE_OPEN_READONLY, nullptr),
-                 SQLITE_OK);
-        QCOMPARE(sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr),
-                 SQLITE_NOTADB);
-        sqlite3_close(db);
-        QVERIFY(!içerik(vtDosyası()).contains("YapilacakIslerTablosu"));
-        QVERIFY(!içerik(vtDosyası()).contains("SQLite format 3"));
     }
 
     // Changes to the file while it is open are reported by number; nothing is recreated.
@@ -411,18 +356,19 @@ private slots:
         auto vt = Veritabanı::OpenDatabase(vtDosyası());
         const QByteArray önce = içerik(vtDosyası());
         vt->Execute(Deyim::J10(1)); // first write of the day: makes the day's copy
+        const auto hata = [&] { return hataNumarası([&] { vt->Execute(Deyim::J10(3)); }); };
 
-        ::chmod(QFile::encodeName(klasör()).constData(), 0555);
-        QCOMPARE(hataNumarası([&] { vt->Execute(Deyim::J10(2)); }), HataNo::DosyaAçılamıyor);
-        ::chmod(QFile::encodeName(klasör()).constData(), 0755);
-        ::chmod(QFile::encodeName(vtDosyası()).constData(), 0444);
-        QCOMPARE(hataNumarası([&] { vt->Execute(Deyim::J10(2)); }), HataNo::DosyaAçılamıyor);
-        ::chmod(QFile::encodeName(vtDosyası()).constData(), 0644);
+        kip(klasör(), 0555);
+        QCOMPARE(hata(), HataNo::DosyaAçılamıyor);
+        kip(klasör(), 0755);
+        kip(vtDosyası(), 0444);
+        QCOMPARE(hata(), HataNo::DosyaAçılamıyor);
+        kip(vtDosyası(), 0644);
         vt->Execute(Deyim::J10(2));
         QVERIFY(içerik(vtDosyası()) != önce);
 
         QVERIFY(QFile::rename(vtDosyası(), klasör() + "/tasindi.vtb"));
-        QCOMPARE(hataNumarası([&] { vt->Execute(Deyim::J10(3)); }), HataNo::DosyaBulunamadı);
+        QCOMPARE(hata(), HataNo::DosyaBulunamadı);
         QCOMPARE(hataNumarası([&] { vt->OpenRecordset(Deyim::J2()); }), HataNo::DosyaBulunamadı);
         QVERIFY(!QFile::exists(vtDosyası()));
         QVERIFY(!QFile::exists(vtDosyası() + "-journal"));
@@ -431,39 +377,40 @@ private slots:
 
         const QString başka = klasör() + "-tasindi";
         QVERIFY(QDir().rename(klasör(), başka));
-        QCOMPARE(hataNumarası([&] { vt->Execute(Deyim::J10(3)); }), HataNo::YolGeçersiz);
+        QCOMPARE(hata(), HataNo::YolGeçersiz);
         QVERIFY(!QDir(klasör()).exists());
         QVERIFY(QDir().rename(başka, klasör()));
 
         QVERIFY(QFile::remove(vtDosyası()));
-        QCOMPARE(hataNumarası([&] { vt->Execute(Deyim::J10(3)); }), HataNo::DosyaBulunamadı);
+        QCOMPARE(hata(), HataNo::DosyaBulunamadı);
         QVERIFY(!QFile::exists(vtDosyası()));
     }
 
+    // One copy a day, made at the day's first write, keeping seven.
     void dailyCopy() {
         auto vt = Veritabanı::OpenDatabase(vtDosyası());
-        const QString yedekler = klasör() + "/Yedekler";
+        const QString yedekler = klasör() + "/Yedekler",
+                      kopyası = yedekler + "/Lodra-2026-12-06.vtb";
         vt->OpenRecordset(Deyim::J2());
         QVERIFY(!QDir(yedekler).exists()); // reading makes no copy
         vt->Execute(Deyim::J6(1));
-        QCOMPARE(QDir(yedekler).entryList(QDir::Files), QStringList{"Lodra-2026-12-06.vtb"});
         vt->Execute(Deyim::J6(2));
-        QCOMPARE(QDir(yedekler).entryList(QDir::Files).size(), 1);
+        QCOMPARE(QDir(yedekler).entryList(QDir::Files), QStringList{"Lodra-2026-12-06.vtb"});
         // The copy holds the file as it was before the day's first write, encrypted.
-        auto kopya = Veritabanı::OpenDatabase(yedekler + "/Lodra-2026-12-06.vtb");
+        auto kopya = Veritabanı::OpenDatabase(kopyası);
         QCOMPARE(işSayısı(*kopya), 400);
-        QCOMPARE(VeritabanıKurulumu::denetle(yedekler + "/Lodra-2026-12-06.vtb"), QStringList());
-        QCOMPARE(açılışHatası(yedekler + "/Lodra-2026-12-06.vtb", ";Pwd=yanlis"),
-                 HataNo::VeritabanıDeğil);
+        QCOMPARE(VeritabanıKurulumu::denetle(kopyası), QStringList());
+        QCOMPARE(açılışHatası(kopyası, ";Pwd=yanlis"), HataNo::VeritabanıDeğil);
         // The copy keeps the job counter: a number once given is not given again.
         kopya->Execute(Deyim::J6(400));
         auto rs = kopya->OpenRecordset(Deyim::J7());
         rs->AddNew();
         rs->alanYaz("IsinKonusu", "Yeni");
         rs->Update();
-        auto son =
-            kopya->OpenRecordset("SELECT IsNo FROM YapilacakIslerTablosu ORDER BY IsNo DESC");
-        QCOMPARE(son->alan("IsNo").toLongLong(), 401);
+        QCOMPARE(kopya->OpenRecordset("SELECT IsNo FROM YapilacakIslerTablosu ORDER BY IsNo DESC")
+                     ->alan("IsNo")
+                     .toLongLong(),
+                 401);
         for (int gün = 1; gün <= 9; ++gün) {
             ProgramSaati::ayarla(QDateTime(QDate(2026, 12, 6 + gün), QTime(9, 0)));
             vt->Execute(Deyim::J10(3));
@@ -477,45 +424,33 @@ private slots:
     void databaseTool() {
         const QString k = klasör() + "/arac";
         QDir().mkpath(k);
-        const auto çalıştır = [&](const QStringList& args, QString* çıktı = nullptr) {
-            QProcess p;
-            p.start(araç(), args);
-            p.waitForFinished(120000);
-            if (çıktı)
-                *çıktı = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
-            return p.exitCode();
-        };
         QString çıktı;
-        QCOMPARE(çalıştır({"--help"}, &çıktı), 0);
-        QVERIFY(çıktı.contains("olustur"));
-        QCOMPARE(çalıştır({"olustur", k + "/yok"}), 2);
-        QCOMPARE(çalıştır({"olustur", k, "--ornek", "--klasor", "5", "--is", "300"}), 0);
+        QCOMPARE(araç({"olustur", k + "/yok"}), 2);
+        QCOMPARE(araç({"ornek", k, "--tohum", "99999999999"}, &çıktı), 2);
+        QVERIFY(çıktı.contains("aralık dışında"));
+        QCOMPARE(araç({"olustur", k, "--ornek", "--klasor", "5", "--is", "300"}), 0);
         const QByteArray ilk = içerik(k + "/Lodra.vtb");
-        QCOMPARE(çalıştır({"olustur", k}, &çıktı), 1);
+        QCOMPARE(araç({"olustur", k}, &çıktı), 1);
         QVERIFY(çıktı.contains("zaten var"));
         QCOMPARE(içerik(k + "/Lodra.vtb"), ilk);
-        QCOMPARE(çalıştır({"denetle", k}), 0);
+        QCOMPARE(araç({"denetle", k}), 0);
         QDir().mkpath(k + "/kopya");
         QFile::copy(k + "/Lodra.vtb", k + "/kopya/Lodra.vtb");
 
         auto vt = Veritabanı::OpenDatabase(k + "/Lodra.vtb");
         QCOMPARE(işSayısı(*vt), 300);
-        {
-            auto f = vt->OpenRecordset(Deyim::F1());
-            QCOMPARE(f->alan("Bagi").toString(), QString("Klasor")); // the first row is top-level
-        }
+        QCOMPARE(vt->OpenRecordset(Deyim::F1())->alan("Bagi").toString(), QString("Klasor"));
         vt->Execute("DELETE * FROM YapilacakIslerTablosu");
-        QCOMPARE(işSayısı(*vt), 0);
 
         // A damaged copy is refused and changes nothing.
         QByteArray bozuk = ilk;
         bozuk[bozuk.size() / 2] = char(bozuk[bozuk.size() / 2] ^ 0x40);
         yaz(k + "/bozuk.vtb", bozuk);
-        QCOMPARE(çalıştır({"denetle", k + "/bozuk.vtb"}, &çıktı), 1);
-        QCOMPARE(çalıştır({"geri-yukle", k + "/bozuk.vtb", k}), 1);
+        QCOMPARE(araç({"denetle", k + "/bozuk.vtb"}), 1);
+        QCOMPARE(araç({"geri-yukle", k + "/bozuk.vtb", k}), 1);
         QCOMPARE(işSayısı(*vt), 0);
         // The sound copy goes in place; the open database sees it at its next statement.
-        QCOMPARE(çalıştır({"geri-yukle", k + "/kopya/Lodra.vtb", k}, &çıktı), 0);
+        QCOMPARE(araç({"geri-yukle", k + "/kopya/Lodra.vtb", k}), 0);
         const QStringList eskiler = QDir(k).entryList({"Lodra.vtb.eski-*"}, QDir::Files);
         QCOMPARE(eskiler.size(), 1);
         QCOMPARE(işSayısı(*vt), 300);
@@ -529,7 +464,7 @@ private slots:
     void dueJobIndex() {
         const QDateTime an(QDate(2026, 12, 6), QTime(14, 35, 12));
         const QString j9 = JetÇevirici::çevir(Deyim::J9(an.date(), an.time())).sql;
-        const QString plan = hamSatırlar(vtDosyası(), "EXPLAIN QUERY PLAN " + j9).join('\n');
+        const QString plan = sorguPlanı(j9);
         QVERIFY2(plan.contains("USING INDEX HatirlatmaZamani (IsinTarihi=? AND IsinSaati<?)"),
                  qPrintable(plan));
         QVERIFY2(!plan.contains("TEMP B-TREE"), qPrintable(plan));
@@ -545,9 +480,7 @@ private slots:
         QVERIFY(uyarılar[0].contains("dizin-ekle"));
         QVERIFY(VeritabanıKurulumu::dizinEkle(vtDosyası()));
         QVERIFY(!VeritabanıKurulumu::dizinEkle(vtDosyası()));
-        QVERIFY(hamSatırlar(vtDosyası(), "EXPLAIN QUERY PLAN " + j9)
-                    .join(' ')
-                    .contains("HatirlatmaZamani"));
+        QVERIFY(sorguPlanı(j9).contains("HatirlatmaZamani"));
     }
 
     // Rows tying on the asked order, and statements without one, come in the order the
@@ -560,17 +493,12 @@ private slots:
                                 "Aciklama='sira' WHERE IsNo=%1")
                             .arg(no));
         const QDate gün(2026, 12, 6);
-        const QStringList deyimler = {Deyim::J1("1-Anahtar"),
-                                      Deyim::J2(),
-                                      Deyim::J3(gün, "2-Anahtar"),
-                                      Deyim::J4(gün),
-                                      Deyim::J9(gün, QTime(23, 0)),
-                                      Deyim::J13(Deyim::Liste::Hepsi),
-                                      Deyim::J13(Deyim::Liste::Tarihteki, gün),
-                                      Deyim::J13(Deyim::Liste::Gecikenler, gün),
-                                      Deyim::J14("Aciklama", "sira"),
-                                      "SELECT * FROM YapilacakIslerTablosu WHERE IsYapildi=False"};
-        for (const QString& deyim : deyimler) {
+        for (const QString& deyim :
+             {Deyim::J1("1-Anahtar"), Deyim::J2(), Deyim::J3(gün, "2-Anahtar"), Deyim::J4(gün),
+              Deyim::J9(gün, QTime(23, 0)), Deyim::J13(Deyim::Liste::Hepsi),
+              Deyim::J13(Deyim::Liste::Tarihteki, gün), Deyim::J13(Deyim::Liste::Gecikenler, gün),
+              Deyim::J14("Aciklama", "sira"),
+              QString("SELECT * FROM YapilacakIslerTablosu WHERE IsYapildi=False")}) {
             const bool saatli = deyim.contains("IsinSaati");
             const bool tarihli = deyim.contains("ORDER BY IsinTarihi");
             QString önceki;
@@ -607,18 +535,16 @@ private slots:
         QTest::newRow("defaulted field")
             << "ALTER TABLE YapilacakIslerTablosu ADD COLUMN Oncelik INTEGER NOT NULL DEFAULT 1"
             << 0;
+        // The folder table made again with these fields.
+        const QString yerine =
+            ");DROP TABLE KlasorBilgileriTablosu; ALTER TABLE K2 RENAME TO KlasorBilgileriTablosu";
         QTest::newRow("required field")
-            << "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT, Adi TEXT, Renk TEXT NOT NULL);"
-               "DROP TABLE KlasorBilgileriTablosu; ALTER TABLE K2 RENAME TO KlasorBilgileriTablosu"
+            << "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT, Adi TEXT, Renk TEXT NOT NULL" + yerine
             << 3031;
         QTest::newRow("numeric text field")
-            << "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT, Adi INTEGER);"
-               "DROP TABLE KlasorBilgileriTablosu; ALTER TABLE K2 RENAME TO KlasorBilgileriTablosu"
-            << 3031;
+            << "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT, Adi INTEGER" + yerine << 3031;
         QTest::newRow("missing field")
-            << "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT);"
-               "DROP TABLE KlasorBilgileriTablosu; ALTER TABLE K2 RENAME TO KlasorBilgileriTablosu"
-            << 3031;
+            << "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT" + yerine << 3031;
     }
     void schemaTolerance() {
         QFETCH(QString, sql);
@@ -646,7 +572,7 @@ private slots:
         QDir().mkpath(k);
         const QString dosya = k + "/Lodra.vtb";
         QFile::copy(vtDosyası(), dosya);
-        ::chmod(QFile::encodeName(dosya).constData(), 0640);
+        kip(dosya, 0640);
         const QByteArray asıl = içerik(dosya);
         const QString yanlış = klasör() + "/yanlis.vtb";
         VeritabanıKurulumu::oluştur(yanlış);
@@ -660,9 +586,9 @@ private slots:
         ::stat(QFile::encodeName(dosya).constData(), &bilgi);
         QCOMPARE(bilgi.st_mode & 07777, mode_t(0640));
 
-        ::chmod(QFile::encodeName(k).constData(), 0555);
+        kip(k, 0555);
         QCOMPARE(hataNumarası([&] { VeritabanıKurulumu::geriYükle(yanlış, dosya); }), 3051);
-        ::chmod(QFile::encodeName(k).constData(), 0755);
+        kip(k, 0755);
         QCOMPARE(QDir(k).entryList(QDir::Files | QDir::Hidden).size(), 3);
         QCOMPARE(içerik(dosya), içerik(vtDosyası()));
     }
@@ -691,19 +617,13 @@ private slots:
     }
 
     // The check names the cause: a tiny file is no database, a journal left by a cut-off
-    // write is a hot journal, and an option's number too large is out of range.
+    // write is a hot journal.
     void checkNamesTheCause() {
         const QString bir = klasör() + "/bir.vtb";
         yaz(bir, "x");
         QVERIFY(VeritabanıKurulumu::denetle(bir).join(' ').contains("bir veritabanı değil"));
         yaz(vtDosyası() + "-journal", QByteArray(2048, 'j'));
         QVERIFY(VeritabanıKurulumu::denetle(vtDosyası()).join(' ').contains("Sıcak günlük"));
-
-        QProcess p;
-        p.start(araç(), {"ornek", klasör(), "--tohum", "99999999999"});
-        QVERIFY(p.waitForFinished(30000));
-        QCOMPARE(p.exitCode(), 2);
-        QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains("aralık dışında"));
     }
 
     // The program links SQLCipher and no other SQLite library.
@@ -715,8 +635,8 @@ private slots:
         QVERIFY(ldd.waitForFinished(30000));
         const QString kütüphaneler = QString::fromUtf8(ldd.readAllStandardOutput());
         QVERIFY(kütüphaneler.contains("libsqlcipher"));
-        QVERIFY2(!kütüphaneler.contains("libsqlite3"), qPrintable(kütüphaneler));
-        QVERIFY(!kütüphaneler.contains("Qt6Sql"));
+        QVERIFY2(!kütüphaneler.contains("libsqlite3") && !kütüphaneler.contains("Qt6Sql"),
+                 qPrintable(kütüphaneler));
         QCOMPARE(QString(sqlite3_libversion()), QString(SQLITE_VERSION));
     }
 };

@@ -27,15 +27,16 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 printf 'gecici-anahtarlik-parolasi' |
     gnome-keyring-daemon --foreground --unlock --components=secrets >/dev/null 2>&1 &
 daemon=$!
-for _ in $(seq 100); do
+hazir() {
     dbus-send --session --print-reply --dest=org.freedesktop.secrets /org/freedesktop/secrets \
         org.freedesktop.Secret.Service.ReadAlias string:default 2>/dev/null |
-        grep -q collection/login && break
+        grep -q collection/login
+}
+for _ in $(seq 100); do
+    hazir && break
     sleep 0.1
 done
-dbus-send --session --print-reply --dest=org.freedesktop.secrets /org/freedesktop/secrets \
-    org.freedesktop.Secret.Service.ReadAlias string:default | grep -q collection/login ||
-    hata "anahtarlık başlatılamadı"
+hazir || hata "anahtarlık başlatılamadı"
 
 anahtar='Anahtarlik-Testi;2026'
 klasor=$gecici/ofis
