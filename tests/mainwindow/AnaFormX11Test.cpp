@@ -3,14 +3,12 @@
 
 // moc cannot read names with Turkish letters; it needs none of these.
 #ifndef Q_MOC_RUN
-#include "controls/Twip.h"
 #include "database/Veritabani.h"
 #include "mainwindow/AnaForm.h"
 #include "settings/AyarDeposu.h"
 #include "settings/ProgramDegerleri.h"
 #endif
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -27,6 +25,13 @@ struct SanalEkran {
     QString ad;
     QTemporaryDir klasör;
 
+    // The environment of a Qt program on this display.
+    QProcessEnvironment ortam() const {
+        QProcessEnvironment o = QProcessEnvironment::systemEnvironment();
+        o.insert("DISPLAY", ad);
+        o.insert("QT_QPA_PLATFORM", "xcb");
+        return o;
+    }
     bool başlat(bool pencereYöneticisi) {
         const QString xvfb = QStandardPaths::findExecutable("Xvfb");
         if (xvfb.isEmpty())
@@ -53,10 +58,9 @@ struct SanalEkran {
                    "ResizeFont \"fixed\"\nMenuFont \"fixed\"\nIconFont \"fixed\"\n"
                    "IconManagerFont \"fixed\"\n");
         ayar.close();
-        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-        ortam.insert("DISPLAY", ad);
-        ortam.insert("LC_ALL", "C");
-        yönetici.setProcessEnvironment(ortam);
+        QProcessEnvironment o = ortam();
+        o.insert("LC_ALL", "C");
+        yönetici.setProcessEnvironment(o);
         yönetici.setStandardErrorFile(QProcess::nullDevice());
         yönetici.start(QStandardPaths::findExecutable("twm"), {"-f", ayar.fileName()});
         return yönetici.waitForStarted(5000);
@@ -70,12 +74,10 @@ struct SanalEkran {
 };
 
 // The names (_NET_WM_NAME) of every window on the display.
-QStringList pencereAdları(const QString& ekran) {
-    QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-    ortam.insert("DISPLAY", ekran);
+QStringList pencereAdları(const SanalEkran& ekran) {
     auto çalıştır = [&](const QString& program, const QStringList& argümanlar) {
         QProcess p;
-        p.setProcessEnvironment(ortam);
+        p.setProcessEnvironment(ekran.ortam());
         p.start(QStandardPaths::findExecutable(program), argümanlar);
         p.waitForFinished(5000);
         return QString::fromUtf8(p.readAllStandardOutput());
@@ -118,9 +120,7 @@ private slots:
             ayarlar.setValue("Ayarlar/Arkaplanda Calissin", "0");
             ayarlar.setValue("Ayarlar/Giris Sifresi Sor", "0");
         }
-        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-        ortam.insert("DISPLAY", ekran.ad);
-        ortam.insert("QT_QPA_PLATFORM", "xcb");
+        QProcessEnvironment ortam = ekran.ortam();
         ortam.insert("XDG_CONFIG_HOME", ayarKlasörü);
         ortam.insert("TMPDIR", ekran.klasör.path());
         QProcess lodra;
@@ -128,7 +128,7 @@ private slots:
         lodra.start(qEnvironmentVariable("TARVELA_BIN") + "/Lodra", QStringList());
         QVERIFY(lodra.waitForStarted(5000));
         QStringList adlar;
-        QTRY_VERIFY_WITH_TIMEOUT((adlar = pencereAdları(ekran.ad)).join('\n').contains("Tarvela"),
+        QTRY_VERIFY_WITH_TIMEOUT((adlar = pencereAdları(ekran)).join('\n').contains("Tarvela"),
                                  20000);
         lodra.kill();
         lodra.waitForFinished(5000);
@@ -144,9 +144,7 @@ private slots:
         SanalEkran ekran;
         if (!ekran.başlat(true))
             QSKIP("Xvfb ya da twm kurulu değil");
-        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-        ortam.insert("DISPLAY", ekran.ad);
-        ortam.insert("QT_QPA_PLATFORM", "xcb");
+        QProcessEnvironment ortam = ekran.ortam();
         ortam.insert("TARVELA_X11_ICERDE", "1");
         QProcess içeride;
         içeride.setProcessEnvironment(ortam);
@@ -174,19 +172,20 @@ private slots:
                                   "pencere yöneticisi çerçeve çizmiyor", 15000);
         deneme.hide();
 
-        AyarDeposu::SaveSetting("Ayarlar", "Yukseklik", "9000");
-        AyarDeposu::SaveSetting("Ayarlar", "Genislik", "12000");
-        AyarDeposu::SaveSetting("Ayarlar", "Sol Bosluk", "1500");
-        AyarDeposu::SaveSetting("Ayarlar", "Ust Bosluk", "1200");
+        // Twips: 800 x 600 pixels at 100, 80.
+        const std::pair<const char*, const char*> ayarlar[] = {{"Yukseklik", "9000"},
+                                                               {"Genislik", "12000"},
+                                                               {"Sol Bosluk", "1500"},
+                                                               {"Ust Bosluk", "1200"}};
+        for (const auto& [ad, değer] : ayarlar)
+            AyarDeposu::SaveSetting("Ayarlar", ad, değer);
         yeniVeritabanı();
         auto form = yeniForm();
         QTRY_COMPARE_WITH_TIMEOUT(form->frameGeometry(), QRect(100, 80, 800, 600), 10000);
         QVERIFY(form->size().height() < 600);
         form->programıKapat();
-        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Yukseklik"), QString("9000"));
-        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Genislik"), QString("12000"));
-        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Sol Bosluk"), QString("1500"));
-        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Ust Bosluk"), QString("1200"));
+        for (const auto& [ad, değer] : ayarlar)
+            QCOMPARE(AyarDeposu::GetSetting("Ayarlar", ad), QString(değer));
     }
 };
 
