@@ -9,7 +9,6 @@
 #include "mainwindow/AnaFormDenetimleri.h"
 #include "reminders/Hatirlatici.h"
 #include "settings/AyarDeposu.h"
-#include "settings/ProgramDegerleri.h"
 #include "settings/Tercihler.h"
 
 #include <QCheckBox>
@@ -17,6 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QToolBar>
 
 using namespace AnaFormTest;
 
