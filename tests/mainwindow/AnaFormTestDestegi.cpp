@@ -30,32 +30,27 @@ QString yeniVeritabanı() {
 
 namespace {
 // Adds one row to the table through the engine layer, as the program does.
-void ekle(const char* tablo, const QList<std::pair<const char*, QVariant>>& alanlar) {
+void ekle(const char* tablo, const QStringList& alanlar, const QVariantList& değerler) {
     auto k = AçıkVeritabanı::al().OpenRecordset(QStringLiteral("SELECT * FROM ") + tablo);
     k->AddNew();
-    for (const auto& [ad, değer] : alanlar)
-        k->alanYaz(QString::fromLatin1(ad), değer);
+    for (int i = 0; i < alanlar.size(); ++i)
+        k->alanYaz(alanlar[i], değerler[i]);
     k->Update();
     k->Close();
 }
 } // namespace
 
 void klasörEkle(const QString& anahtar, const QString& bağ, const QString& ad) {
-    ekle("KlasorBilgileriTablosu", {{"Bagi", bağ}, {"Anahtari", anahtar}, {"Adi", ad}});
+    ekle("KlasorBilgileriTablosu", {"Bagi", "Anahtari", "Adi"}, {bağ, anahtar, ad});
 }
 
 qint64 işEkle(const QString& anahtar, const QDate& tarih, const QTime& saat, const QString& konu,
               bool hatırlatma, bool yapıldı, const QString& yer, const QString& sayı,
               const QString& açıklama) {
-    ekle("YapilacakIslerTablosu", {{"Anahtari", anahtar},
-                                   {"IsinTarihi", tarih},
-                                   {"IsinSaati", saat},
-                                   {"IsinKonusu", konu},
-                                   {"IsinYeri", yer},
-                                   {"IsinSayisi", sayı},
-                                   {"Aciklama", açıklama},
-                                   {"Hatirlatma", hatırlatma},
-                                   {"IsYapildi", yapıldı}});
+    ekle("YapilacakIslerTablosu",
+         {"Anahtari", "IsinTarihi", "IsinSaati", "IsinKonusu", "IsinYeri", "IsinSayisi", "Aciklama",
+          "Hatirlatma", "IsYapildi"},
+         {anahtar, tarih, saat, konu, yer, sayı, açıklama, hatırlatma, yapıldı});
     return ilkAlan(QStringLiteral("SELECT * FROM YapilacakIslerTablosu ORDER BY IsNo DESC"),
                    QStringLiteral("IsNo"))
         .toLongLong();
