@@ -174,37 +174,34 @@ private slots:
     }
 
     void deletesRowsAndSelectsTheNeighbour() {
-        yeniVeritabanı();
-        klasörEkle("1-Anahtar", "Klasor", "A");
-        klasörEkle("2-Anahtar", "Klasor", "Tek");
-        for (int i = 1; i <= 6; ++i)
-            işEkle("1-Anahtar", Bugün.addDays(i), QTime(9, 0), QString("İş %1").arg(i));
-        işEkle("2-Anahtar", Bugün, QTime(9, 0), "Yalnız");
+        örnekVeri();
         auto form = yeniForm();
         düğümTıkla(*form, "1-Anahtar");
-        // No: nothing changes.
         MesajKutusuTest::yanıtla(QMessageBox::No);
         form->İşiSilMenüsü1->trigger();
         QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Question);
-        QCOMPARE(form->işModeli->satırSayısı(), 6);
+        QCOMPARE(form->işModeli->satırSayısı(), 4);
 
-        // Row 5 goes: row 4 is selected; the first row goes: the new first row is selected.
-        for (const auto& [satır, seçilen] : {std::pair{4, 3}, {0, 0}}) {
+        // A middle row goes: the row before it is selected; the first row goes: the new first
+        // row is selected.
+        for (const auto& [satır, seçilen] : {std::pair{2, 1}, {0, 0}}) {
             satıraTıkla(*form, satır);
             MesajKutusuTest::yanıtla(QMessageBox::Yes);
             form->Düğme[6]->trigger();
             QCOMPARE(seçiliSatır(*form), seçilen);
         }
-        QCOMPARE(sütun(*form, 2), QStringList({"İş 2", "İş 3", "İş 4", "İş 6"}));
-        QCOMPARE(satırSayısı(Deyim::J1("1-Anahtar")), 4);
+        QCOMPARE(sütun(*form, 2), QStringList({"Bugün açık", "Yarın"}));
+        QCOMPARE(satırSayısı(Deyim::J1("1-Anahtar")), 2);
 
         // The only row goes: the list is empty with nothing selected.
-        düğümTıkla(*form, "2-Anahtar");
-        MesajKutusuTest::yanıtla(QMessageBox::Yes);
-        form->İşiSilMenüsü1->trigger();
+        düğümTıkla(*form, "3-Anahtar");
+        for (int i = 0; i < 2; ++i) {
+            MesajKutusuTest::yanıtla(QMessageBox::Yes);
+            form->İşiSilMenüsü1->trigger();
+        }
         QCOMPARE(form->işModeli->satırSayısı(), 0);
         QCOMPARE(seçiliSatır(*form), -1);
-        QCOMPARE(satırSayısı(Deyim::J1("2-Anahtar")), 0);
+        QCOMPARE(satırSayısı(Deyim::J1("3-Anahtar")), 0);
         // With nothing selected the command asks nothing.
         const int kutular = MesajKutusuTest::kayıtlar().size();
         form->İşiSilMenüsü1->trigger();

@@ -51,6 +51,8 @@ private slots:
         klasörEkle("7-Anahtar", "12-Anahtar", "Ankara");
         klasörEkle("9-Anahtar", "44-Anahtar", "Yetim");
         klasörEkle("5-Anahtar", "Klasor", "Danışmanlık");
+        işEkle("5-Anahtar", QDate(2026, 12, 1), QTime(9, 0), "Duruşma");
+        işEkle("5-Anahtar", QDate(2026, 12, 2), QTime(9, 0), "Keşif");
         auto form = yeniForm();
 
         KlasörAğacı* ağaç = form->KlasörListesi;
@@ -83,6 +85,18 @@ private slots:
         klasörlerim->setExpanded(true);
         QVERIFY(resmi(klasörlerim, 2));
 
+        // Choosing a folder lists its jobs; the root and "Klasörlerim" empty the list and
+        // leave the status text alone.
+        düğümTıkla(*form, "3-Anahtar");
+        QCOMPARE(form->Panel[2]->text(), QString("   0 iş listelendi"));
+        düğümTıkla(*form, "5-Anahtar");
+        QCOMPARE(form->işModeli->satırSayısı(), 2);
+        for (const char* ayrılmış : {"Klasor", "Program"}) {
+            düğümTıkla(*form, ayrılmış);
+            QCOMPARE(form->işModeli->satırSayısı(), 0);
+            QCOMPARE(form->Panel[2]->text(), QString("   2 iş listelendi"));
+        }
+
         // F5 empties the tree and loads it again, with rows stored meanwhile.
         klasörEkle("13-Anahtar", "Klasor", "Yeni Gelen");
         form->activateWindow();
@@ -90,26 +104,6 @@ private slots:
         QTest::keyClick(form->KlasörListesi, Qt::Key_F5);
         QVERIFY(düğüm(*form, "13-Anahtar"));
         QCOMPARE(form->KlasörListesi->topLevelItemCount(), 1);
-    }
-
-    void choosingFolders() {
-        yeniVeritabanı();
-        klasörEkle("1-Anahtar", "Klasor", "Boş");
-        klasörEkle("2-Anahtar", "Klasor", "Dolu");
-        işEkle("2-Anahtar", QDate(2026, 12, 1), QTime(9, 0), "Duruşma");
-        işEkle("2-Anahtar", QDate(2026, 12, 2), QTime(9, 0), "Keşif");
-        auto form = yeniForm();
-        düğümTıkla(*form, "1-Anahtar");
-        QCOMPARE(form->Panel[2]->text(), QString("   0 iş listelendi"));
-        düğümTıkla(*form, "2-Anahtar");
-        QCOMPARE(form->işModeli->satırSayısı(), 2);
-        QCOMPARE(form->Panel[2]->text(), QString("   2 iş listelendi"));
-        // The root and "Klasörlerim" empty the list and leave the status text alone.
-        for (const char* ayrılmış : {"Klasor", "Program"}) {
-            düğümTıkla(*form, ayrılmış);
-            QCOMPARE(form->işModeli->satırSayısı(), 0);
-            QCOMPARE(form->Panel[2]->text(), QString("   2 iş listelendi"));
-        }
     }
 
     void newFolderAndRename() {

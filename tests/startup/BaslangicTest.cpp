@@ -101,16 +101,17 @@ private slots:
         QCOMPARE(TekKopya::masaüstüAdı("", "", "3"), QString("oturum:3"));
     }
 
-    // Real copies of the program on two desktops of one user: each desktop runs its own
-    // copy; a second start on a desktop asks that desktop's copy to show its main window and
-    // ends at once.
-    void oneCopyPerDesktop() {
-        QProcessEnvironment ortam = kopyaOrtamı("iki-kopya");
+    // Real copies of the program on desktops of one user: each desktop runs its own copy; a
+    // second start on a desktop asks that desktop's copy to show its main window and ends at
+    // once. Any argument starts the main window hidden, also one that Qt takes for itself.
+    void oneCopyPerDesktopAndHiddenStart() {
+        QProcessEnvironment ortam = kopyaOrtamı("kopyalar");
         Kopya birinci(ortam, ":91", {"-Simge"});
-        QVERIFY2(birinci.bekle("basladi"), birinci.çıktı.constData());
-        Kopya öbürMasaüstü(ortam, ":92.0", {"-Simge"});
-        QVERIFY2(öbürMasaüstü.bekle("basladi"), öbürMasaüstü.çıktı.constData());
-        QVERIFY(!öbürMasaüstü.çıktı.contains("onceki-kopya-bulundu"));
+        QVERIFY2(birinci.bekle("ana-pencere-gizli"), birinci.çıktı.constData());
+        Kopya öbürMasaüstü(ortam, ":92.0", {});
+        QVERIFY2(öbürMasaüstü.bekle("ana-pencere-gorunur"), öbürMasaüstü.çıktı.constData());
+        Kopya qtArgümanlı(ortam, ":93", {"-style", "fusion"});
+        QVERIFY2(qtArgümanlı.bekle("ana-pencere-gizli"), qtArgümanlı.çıktı.constData());
 
         Kopya ikinci(ortam, ":91.0", {});
         QVERIFY(ikinci.süreç.waitForFinished(15000));
@@ -119,23 +120,6 @@ private slots:
         QVERIFY2(birinci.bekle("goster-istegi"), birinci.çıktı.constData());
         QVERIFY(!öbürMasaüstü.çıktı.contains("goster-istegi"));
         QCOMPARE(birinci.süreç.state(), QProcess::Running);
-    }
-
-    // Any argument starts the main window hidden, also one that Qt takes for itself.
-    void anyArgumentStartsHidden_data() {
-        QTest::addColumn<QStringList>("argümanlar");
-        QTest::addColumn<QByteArray>("beklenen");
-        QTest::newRow("boş") << QStringList() << QByteArray("ana-pencere-gorunur");
-        QTest::newRow("-Simge") << QStringList{"-Simge"} << QByteArray("ana-pencere-gizli");
-        QTest::newRow("-style fusion")
-            << QStringList{"-style", "fusion"} << QByteArray("ana-pencere-gizli");
-    }
-    void anyArgumentStartsHidden() {
-        QFETCH(QStringList, argümanlar);
-        QFETCH(QByteArray, beklenen);
-        Kopya kopya(kopyaOrtamı("gizli"), ":93", argümanlar);
-        QVERIFY2(kopya.bekle("basladi"), kopya.çıktı.constData());
-        QVERIFY2(kopya.çıktı.contains("TARVELA_IZ " + beklenen), kopya.çıktı.constData());
     }
 };
 
