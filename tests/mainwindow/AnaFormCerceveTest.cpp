@@ -109,8 +109,6 @@ private slots:
         // Widths the user did not change go back as they came, whole twips and all.
         QCOMPARE(sütunAyarı("Genislik-1"), QString("1200"));
         QCOMPARE(sütunAyarı("Genislik-5"), QString("1000"));
-        QCOMPARE(ayar("Sol Bosluk"), QString::number(pikselden(60)));
-        QCOMPARE(ayar("Ust Bosluk"), QString::number(pikselden(45)));
         QCOMPARE(ayar("Baslama Konumu"), QString("0"));
         QCOMPARE(sütunAyarı("Genislik-7"), QString("0"));
         {
