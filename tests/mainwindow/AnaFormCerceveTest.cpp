@@ -166,13 +166,8 @@ private slots:
         QVERIFY(!ayar("Baslama Konumu").isEmpty());
     }
 
-    void hiddenStartAndResizeRule() {
-        auto form = std::make_unique<AnaForm>();
-        form->Form_Load(false, nullptr);
-        QVERIFY(!form->isVisible());
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-
+    void resizeRule() {
+        auto form = yeniForm();
         form->resize(640, 480);
         QCoreApplication::processEvents();
         const int H = pikselden(form->frameGeometry().height());
