@@ -44,7 +44,7 @@ class KlasorAgaciTest : public QObject {
 private slots:
     void init() { TestOrtami::sıfırla(); }
 
-    void loadsNestedFoldersAndReportsOrphans() {
+    void loadingChoosingAndMenus() {
         yeniVeritabanı();
         klasörEkle("3-Anahtar", "Klasor", "Davalar");
         klasörEkle("12-Anahtar", "3-Anahtar", "İcra");
@@ -102,6 +102,27 @@ private slots:
         QTest::keyClick(form->KlasörListesi, Qt::Key_F5);
         QVERIFY(düğüm(*form, "13-Anahtar"));
         QCOMPARE(form->KlasörListesi->topLevelItemCount(), 1);
+
+        // The right button follows the selection made before it: with "Klasörlerim" selected
+        // the menu shows the reserved-node entries, even over a folder.
+        QMenu* menü = form->KlasörMenüsü;
+        const QRect alan = form->KlasörListesi->visualItemRect(düğüm(*form, "5-Anahtar"));
+        sağTıkla(*form, alan.center());
+        QVERIFY(menü->isVisible());
+        QVERIFY(form->TümKlasörleriGösterMenüsü->isVisible());
+        QVERIFY(!form->KlasörAdıDeğiştirMenüsü->isEnabled());
+        QCOMPARE(menü->defaultAction(), form->YeniKlasörEkleMenüsü2);
+        QCOMPARE(form->seçiliKlasörAnahtarı(), QString("5-Anahtar"));
+        QVERIFY(!form->KlasörListesi->damlaVurgusu());
+        menü->close();
+        // Now the folder is selected: rename and delete are on, the expand entries hidden.
+        sağTıkla(*form, alan.center());
+        QVERIFY(!form->TümKlasörleriGösterMenüsü->isVisible());
+        QVERIFY(form->KlasörSilMenüsü->isEnabled());
+        menü->close();
+        // Over empty space no menu opens.
+        sağTıkla(*form, QPoint(5, form->KlasörListesi->viewport()->height() - 5));
+        QVERIFY(!menü->isVisible());
     }
 
     void newFolderAndRename() {
@@ -189,33 +210,6 @@ private slots:
         QCOMPARE(işSayısı("2-Anahtar"), 0);
         QCOMPARE(işSayısı("3-Anahtar"), 1);
         QVERIFY(!form->KlasörListesi->anahtarlıDüğüm("2-Anahtar"));
-    }
-
-    void rightClickMenuFollowsSelectionBeforeClick() {
-        yeniVeritabanı();
-        klasörEkle("1-Anahtar", "Klasor", "Davalar");
-        auto form = yeniForm();
-        QMenu* menü = form->KlasörMenüsü;
-
-        // "Klasörlerim" is selected: the menu for a folder shows the reserved-node entries.
-        const QRect alan = form->KlasörListesi->visualItemRect(düğüm(*form, "1-Anahtar"));
-        sağTıkla(*form, alan.center());
-        QVERIFY(menü->isVisible());
-        QVERIFY(form->TümKlasörleriGösterMenüsü->isVisible());
-        QVERIFY(!form->KlasörAdıDeğiştirMenüsü->isEnabled());
-        QCOMPARE(menü->defaultAction(), form->YeniKlasörEkleMenüsü2);
-        QCOMPARE(form->seçiliKlasörAnahtarı(), QString("1-Anahtar"));
-        menü->close();
-
-        // Now the folder is selected: rename and delete are on, the expand entries hidden.
-        sağTıkla(*form, alan.center());
-        QVERIFY(!form->TümKlasörleriGösterMenüsü->isVisible());
-        QVERIFY(form->KlasörSilMenüsü->isEnabled());
-        menü->close();
-
-        // Over empty space no menu opens.
-        sağTıkla(*form, QPoint(5, form->KlasörListesi->viewport()->height() - 5));
-        QVERIFY(!menü->isVisible());
     }
 };
 
