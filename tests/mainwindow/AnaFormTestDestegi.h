@@ -38,7 +38,7 @@ private:
 
 // A main window over the open database, loaded without a splash, its folder tree loaded.
 std::unique_ptr<AnaForm> yeniForm(bool görünür = true);
-// The folder node with the key; fails the test when there is none.
+// The folder node with the key; a warning and nullptr when there is none.
 QTreeWidgetItem* düğüm(AnaForm& form, const QString& anahtar);
 // Clicks a node as a user does, which chooses the folder.
 void düğümTıkla(AnaForm& form, const QString& anahtar);
