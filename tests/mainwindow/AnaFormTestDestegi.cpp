@@ -28,42 +28,32 @@ QString yeniVeritabanı() {
     return dosya;
 }
 
-void klasörEkle(const QString& anahtar, const QString& bağ, const QString& ad) {
-    auto k =
-        AçıkVeritabanı::al().OpenRecordset(QStringLiteral("SELECT * FROM KlasorBilgileriTablosu"));
+namespace {
+// Adds one row to the table through the engine layer, as the program does.
+void ekle(const char* tablo, const QStringList& alanlar, const QVariantList& değerler) {
+    auto k = AçıkVeritabanı::al().OpenRecordset(QStringLiteral("SELECT * FROM ") + tablo);
     k->AddNew();
-    k->alanYaz(QStringLiteral("Bagi"), bağ);
-    k->alanYaz(QStringLiteral("Anahtari"), anahtar);
-    k->alanYaz(QStringLiteral("Adi"), ad);
+    for (int i = 0; i < alanlar.size(); ++i)
+        k->alanYaz(alanlar[i], değerler[i]);
     k->Update();
     k->Close();
+}
+} // namespace
+
+void klasörEkle(const QString& anahtar, const QString& bağ, const QString& ad) {
+    ekle("KlasorBilgileriTablosu", {"Bagi", "Anahtari", "Adi"}, {bağ, anahtar, ad});
 }
 
 qint64 işEkle(const QString& anahtar, const QDate& tarih, const QTime& saat, const QString& konu,
               bool hatırlatma, bool yapıldı, const QString& yer, const QString& sayı,
               const QString& açıklama) {
-    auto k =
-        AçıkVeritabanı::al().OpenRecordset(QStringLiteral("SELECT * FROM YapilacakIslerTablosu"));
-    k->AddNew();
-    k->alanYaz(QStringLiteral("Anahtari"), anahtar);
-    k->alanYaz(QStringLiteral("IsinTarihi"), tarih);
-    k->alanYaz(QStringLiteral("IsinSaati"), saat);
-    k->alanYaz(QStringLiteral("IsinKonusu"), konu);
-    k->alanYaz(QStringLiteral("IsinYeri"), yer);
-    k->alanYaz(QStringLiteral("IsinSayisi"), sayı);
-    k->alanYaz(QStringLiteral("Aciklama"), açıklama);
-    k->alanYaz(QStringLiteral("Hatirlatma"), hatırlatma);
-    k->alanYaz(QStringLiteral("IsYapildi"), yapıldı);
-    k->Update();
-    k->Close();
-    qint64 no = 0;
-    auto t =
-        AçıkVeritabanı::al().OpenRecordset(QStringLiteral("SELECT * FROM YapilacakIslerTablosu"));
-    while (!t->Eof()) {
-        no = qMax(no, t->alan(QStringLiteral("IsNo")).toLongLong());
-        t->MoveNext();
-    }
-    return no;
+    ekle("YapilacakIslerTablosu",
+         {"Anahtari", "IsinTarihi", "IsinSaati", "IsinKonusu", "IsinYeri", "IsinSayisi", "Aciklama",
+          "Hatirlatma", "IsYapildi"},
+         {anahtar, tarih, saat, konu, yer, sayı, açıklama, hatırlatma, yapıldı});
+    return ilkAlan(QStringLiteral("SELECT * FROM YapilacakIslerTablosu ORDER BY IsNo DESC"),
+                   QStringLiteral("IsNo"))
+        .toLongLong();
 }
 
 int satırSayısı(const QString& deyim) {

@@ -20,9 +20,8 @@ void klasörEkle(const QString& anahtar, const QString& bağ, const QString& ad)
 qint64 işEkle(const QString& anahtar, const QDate& tarih, const QTime& saat, const QString& konu,
               bool hatırlatma = false, bool yapıldı = false, const QString& yer = QString(),
               const QString& sayı = QString(), const QString& açıklama = QString());
-// Rows a statement selects.
+// Rows the statement selects; a field of the first of them (invalid when none).
 int satırSayısı(const QString& deyim);
-// A field of the first row the statement selects (invalid when none).
 QVariant ilkAlan(const QString& deyim, const QString& alan);
 
 // Holds the write lock of the open database's file on a connection of its own, as another
@@ -37,10 +36,9 @@ private:
     int bekleme_ = 0;
 };
 
-// A main window over the open database, loaded without showing a splash, with its folder
-// tree loaded.
+// A main window over the open database, loaded without a splash, its folder tree loaded.
 std::unique_ptr<AnaForm> yeniForm(bool görünür = true);
-// The folder node with the key; fails the test when there is none.
+// The folder node with the key; a warning and nullptr when there is none.
 QTreeWidgetItem* düğüm(AnaForm& form, const QString& anahtar);
 // Clicks a node as a user does, which chooses the folder.
 void düğümTıkla(AnaForm& form, const QString& anahtar);

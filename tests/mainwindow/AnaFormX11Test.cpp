@@ -3,14 +3,12 @@
 
 // moc cannot read names with Turkish letters; it needs none of these.
 #ifndef Q_MOC_RUN
-#include "controls/Twip.h"
 #include "database/Veritabani.h"
 #include "mainwindow/AnaForm.h"
 #include "settings/AyarDeposu.h"
 #include "settings/ProgramDegerleri.h"
 #endif
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -27,22 +25,22 @@ struct SanalEkran {
     QString ad;
     QTemporaryDir klasör;
 
+    // The environment of a Qt program on this display.
+    QProcessEnvironment ortam() const {
+        QProcessEnvironment o = QProcessEnvironment::systemEnvironment();
+        o.insert("DISPLAY", ad);
+        o.insert("QT_QPA_PLATFORM", "xcb");
+        return o;
+    }
     bool başlat(bool pencereYöneticisi) {
         const QString xvfb = QStandardPaths::findExecutable("Xvfb");
         if (xvfb.isEmpty())
             return false;
-        int no = 150;
-        while (no < 250 && (QFile::exists(QString("/tmp/.X11-unix/X%1").arg(no)) ||
-                            QFile::exists(QString("/tmp/.X%1-lock").arg(no))))
-            ++no;
-        ad = QString(":%1").arg(no);
-        sunucu.start(xvfb, {ad, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
-        if (!sunucu.waitForStarted(5000))
+        // The server picks a free display and writes its number once it takes connections.
+        sunucu.start(xvfb, {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        if (!sunucu.waitForReadyRead(10000))
             return false;
-        QElapsedTimer süre;
-        süre.start();
-        while (!QFile::exists(QString("/tmp/.X11-unix/X%1").arg(no)) && süre.elapsed() < 10000)
-            QTest::qWait(50);
+        ad = ":" + QString::fromLatin1(sunucu.readAllStandardOutput()).trimmed();
         if (!pencereYöneticisi)
             return true;
         // The display has only its built-in font.
@@ -53,10 +51,9 @@ struct SanalEkran {
                    "ResizeFont \"fixed\"\nMenuFont \"fixed\"\nIconFont \"fixed\"\n"
                    "IconManagerFont \"fixed\"\n");
         ayar.close();
-        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-        ortam.insert("DISPLAY", ad);
-        ortam.insert("LC_ALL", "C");
-        yönetici.setProcessEnvironment(ortam);
+        QProcessEnvironment o = ortam();
+        o.insert("LC_ALL", "C");
+        yönetici.setProcessEnvironment(o);
         yönetici.setStandardErrorFile(QProcess::nullDevice());
         yönetici.start(QStandardPaths::findExecutable("twm"), {"-f", ayar.fileName()});
         return yönetici.waitForStarted(5000);
@@ -70,12 +67,10 @@ struct SanalEkran {
 };
 
 // The names (_NET_WM_NAME) of every window on the display.
-QStringList pencereAdları(const QString& ekran) {
-    QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-    ortam.insert("DISPLAY", ekran);
+QStringList pencereAdları(const SanalEkran& ekran) {
     auto çalıştır = [&](const QString& program, const QStringList& argümanlar) {
         QProcess p;
-        p.setProcessEnvironment(ortam);
+        p.setProcessEnvironment(ekran.ortam());
         p.start(QStandardPaths::findExecutable(program), argümanlar);
         p.waitForFinished(5000);
         return QString::fromUtf8(p.readAllStandardOutput());
@@ -118,9 +113,7 @@ private slots:
             ayarlar.setValue("Ayarlar/Arkaplanda Calissin", "0");
             ayarlar.setValue("Ayarlar/Giris Sifresi Sor", "0");
         }
-        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-        ortam.insert("DISPLAY", ekran.ad);
-        ortam.insert("QT_QPA_PLATFORM", "xcb");
+        QProcessEnvironment ortam = ekran.ortam();
         ortam.insert("XDG_CONFIG_HOME", ayarKlasörü);
         ortam.insert("TMPDIR", ekran.klasör.path());
         QProcess lodra;
@@ -128,7 +121,7 @@ private slots:
         lodra.start(qEnvironmentVariable("TARVELA_BIN") + "/Lodra", QStringList());
         QVERIFY(lodra.waitForStarted(5000));
         QStringList adlar;
-        QTRY_VERIFY_WITH_TIMEOUT((adlar = pencereAdları(ekran.ad)).join('\n').contains("Tarvela"),
+        QTRY_VERIFY_WITH_TIMEOUT((adlar = pencereAdları(ekran)).join('\n').contains("Tarvela"),
                                  20000);
         lodra.kill();
         lodra.waitForFinished(5000);
@@ -144,9 +137,7 @@ private slots:
         SanalEkran ekran;
         if (!ekran.başlat(true))
             QSKIP("Xvfb ya da twm kurulu değil");
-        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-        ortam.insert("DISPLAY", ekran.ad);
-        ortam.insert("QT_QPA_PLATFORM", "xcb");
+        QProcessEnvironment ortam = ekran.ortam();
         ortam.insert("TARVELA_X11_ICERDE", "1");
         QProcess içeride;
         içeride.setProcessEnvironment(ortam);
@@ -167,36 +158,32 @@ private slots:
         TestOrtami::sıfırla();
         // A framed window shows that the window manager has taken over the display.
         QWidget deneme;
-        deneme.move(10, 10);
-        deneme.resize(100, 100);
+        deneme.setGeometry(10, 10, 100, 100);
         deneme.show();
         QTRY_VERIFY2_WITH_TIMEOUT(deneme.frameGeometry() != deneme.geometry(),
                                   "pencere yöneticisi çerçeve çizmiyor", 15000);
         deneme.hide();
 
-        AyarDeposu::SaveSetting("Ayarlar", "Yukseklik", "9000");
-        AyarDeposu::SaveSetting("Ayarlar", "Genislik", "12000");
-        AyarDeposu::SaveSetting("Ayarlar", "Sol Bosluk", "1500");
-        AyarDeposu::SaveSetting("Ayarlar", "Ust Bosluk", "1200");
+        // Twips: 800 x 600 pixels at 100, 80.
+        const QStringList adlar = {"Yukseklik", "Genislik", "Sol Bosluk", "Ust Bosluk"};
+        const QStringList değerler = {"9000", "12000", "1500", "1200"};
+        for (int i = 0; i < adlar.size(); ++i)
+            AyarDeposu::SaveSetting("Ayarlar", adlar[i], değerler[i]);
         yeniVeritabanı();
         auto form = yeniForm();
         QTRY_COMPARE_WITH_TIMEOUT(form->frameGeometry(), QRect(100, 80, 800, 600), 10000);
         QVERIFY(form->size().height() < 600);
         form->programıKapat();
-        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Yukseklik"), QString("9000"));
-        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Genislik"), QString("12000"));
-        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Sol Bosluk"), QString("1500"));
-        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Ust Bosluk"), QString("1200"));
+        for (int i = 0; i < adlar.size(); ++i)
+            QCOMPARE(AyarDeposu::GetSetting("Ayarlar", adlar[i]), değerler[i]);
     }
 };
 
 int main(int argc, char** argv) {
     TestOrtami ortam(argc, argv);
-    if (qEnvironmentVariableIsSet("TARVELA_X11_ICERDE")) {
-        AnaFormX11Icerde test;
-        return QTest::qExec(&test, argc, argv);
-    }
-    AnaFormX11Test test;
-    return QTest::qExec(&test, argc, argv);
+    AnaFormX11Test dışarıda;
+    AnaFormX11Icerde içeride;
+    const bool içindeMi = qEnvironmentVariableIsSet("TARVELA_X11_ICERDE");
+    return QTest::qExec(içindeMi ? static_cast<QObject*>(&içeride) : &dışarıda, argc, argv);
 }
 #include "AnaFormX11Test.moc"

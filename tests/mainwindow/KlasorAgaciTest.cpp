@@ -14,7 +14,7 @@
 using namespace AnaFormTest;
 
 namespace {
-// Folder names by key as stored.
+// The folder's name as stored.
 QString adı(const QString& anahtar) {
     return ilkAlan(Deyim::F3(anahtar), QStringLiteral("Adi")).toString();
 }
@@ -44,48 +44,56 @@ class KlasorAgaciTest : public QObject {
 private slots:
     void init() { TestOrtami::sıfırla(); }
 
-    void loadsNestedFoldersAndReportsOrphans() {
+    void loadingChoosingAndMenus() {
         yeniVeritabanı();
         klasörEkle("3-Anahtar", "Klasor", "Davalar");
         klasörEkle("12-Anahtar", "3-Anahtar", "İcra");
         klasörEkle("7-Anahtar", "12-Anahtar", "Ankara");
         klasörEkle("9-Anahtar", "44-Anahtar", "Yetim");
         klasörEkle("5-Anahtar", "Klasor", "Danışmanlık");
+        işEkle("5-Anahtar", QDate(2026, 12, 1), QTime(9, 0), "Duruşma");
+        işEkle("5-Anahtar", QDate(2026, 12, 2), QTime(9, 0), "Keşif");
         auto form = yeniForm();
 
         KlasörAğacı* ağaç = form->KlasörListesi;
         QCOMPARE(ağaç->topLevelItemCount(), 1);
-        QTreeWidgetItem* kök = ağaç->topLevelItem(0);
-        QCOMPARE(kök->text(0), QString("Tarvela"));
-        QCOMPARE(kök->childCount(), 1);
-        QTreeWidgetItem* klasörlerim = kök->child(0);
-        QCOMPARE(klasörlerim->text(0), QString("Klasörlerim"));
+        QTreeWidgetItem* klasörlerim = düğüm(*form, "Klasor");
+        QCOMPARE(klasörlerim->parent(), ağaç->topLevelItem(0));
         QCOMPARE(ağaç->currentItem(), klasörlerim);
         QVERIFY(klasörlerim->isExpanded());
-        QCOMPARE(klasörlerim->childCount(), 2);
         QCOMPARE(düğüm(*form, "7-Anahtar")->parent(), düğüm(*form, "12-Anahtar"));
         QCOMPARE(düğüm(*form, "12-Anahtar")->parent(), düğüm(*form, "3-Anahtar"));
         QCOMPARE(düğüm(*form, "3-Anahtar")->text(0), QString("Davalar"));
         // The row whose parent is missing is reported and left out; the rows after it load.
         QVERIFY(!ağaç->anahtarlıDüğüm("9-Anahtar"));
-        QVERIFY(düğüm(*form, "5-Anahtar"));
+        QCOMPARE(düğüm(*form, "5-Anahtar")->parent(), klasörlerim);
         QCOMPARE(MesajKutusuTest::kayıtlar().size(), 1);
         QVERIFY(MesajKutusuTest::son().metin.contains("Hata Kodu: 35601"));
-        QCOMPARE(form->işModeli->satırSayısı(), 0);
 
-        // Images: root 1, top folder 2, folders 3, and 4 only while a folder is expanded.
-        auto resimAnahtarı = [&](QTreeWidgetItem* d) { return d->icon(0).cacheKey(); };
-        QCOMPARE(resimAnahtarı(kök), form->KlasörListesiSimgeleri[0].cacheKey());
-        QCOMPARE(resimAnahtarı(klasörlerim), form->KlasörListesiSimgeleri[1].cacheKey());
+        // A folder shows image 4 only while it is expanded; "Klasörlerim" keeps its own.
+        auto resmi = [&](QTreeWidgetItem* d, int no) {
+            return d->icon(0).cacheKey() == form->KlasörListesiSimgeleri[no - 1].cacheKey();
+        };
         QTreeWidgetItem* davalar = düğüm(*form, "3-Anahtar");
-        QCOMPARE(resimAnahtarı(davalar), form->KlasörListesiSimgeleri[2].cacheKey());
         davalar->setExpanded(true);
-        QCOMPARE(resimAnahtarı(davalar), form->KlasörListesiSimgeleri[3].cacheKey());
+        QVERIFY(resmi(davalar, 4));
         davalar->setExpanded(false);
-        QCOMPARE(resimAnahtarı(davalar), form->KlasörListesiSimgeleri[2].cacheKey());
+        QVERIFY(resmi(davalar, 3));
         klasörlerim->setExpanded(false);
         klasörlerim->setExpanded(true);
-        QCOMPARE(resimAnahtarı(klasörlerim), form->KlasörListesiSimgeleri[1].cacheKey());
+        QVERIFY(resmi(klasörlerim, 2));
+
+        // Choosing a folder lists its jobs; the root and "Klasörlerim" empty the list and
+        // leave the status text alone.
+        düğümTıkla(*form, "3-Anahtar");
+        QCOMPARE(form->Panel[2]->text(), QString("   0 iş listelendi"));
+        düğümTıkla(*form, "5-Anahtar");
+        QCOMPARE(form->işModeli->satırSayısı(), 2);
+        for (const char* ayrılmış : {"Klasor", "Program"}) {
+            düğümTıkla(*form, ayrılmış);
+            QCOMPARE(form->işModeli->satırSayısı(), 0);
+            QCOMPARE(form->Panel[2]->text(), QString("   2 iş listelendi"));
+        }
 
         // F5 empties the tree and loads it again, with rows stored meanwhile.
         klasörEkle("13-Anahtar", "Klasor", "Yeni Gelen");
@@ -94,39 +102,33 @@ private slots:
         QTest::keyClick(form->KlasörListesi, Qt::Key_F5);
         QVERIFY(düğüm(*form, "13-Anahtar"));
         QCOMPARE(form->KlasörListesi->topLevelItemCount(), 1);
-    }
 
-    void emptyTableAndChoosingFolders() {
-        yeniVeritabanı();
-        auto form = yeniForm();
-        QCOMPARE(form->KlasörListesi->tümDüğümler().size(), 2);
-        QCOMPARE(form->seçiliKlasörAnahtarı(), QString("Klasor"));
-
-        klasörEkle("1-Anahtar", "Klasor", "Boş");
-        klasörEkle("2-Anahtar", "Klasor", "Dolu");
-        işEkle("2-Anahtar", QDate(2026, 12, 1), QTime(9, 0), "Duruşma");
-        işEkle("2-Anahtar", QDate(2026, 12, 2), QTime(9, 0), "Keşif");
-        form->KlasörListesiniYenile();
-        düğümTıkla(*form, "2-Anahtar");
-        QCOMPARE(form->işModeli->satırSayısı(), 2);
-        QCOMPARE(form->Panel[2]->text(), QString("   2 iş listelendi"));
-        düğümTıkla(*form, "1-Anahtar");
-        QCOMPARE(form->işModeli->satırSayısı(), 0);
-        QCOMPARE(form->Panel[2]->text(), QString("   0 iş listelendi"));
-        düğümTıkla(*form, "2-Anahtar");
-        // The root and "Klasörlerim" empty the list and leave the status text alone.
-        düğümTıkla(*form, "Klasor");
-        QCOMPARE(form->işModeli->satırSayısı(), 0);
-        QCOMPARE(form->Panel[2]->text(), QString("   2 iş listelendi"));
-        düğümTıkla(*form, "Program");
-        QCOMPARE(form->işModeli->satırSayısı(), 0);
+        // The right button follows the selection made before it: with "Klasörlerim" selected
+        // the menu shows the reserved-node entries, even over a folder.
+        QMenu* menü = form->KlasörMenüsü;
+        const QRect alan = form->KlasörListesi->visualItemRect(düğüm(*form, "5-Anahtar"));
+        sağTıkla(*form, alan.center());
+        QVERIFY(menü->isVisible());
+        QVERIFY(form->TümKlasörleriGösterMenüsü->isVisible());
+        QVERIFY(!form->KlasörAdıDeğiştirMenüsü->isEnabled());
+        QCOMPARE(menü->defaultAction(), form->YeniKlasörEkleMenüsü2);
+        QCOMPARE(form->seçiliKlasörAnahtarı(), QString("5-Anahtar"));
+        QVERIFY(!form->KlasörListesi->damlaVurgusu());
+        menü->close();
+        // Now the folder is selected: rename and delete are on, the expand entries hidden.
+        sağTıkla(*form, alan.center());
+        QVERIFY(!form->TümKlasörleriGösterMenüsü->isVisible());
+        QVERIFY(form->KlasörSilMenüsü->isEnabled());
+        menü->close();
+        // Over empty space no menu opens.
+        sağTıkla(*form, QPoint(5, form->KlasörListesi->viewport()->height() - 5));
+        QVERIFY(!menü->isVisible());
     }
 
     void newFolderAndRename() {
         yeniVeritabanı();
         klasörEkle("3-Anahtar", "Klasor", "Davalar");
         klasörEkle("12-Anahtar", "3-Anahtar", "İcra");
-        klasörEkle("7-Anahtar", "Klasor", "Ankara");
         auto form = yeniForm();
 
         // With the root selected the folder goes under "Klasörlerim", with the next key.
@@ -134,7 +136,6 @@ private slots:
         form->YeniKlasörEkleMenüsü1->trigger();
         QTreeWidgetItem* yeni = düğüm(*form, "13-Anahtar");
         QCOMPARE(yeni->parent(), düğüm(*form, "Klasor"));
-        QCOMPARE(yeni->text(0), QString("Yeni Klasör"));
         QCOMPARE(adı("13-Anahtar"), QString("Yeni Klasör"));
         QCOMPARE(ilkAlan(Deyim::F1() + " WHERE Anahtari='13-Anahtar'", "Bagi").toString(),
                  QString("Klasor"));
@@ -152,12 +153,9 @@ private slots:
 
         // An empty name is refused: message, old text in the tree and the table, edit again.
         form->KlasörAdıDeğiştirMenüsü->trigger();
-        kutu = düzenleyici(*form);
-        QVERIFY(kutu);
-        kutu->clear();
-        QTest::keyClick(kutu, Qt::Key_Return);
-        QTRY_COMPARE(MesajKutusuTest::son().metin, QString("Klasör adı girmeniz gerekiyor!"));
-        QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Information);
+        düzenleyici(*form)->clear();
+        QTest::keyClick(düzenleyici(*form), Qt::Key_Return);
+        QTRY_COMPARE(MesajKutusuTest::kayıtlar().size(), 1);
         QCOMPARE(yeni->text(0), QString("Müvekkil'ler"));
         QCOMPARE(adı("13-Anahtar"), QString("Müvekkil'ler"));
         QTRY_VERIFY(düzenleyici(*form));
@@ -169,33 +167,33 @@ private slots:
         QCOMPARE(düğüm(*form, "14-Anahtar")->parent(), düğüm(*form, "12-Anahtar"));
         QTest::keyClick(düzenleyici(*form), Qt::Key_Escape);
 
-        // F2 does not rename the root or "Klasörlerim".
+        // F2 does not rename "Klasörlerim".
         form->KlasörListesi->setCurrentItem(düğüm(*form, "Klasor"));
         form->KlasörListesi->setFocus();
         QTest::keyClick(form->KlasörListesi, Qt::Key_F2);
         QVERIFY(!düzenleyici(*form));
-        QCOMPARE(klasörSayısı(), 5);
+        QCOMPARE(klasörSayısı(), 4);
     }
 
+    // Which folders may go; the branch and its jobs going together is tested on the rule.
     void deleteFolder() {
         yeniVeritabanı();
         klasörEkle("1-Anahtar", "Klasor", "Üst");
         klasörEkle("2-Anahtar", "1-Anahtar", "Alt");
         klasörEkle("3-Anahtar", "Klasor", "Diğer");
         işEkle("2-Anahtar", QDate(2026, 12, 1), QTime(9, 0), "Birinci");
-        işEkle("2-Anahtar", QDate(2026, 12, 2), QTime(9, 0), "İkinci");
         işEkle("3-Anahtar", QDate(2026, 12, 2), QTime(9, 0), "Kalan");
         auto form = yeniForm();
 
         form->KlasörListesi->setCurrentItem(düğüm(*form, "Klasor"));
         form->KlasörSilMenüsü->trigger();
         QCOMPARE(MesajKutusuTest::son().metin, QString("Bu klasör silinimez!"));
-
-        form->KlasörListesi->setCurrentItem(düğüm(*form, "1-Anahtar"));
+        // A sub-folder another computer added after the tree was loaded counts as well.
+        klasörEkle("30-Anahtar", "3-Anahtar", "Başkasının");
+        form->KlasörListesi->setCurrentItem(düğüm(*form, "3-Anahtar"));
         form->KlasörSilMenüsü->trigger();
-        QCOMPARE(MesajKutusuTest::son().metin,
-                 QString("Seçtiğiniz klasörün 'Alt Klasör'leri olduğu için silinemiyor!"));
-        QCOMPARE(klasörSayısı(), 3);
+        QVERIFY(MesajKutusuTest::son().metin.contains("'Alt Klasör'leri olduğu için"));
+        QCOMPARE(klasörSayısı(), 4);
 
         düğüm(*form, "1-Anahtar")->setExpanded(true);
         form->KlasörListesi->setCurrentItem(düğüm(*form, "2-Anahtar"));
@@ -204,64 +202,14 @@ private slots:
         QCOMPARE(MesajKutusuTest::son().metin,
                  QString("'Alt' adlı bu klasörü silmek istediğinizden emin misiniz?"));
         QCOMPARE(MesajKutusuTest::son().varsayılan, QMessageBox::Yes);
-        QCOMPARE(klasörSayısı(), 3);
-        QCOMPARE(işSayısı("2-Anahtar"), 2);
+        QCOMPARE(klasörSayısı(), 4);
 
         MesajKutusuTest::yanıtla(QMessageBox::Yes);
         form->KlasörSilMenüsü->trigger();
-        QCOMPARE(klasörSayısı(), 2);
-        QCOMPARE(adı("2-Anahtar"), QString());
+        QCOMPARE(klasörSayısı(), 3);
         QCOMPARE(işSayısı("2-Anahtar"), 0);
         QCOMPARE(işSayısı("3-Anahtar"), 1);
         QVERIFY(!form->KlasörListesi->anahtarlıDüğüm("2-Anahtar"));
-
-        // The parent has no sub-folder left and can go now; the next new folder still takes a
-        // number above every key handed out in this run.
-        form->KlasörListesi->setCurrentItem(düğüm(*form, "1-Anahtar"));
-        MesajKutusuTest::yanıtla(QMessageBox::Yes);
-        form->KlasörSilMenüsü->trigger();
-        QCOMPARE(klasörSayısı(), 1);
-        form->KlasörListesi->setCurrentItem(düğüm(*form, "Klasor"));
-        form->YeniKlasörEkle();
-        QVERIFY(form->KlasörListesi->anahtarlıDüğüm("4-Anahtar"));
-
-        // A sub-folder another computer added after the tree was loaded counts as well.
-        klasörEkle("30-Anahtar", "3-Anahtar", "Başkasının");
-        form->KlasörListesi->setCurrentItem(düğüm(*form, "3-Anahtar"));
-        form->KlasörSilMenüsü->trigger();
-        QCOMPARE(MesajKutusuTest::son().metin,
-                 QString("Seçtiğiniz klasörün 'Alt Klasör'leri olduğu için silinemiyor!"));
-        QCOMPARE(işSayısı("3-Anahtar"), 1);
-        QCOMPARE(adı("30-Anahtar"), QString("Başkasının"));
-    }
-
-    void rightClickMenuFollowsSelectionBeforeClick() {
-        yeniVeritabanı();
-        klasörEkle("1-Anahtar", "Klasor", "Davalar");
-        auto form = yeniForm();
-        QMenu* menü = form->KlasörMenüsü;
-
-        // "Klasörlerim" is selected: the menu for a folder shows the reserved-node entries.
-        const QRect alan = form->KlasörListesi->visualItemRect(düğüm(*form, "1-Anahtar"));
-        sağTıkla(*form, alan.center());
-        QVERIFY(menü->isVisible());
-        QVERIFY(form->TümKlasörleriGösterMenüsü->isVisible());
-        QVERIFY(!form->KlasörAdıDeğiştirMenüsü->isEnabled());
-        QCOMPARE(menü->defaultAction(), form->YeniKlasörEkleMenüsü2);
-        QCOMPARE(form->seçiliKlasörAnahtarı(), QString("1-Anahtar"));
-        QVERIFY(!form->KlasörListesi->damlaVurgusu());
-        menü->close();
-
-        // Now the folder is selected: rename and delete are on, the expand entries hidden.
-        sağTıkla(*form, alan.center());
-        QVERIFY(menü->isVisible());
-        QVERIFY(!form->TümKlasörleriGösterMenüsü->isVisible());
-        QVERIFY(form->KlasörSilMenüsü->isEnabled());
-        menü->close();
-
-        // Over empty space no menu opens.
-        sağTıkla(*form, QPoint(5, form->KlasörListesi->viewport()->height() - 5));
-        QVERIFY(!menü->isVisible());
     }
 };
 

@@ -8,6 +8,8 @@
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
 
+#include <QLabel>
+
 using namespace AnaFormTest;
 
 // The main window when a database step fails: the lock held past the wait (3260), the file
@@ -63,9 +65,11 @@ private slots:
         form->KlasörListesi->setCurrentItem(düğüm(*form, "2-Anahtar"));
         başarısız([&] { form->KlasörSilMenüsü->trigger(); });
         yerinde();
-        // A failed listing shows nothing; the next one shows the folder again.
+        // A failed listing shows nothing and is not passed off as an empty folder; the next
+        // one shows the folder again.
         başarısız([&] { düğümTıkla(*form, "1-Anahtar"); });
         QVERIFY(sütun(*form, 2).isEmpty());
+        QCOMPARE(form->Panel[2]->text(), QString("   İş listesi okunamadı!"));
         düğümTıkla(*form, "1-Anahtar");
         QCOMPARE(sütun(*form, 2), QStringList({"Duruşma"}));
         yerinde();
