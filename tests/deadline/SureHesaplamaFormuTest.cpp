@@ -132,11 +132,9 @@ private slots:
         f_->AyrıntılarKapatDüğmesi->click();
         QCOMPARE(f_->width(), twipten(SüreHesaplamaFormu::DarGenişlik));
         QTest::keyClick(f_.get(), Qt::Key_Escape);
-        QVERIFY(!f_->isVisible());
         SüreHesaplamaFormu yeni(nullptr, TatilDosyası);
         QCOMPARE(yeni.width(), twipten(SüreHesaplamaFormu::DarGenişlik));
         yeni.AyrıntılarıAçDüğmesi->click();
-        QVERIFY(!yeni.AyrıntılarıAçDüğmesi->isEnabled());
         yeni.KapatDüğmesi->click();
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Ayrinti Goster", "yok"), QStringLiteral("1"));
     }
