@@ -9,16 +9,24 @@
 #include "controls/Siralama.h"
 #include "database/Veritabani.h"
 #include "jobentry/TakvimFormu.h"
+#include "lists/IsListeleri.h"
 #include "lists/IsListesiModeli.h"
+#include "lists/TakvimDosyasi.h"
+#include "lists/TakvimeAktar.h"
 #include "lists/YapilacakIslerListesiFormu.h"
 #include "settings/AyarDeposu.h"
 #endif
 
+#include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimeZone>
 #include <QTreeView>
+
+#include <libical/ical.h>
 
 using Form = YapılacakİşlerListesiFormu;
 using AnaFormTest::işEkle;
@@ -57,6 +65,69 @@ void listele(Form& f, int sıra, const QString& tarih = QStringLiteral("01.03.20
         takvimdenSeç(tarih);
     QTest::mouseClick(d[sıra], Qt::LeftButton);
 }
+
+// The calendar export: a job of a summer date in a zone that has had daylight saving, full of
+// characters to escape, and a bare winter one.
+const QString Konu = QStringLiteral("Duruşma, ön inceleme; tanık\nlistesi ĞÜŞİÖÇ ğüşıöç");
+const QString Yer = QStringLiteral("Çağlayan Adliyesi, 3. Ağır Ceza; B Blok");
+const QString Açıklama =
+    QStringLiteral("Şahit İsmail Öztürk gelecek; dosya, vekaletname.\nİkinci satır ") +
+    QString(80, u'ş'); // long enough to be folded inside a two-byte letter
+const QString Dilim = QStringLiteral("Europe/Istanbul");
+const QDateTime Damga(QDate(2026, 12, 6), QTime(10, 0));
+
+struct Olay {
+    QString uid, özet, yer, açıklama;
+    qint64 başlangıç = 0;
+    bool alarmVar = false, alarmBaşta = false;
+};
+
+// Parses the file back with the library and resolves each start against its VTIMEZONE.
+QList<Olay> çözümle(const QByteArray& metin) {
+    QList<Olay> olaylar;
+    icalcomponent* takvim = icalparser_parse_string(metin.constData());
+    if (!takvim)
+        return olaylar;
+    for (icalcomponent* o = icalcomponent_get_first_component(takvim, ICAL_VEVENT_COMPONENT); o;
+         o = icalcomponent_get_next_component(takvim, ICAL_VEVENT_COMPONENT)) {
+        const icaltimetype başla = icalcomponent_get_dtstart(o);
+        Olay olay{QString::fromUtf8(icalcomponent_get_uid(o)),
+                  QString::fromUtf8(icalcomponent_get_summary(o)),
+                  QString::fromUtf8(icalcomponent_get_location(o)),
+                  QString::fromUtf8(icalcomponent_get_description(o)),
+                  icaltime_as_timet_with_zone(başla, başla.zone)};
+        if (icalcomponent* a = icalcomponent_get_first_component(o, ICAL_VALARM_COMPONENT)) {
+            const icaltriggertype t = icalproperty_get_trigger(
+                icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY));
+            olay.alarmVar = true;
+            olay.alarmBaşta =
+                icaldurationtype_as_int(t.duration) == 0 && icaltime_is_null_time(t.time);
+        }
+        olaylar << olay;
+    }
+    icalcomponent_free(takvim);
+    return olaylar;
+}
+
+QByteArray oku(const QString& yol) {
+    QFile f(yol);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void dosyaAdı(const QString& yol) {
+    ModalTest::sıradaki([yol](QDialog* d) {
+        auto* pencere = qobject_cast<QFileDialog*>(d);
+        QVERIFY(pencere);
+        pencere->selectFile(yol);
+        d->accept();
+    });
+}
+
+void takvimİşleriniEkle() {
+    işEkle("1-Anahtar", QDate(2026, 7, 15), QTime(14, 30), Konu, true, false, Yer,
+           QStringLiteral("2026/418"), Açıklama);
+    işEkle("1-Anahtar", QDate(2027, 1, 4), QTime(9, 5), QStringLiteral("Keşif"));
+}
 } // namespace
 
 class IsListeleriTest : public QObject {
@@ -66,34 +137,27 @@ private slots:
         TestOrtami::sıfırla();
         Sıralama::durum() = {};
         ProgramSaati::ayarla(QDateTime(Bugün, QTime(10, 0)));
-        AnaFormTest::yeniVeritabanı();
+        yol_ = AnaFormTest::yeniVeritabanı();
     }
     void cleanup() { AçıkVeritabanı::kapat(); }
 
     // Done and open jobs of yesterday, today, tomorrow and a later date, in two folders; then
     // the same lists once all jobs are deleted.
     void eachListShowsItsJobsOrSaysThereAreNone() {
-        AnaFormTest::klasörEkle("1-Anahtar", "Klasor", "Bir");
-        AnaFormTest::klasörEkle("2-Anahtar", "Klasor", "İki");
         // Added out of order: the lists order by date, then time.
         işEkle("2-Anahtar", Bugün, QTime(11, 0), "Öğle", false, false, "", "", "Öğle notu");
         işEkle("1-Anahtar", Bugün, QTime(9, 0), "Sabah", true, false, "", "", "Sabah notu");
         işEkle("1-Anahtar", Bugün.addDays(-1), QTime(15, 0), "Dün açık", true);
         işEkle("2-Anahtar", Bugün.addDays(-1), QTime(8, 0), "Dün yapıldı", true, true);
         işEkle("1-Anahtar", Bugün, QTime(7, 0), "Bugün yapıldı", false, true);
-        işEkle("2-Anahtar", Bugün.addDays(1), QTime(7, 0), "Yarın", true);
         işEkle("1-Anahtar", QDate(2027, 3, 1), QTime(7, 0), "Mart");
-        // Rows (subject and icon), title, and the message when the list is empty.
-        const char* listeler[][3] = {
-            {"Sabah1, Öğle2", "Bugün Yapılacak İşleriniz (Toplam: 2)",
-             "Bugün yapılacak işiniz bulunmuyor!"},
-            {"Dün açık1", "Günü Geçen İşleriniz (Toplam: 1)", "Günü geçen işiniz bulunmuyor!"},
-            {"Mart2", "01.03.2027 Tarihinde Yapılacak İşleriniz (Toplam: 1)",
-             "01.03.2027 tarihinde yapılacak işiniz bulunmuyor!"},
-            {"Dün yapıldı3, Bugün yapıldı3", "Yapılmış İşleriniz (Toplam: 2)",
-             "Yapılmış İşiniz bulunmuyor!"},
-            {"Dün yapıldı3, Dün açık1, Bugün yapıldı3, Sabah1, Öğle2, Yarın1, Mart2",
-             "Tüm İşleriniz (Toplam: 7)", "Eklenmiş hiçbir işiniz bulunmuyor!"}};
+        // Rows (subject and icon) of each list; the titles and empty-list texts come from the
+        // list rule, the window must pick the right one and count.
+        const char* listeler[] = {"Sabah1, Öğle2", "Dün açık1", "Mart2",
+                                  "Dün yapıldı3, Bugün yapıldı3",
+                                  "Dün yapıldı3, Dün açık1, Bugün yapıldı3, Sabah1, Öğle2, Mart2"};
+        const QString tarih = QStringLiteral("01.03.2027");
+        auto seçim = [](int liste) { return İşListeleri::Seçim(liste); };
         Form f;
         f.show();
         // Another computer holds the file: the error is told, and neither a "no jobs" box nor
@@ -105,19 +169,20 @@ private slots:
         QCOMPARE(MesajKutusuTest::kayıtlar().size(), 1);
         QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Critical);
         QVERIFY(MesajKutusuTest::son().metin.contains("Hata Kodu: 3260"));
-        QCOMPARE(f.Etiket[0]->text(), QStringLiteral("Yapılacak İşler"));
+        QCOMPARE(f.Etiket[0]->text(), İşListeleri::AçılışBaşlığı);
         MesajKutusuTest::temizle();
 
         for (int liste = 0; liste < 5; ++liste) {
             listele(f, liste);
-            QCOMPARE(konular(f).join(", "), QString::fromUtf8(listeler[liste][0]));
-            QCOMPARE(f.Etiket[0]->text(), QString::fromUtf8(listeler[liste][1]));
-            QCOMPARE(f.YapılacakİşlerListesi->currentIndex().row(), 0);
+            const QStringList satırlar = QString::fromUtf8(listeler[liste]).split(", ");
+            QCOMPARE(konular(f), satırlar);
+            QCOMPARE(f.Etiket[0]->text(),
+                     İşListeleri::başlık(seçim(liste), satırlar.size(), tarih));
         }
         // A cancelled calendar changes nothing.
         listele(f, 2, QString());
-        QCOMPARE(f.Etiket[0]->text(), QString::fromUtf8(listeler[4][1]));
-        QCOMPARE(konular(f).size(), 7);
+        QCOMPARE(konular(f).size(), 6);
+        QCOMPARE(f.Etiket[0]->text(), İşListeleri::başlık(İşListeleri::Seçim::Tüm, 6));
         QCOMPARE(ModalTest::gösterilenler(), (QStringList{"TakvimFormu", "TakvimFormu"}));
         QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
         // The first row is selected and its description follows the selection.
@@ -130,12 +195,12 @@ private slots:
         for (int liste = 0; liste < 5; ++liste) {
             listele(f, liste);
             QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Information);
-            QCOMPARE(MesajKutusuTest::son().metin, QString::fromUtf8(listeler[liste][2]));
+            QCOMPARE(MesajKutusuTest::son().metin, İşListeleri::boşMesajı(seçim(liste), tarih));
             QCOMPARE(f.işModeli->satırSayısı(), 0);
         }
         QCOMPARE(MesajKutusuTest::kayıtlar().size(), 5);
         // The "&" marks the access key of the list and is not shown.
-        QCOMPARE(f.Etiket[0]->text(), QStringLiteral("&Yapılacak İşler"));
+        QCOMPARE(f.Etiket[0]->text(), İşListeleri::BoşBaşlık);
         QCOMPARE(f.Etiket[0]->buddy(), f.YapılacakİşlerListesi);
     }
 
@@ -164,6 +229,59 @@ private slots:
         QCOMPARE(AyarDeposu::GetSetting("Listeler\\Liste-2", "Genislik-3", ""),
                  QStringLiteral("3330"));
     }
+
+    void exportedFileReadsBackWithEveryField() {
+        takvimİşleriniEkle();
+        const auto işler = TakvimDosyası::oku(AçıkVeritabanı::al(), {2, 1});
+        const QString dosya = yol_ + QStringLiteral(".ics");
+        QVERIFY(TakvimDosyası::yaz(dosya, TakvimDosyası::metin(işler, yol_, Dilim, Damga)));
+        const QByteArray metin = oku(dosya);
+        // The zone's rules travel in the file; the reader here would know the zone anyway.
+        QVERIFY(metin.contains("BEGIN:VTIMEZONE"));
+        const auto olaylar = çözümle(metin);
+        QCOMPARE(olaylar.size(), 2);
+
+        const QTimeZone istanbul(Dilim.toLatin1());
+        const Olay& keşif = olaylar[0];
+        QCOMPARE(keşif.özet, QStringLiteral("Keşif"));
+        QVERIFY(keşif.yer.isEmpty() && keşif.açıklama.isEmpty() && !keşif.alarmVar);
+        QCOMPARE(keşif.başlangıç,
+                 QDateTime(QDate(2027, 1, 4), QTime(9, 5), istanbul).toSecsSinceEpoch());
+
+        const Olay& duruşma = olaylar[1];
+        QCOMPARE(duruşma.özet, Konu);
+        QCOMPARE(duruşma.yer, Yer);
+        QCOMPARE(duruşma.açıklama, QStringLiteral("Sayısı: 2026/418\n") + Açıklama);
+        QCOMPARE(duruşma.başlangıç,
+                 QDateTime(QDate(2026, 7, 15), QTime(14, 30), istanbul).toSecsSinceEpoch());
+        QVERIFY(duruşma.alarmVar && duruşma.alarmBaşta);
+
+        // An event keeps its identity when exported again later; the same job number in
+        // another database file, or another job, is another event.
+        QVERIFY(duruşma.uid != keşif.uid);
+        auto kimlik = [&](const QString& yol, const QDateTime& damga) {
+            return çözümle(TakvimDosyası::metin(işler, yol, Dilim, damga)).value(0).uid;
+        };
+        QCOMPARE(kimlik(yol_, Damga.addDays(3)), keşif.uid);
+        QVERIFY(kimlik(yol_ + QStringLiteral("-baska"), Damga) != keşif.uid);
+    }
+
+    void menuCommandWritesTheChosenFile() {
+        takvimİşleriniEkle();
+        const QString dosya = yol_ + QStringLiteral("-menu.ics");
+        dosyaAdı(dosya);
+        QVERIFY(TakvimeAktar(nullptr, {1, 2}));
+        QCOMPARE(çözümle(oku(dosya)).size(), 2);
+        // An existing file is kept unless the user agrees.
+        dosyaAdı(dosya);
+        MesajKutusuTest::yanıtla(QMessageBox::No);
+        QVERIFY(!TakvimeAktar(nullptr, {1}));
+        QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Question);
+        QCOMPARE(çözümle(oku(dosya)).size(), 2);
+    }
+
+private:
+    QString yol_;
 };
 
 TARVELA_TEST_MAIN(IsListeleriTest)

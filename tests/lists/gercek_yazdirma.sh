@@ -15,9 +15,8 @@ temizle() {
 }
 trap temizle EXIT
 
-# The print's "ALAN" line gives the printable area; TARVELA_YAZDIRMA_KLASORU keeps the PDF.
+# The print's "ALAN" line gives the printable area.
 denetle() {
-    [ -n "${TARVELA_YAZDIRMA_KLASORU:-}" ] && cp "$1" "$TARVELA_YAZDIRMA_KLASORU/"
     # shellcheck disable=SC2046
     "$surucu" denetle "$1" $(grep '^ALAN ' <<<"$cikti" | cut -d' ' -f2-)
 }
