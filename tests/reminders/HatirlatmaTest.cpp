@@ -357,36 +357,26 @@ private slots:
         işEkle(dün, "14:00", "Dünkü");    // 2
         işEkle(dün, "16:00", "İkinci");   // 3
         işEkle(dün, "15:00", "Yapılmış", true, true);
-        işEkle(Cuma, "09:00", "Cumakü"); // 5
+        işEkle(Cuma, "09:00", "Bugünkü"); // 5
         // The program last checked yesterday morning and was closed until now.
         ayarYaz(Ayar::SonHatırlatmaDenetimi, QStringLiteral("2026-12-03T09:00:10"));
         ProgramSaati::ayarla(an("10:00:00", Cuma));
-        SahteAnaForm ana;
-        anaFormuAyarla(&ana);
         QStringList ilkGösterim;
-        {
-            HatırlatmaZamanlayıcısı zamanlayıcı(ana);
-            ModalTest::sıradaki([&](QDialog* d) {
-                auto* form = dynamic_cast<HatırlatmaFormu*>(d);
-                QVERIFY(form);
-                ilkGösterim = satırMetinleri(form->YapılacakİşlerListesi, 0);
-                // Put off: today, 15 minutes from now.
-                form->İşSonucuSeçenekleri[1]->click();
-                form->OnaylaDüğmesi->click();
-                QCOMPARE(satırMetinleri(form->YapılacakİşlerListesi, 2),
-                         (QStringList{QString(), "İkinci", QString(), "Cumakü"}));
-                // Today's job done: its group line goes with it.
-                form->YapılacakİşlerListesi->setCurrentItem(
-                    form->YapılacakİşlerListesi->topLevelItem(3));
-                form->İşSonucuSeçenekleri[0]->click();
-                form->OnaylaDüğmesi->click();
-                QCOMPARE(satırMetinleri(form->YapılacakİşlerListesi, 0),
-                         (QStringList{HatırlatmaFormu::KaçırılanlarSatırı, "03.12.2026"}));
-                MesajKutusuTest::yanıtla(QMessageBox::Yes);
-                form->KapatDüğmesi->click();
-            });
-            zamanlayıcı.tik();
-        }
+        göster([&](HatırlatmaFormu* form) {
+            ilkGösterim = satırMetinleri(form->YapılacakİşlerListesi, 0);
+            // Put off: today, 15 minutes from now.
+            form->İşSonucuSeçenekleri[1]->click();
+            form->OnaylaDüğmesi->click();
+            QCOMPARE(satırMetinleri(form->YapılacakİşlerListesi, 2),
+                     (QStringList{QString(), "İkinci", QString(), "Bugünkü"}));
+            // Today's job done: its group line goes with it.
+            form->YapılacakİşlerListesi->setCurrentItem(
+                form->YapılacakİşlerListesi->topLevelItem(3));
+            form->İşSonucuSeçenekleri[0]->click();
+            form->OnaylaDüğmesi->click();
+            QCOMPARE(satırMetinleri(form->YapılacakİşlerListesi, 0),
+                     (QStringList{HatırlatmaFormu::KaçırılanlarSatırı, "03.12.2026"}));
+        });
         QCOMPARE(ilkGösterim,
                  (QStringList{HatırlatmaFormu::KaçırılanlarSatırı, "03.12.2026", "03.12.2026",
                               HatırlatmaFormu::BugünküSatırı, "04.12.2026"}));
@@ -396,19 +386,13 @@ private slots:
 
         // Restarted: İkinci, left unsettled, is not shown again; the job put off comes back
         // as today's.
-        HatırlatmaZamanlayıcısı yeniden(ana);
+        zamanlayıcı = std::make_unique<HatırlatmaZamanlayıcısı>(*ana);
         ProgramSaati::ayarla(an("10:05:00", Cuma));
-        yeniden.tik();
+        zamanlayıcı->tik();
         QCOMPARE(ModalTest::gösterilenler().size(), 1);
         QStringList sonra;
-        ModalTest::sıradaki([&](QDialog* d) {
-            auto* form = dynamic_cast<HatırlatmaFormu*>(d);
-            sonra = satırMetinleri(form->YapılacakİşlerListesi, 2);
-            MesajKutusuTest::yanıtla(QMessageBox::Yes);
-            form->reject();
-        });
         ProgramSaati::ayarla(an("10:16:00", Cuma));
-        yeniden.tik();
+        göster([&](HatırlatmaFormu* form) { sonra = konular(form); });
         QCOMPARE(sonra, QStringList{"Dünkü"});
     }
 
@@ -443,14 +427,12 @@ private slots:
         işEkle(Cuma.addDays(-1), "14:00", "Dünkü");
         ayarYaz(Ayar::SonHatırlatmaDenetimi, QStringLiteral("2026-12-03T09:00:00"));
         ProgramSaati::ayarla(an("10:00:00", Cuma));
-        SahteAnaForm ana;
-        HatırlatmaZamanlayıcısı zamanlayıcı(ana);
-        zamanlayıcı.tik();
+        zamanlayıcı->tik();
         QVERIFY(ModalTest::gösterilenler().isEmpty());
         // Turned on later, it does not bring back what this computer has already passed.
         tercihler().kaçırılanHatırlatmalar = 1;
         ProgramSaati::ilerlet(32);
-        zamanlayıcı.tik();
+        zamanlayıcı->tik();
         QVERIFY(ModalTest::gösterilenler().isEmpty());
     }
 
