@@ -135,7 +135,6 @@ private slots:
         };
         QCOMPARE(konuları(an("14:34:59")), QStringList{"Sabah"});
         QCOMPARE(konuları(an("14:35:00")), (QStringList{"Sabah", "Duruşma"}));
-        QCOMPARE(konuları(an("14:35:59")), (QStringList{"Sabah", "Duruşma"}));
         QCOMPARE(konuları(an("10:00:00", Bugün.addDays(1))), QStringList{});
 
         const auto iş = hatırlatılacakİşler(vt, an("14:35:00")).last();
