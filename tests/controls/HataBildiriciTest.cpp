@@ -51,7 +51,6 @@ private slots:
         QVERIFY(HataBildir(Hata(3021, "Geçerli kayıt yok.")));
         QVERIFY(!ProgramSonu::sonlandıMı());
         const auto kayıt = MesajKutusuTest::son();
-        QCOMPARE(kayıt.başlık, QStringLiteral("Hata oluştu!"));
         QCOMPARE(kayıt.simge, QMessageBox::Critical);
         QCOMPARE(kayıt.düğmeler, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(kayıt.metin,
