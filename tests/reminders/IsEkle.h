@@ -10,19 +10,17 @@ inline void işEkle(const QDate& tarih, const QString& saat, const QString& konu
                    bool hatırlat = true, bool yapıldı = false) {
     auto küme = AçıkVeritabanı::al().OpenRecordset(Deyim::J7());
     küme->AddNew();
-    const QVariant değerler[] = {QStringLiteral("1-Anahtar"),
-                                 tarih,
-                                 saat,
-                                 konu,
-                                 QStringLiteral("Adliye"),
-                                 QStringLiteral("2026/1"),
-                                 QStringLiteral("Açıklama ") + konu,
-                                 hatırlat,
-                                 yapıldı};
-    const char* alanlar[] = {"Anahtari",   "IsinTarihi", "IsinSaati",  "IsinKonusu", "IsinYeri",
-                             "IsinSayisi", "Aciklama",   "Hatirlatma", "IsYapildi"};
-    for (int i = 0; i < 9; ++i)
-        küme->alanYaz(QString::fromLatin1(alanlar[i]), değerler[i]);
+    const std::pair<const char*, QVariant> alanlar[] = {{"Anahtari", "1-Anahtar"},
+                                                        {"IsinTarihi", tarih},
+                                                        {"IsinSaati", saat},
+                                                        {"IsinKonusu", konu},
+                                                        {"IsinYeri", "Adliye"},
+                                                        {"IsinSayisi", "2026/1"},
+                                                        {"Aciklama", "Açıklama " + konu},
+                                                        {"Hatirlatma", hatırlat},
+                                                        {"IsYapildi", yapıldı}};
+    for (const auto& [alan, değer] : alanlar)
+        küme->alanYaz(QString::fromLatin1(alan), değer);
     küme->Update();
     küme->Close();
 }
