@@ -269,12 +269,13 @@ private slots:
         QCOMPARE(ana.klasörTıklama, 2);
     }
 
-    // A save that fails at the write (the row deleted elsewhere, or any error of the store:
-    // all go through one catch) keeps the window open with everything typed and stores
-    // nothing; nor can a window coming up over it (the reminder window) take it away.
+    // A save that fails at the write (the row deleted elsewhere, the lock held past the wait,
+    // the file gone, the row changed elsewhere) keeps the window open with everything typed
+    // and stores nothing; nor can a window coming up over it (the reminder window) take it
+    // away.
     void saveFailureKeepsWhatWasTyped_data() {
         QTest::addColumn<int>("no");
-        for (int no : {3021, 3260})
+        for (int no : {3021, 3260, 3024, 3197})
             QTest::addRow("%d", no) << no;
     }
     void saveFailureKeepsWhatWasTyped() {
