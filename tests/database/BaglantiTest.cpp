@@ -10,7 +10,6 @@
 #include "database/SunucuDegistirFormu.h"
 #include "database/SunucuListesi.h"
 #include "database/Veritabani.h"
-#include "database/VeritabaniIc.h"
 #include "database/VeritabaninaBaglanFormu.h"
 #include "settings/SifreKaristir.h"
 #include "settings/Tercihler.h"
@@ -220,14 +219,9 @@ private slots:
     // folder stays in the server list.
     void refusedFileKeepsTheServer() {
         const QString klasör = veritabanlıKlasör(vtKökü(), "eksik");
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(QFile::encodeName(klasör + "/Lodra.vtb").constData(), &db,
-                        SQLITE_OPEN_READWRITE, nullptr);
-        Veritabanıİç::hazırla(db, "KMZ1994");
-        Veritabanıİç::çalıştır(db, "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT); DROP TABLE "
-                                   "KlasorBilgileriTablosu; ALTER TABLE K2 RENAME TO "
-                                   "KlasorBilgileriTablosu");
-        sqlite3_close(db);
+        hamDeyim(klasör + "/Lodra.vtb", "KMZ1994",
+                 "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT); DROP TABLE KlasorBilgileriTablosu; "
+                 "ALTER TABLE K2 RENAME TO KlasorBilgileriTablosu");
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
         PencereDurumu durum;
         ModalTest::sıradaki([&](QDialog* d) {
