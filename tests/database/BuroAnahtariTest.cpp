@@ -144,7 +144,6 @@ private slots:
         QVERIFY(VeritabanınaBağlan());
         QCOMPARE(AçıkVeritabanı::al().yol(), dosya);
         QCOMPARE(depo->oku(dosya), std::optional(Anahtar));
-        QCOMPARE(form->klasörYükleme, 1);
 
         ModalTest::temizle();
         AçıkVeritabanı::kapat();
