@@ -56,8 +56,8 @@ inline void hamDeyim(const QString& yol, const char* parola, const char* sql) {
     Veritabanıİç::çalıştır(db, sql);
     sqlite3_close(db);
 }
-inline qint64 işSayısı(Veritabanı& vt) {
-    return vt.OpenRecordset("SELECT count(*) AS Sayi FROM YapilacakIslerTablosu")
+inline qint64 işSayısı(Veritabanı& vt, const QString& koşul = {}) {
+    return vt.OpenRecordset("SELECT count(*) AS Sayi FROM YapilacakIslerTablosu " + koşul)
         ->alan("Sayi")
         .toLongLong();
 }
