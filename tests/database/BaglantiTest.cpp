@@ -1,14 +1,15 @@
 #include "TestOrtami.h"
 
 #include "BaglantiTestDestegi.h"
+#include "controls/Hata.h"
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
 #include "database/AgaGozat.h"
 #include "database/SunucuDegistirFormu.h"
+#include "database/SunucuListesi.h"
 #include "database/Veritabani.h"
-#include "database/VeritabaniIc.h"
 #include "database/VeritabaninaBaglanFormu.h"
 #include "settings/SifreKaristir.h"
 #include "settings/Tercihler.h"
@@ -49,17 +50,21 @@ QStringList satırlar(QDialog* d) {
         metinler << liste(d)->item(i)->text();
     return metinler;
 }
+
+// Stores the server list afresh: folder i under "Sunucu-<numaralar[i]>", or "Sunucu-<i+1>".
+void sunucular(const QStringList& klasörler, const QList<int>& numaralar = {}) {
+    if (!AyarDeposu::GetAllSettings("Sunucular").isEmpty())
+        AyarDeposu::DeleteSetting("Sunucular");
+    for (int i = 0; i < klasörler.size(); ++i)
+        AyarDeposu::SaveSetting("Sunucular", SunucuAnahtarı(numaralar.value(i, i + 1)),
+                                klasörler[i]);
+}
 } // namespace
 
 class BaglantiTest : public QObject {
     Q_OBJECT
     SahteAnaForm* form = nullptr;
     QStringList klasörler; // four folders with a database, opened but never written
-
-    void sakla(const QStringList& anahtarlar) {
-        for (int i = 0; i < anahtarlar.size(); ++i)
-            AyarDeposu::SaveSetting("Sunucular", anahtarlar[i], klasörler[i]);
-    }
 
 private slots:
     void initTestCase() {
@@ -77,6 +82,61 @@ private slots:
         delete form;
     }
 
+    // The store's numeric key order, and positions past either end falling back to 0 at
+    // start-up while the change-server window selects nothing for them.
+    void serverListPositions() {
+        sunucular({"/s10", "/s2", "/s1"}, {10, 2, 1});
+        const SunucuListesi liste = SunucuListesi::yükle();
+        QCOMPARE(liste.klasörler(), QStringList({"/s1", "/s2", "/s10"}));
+        QCOMPARE(liste.kullanılacakKonum(), 0);
+        QCOMPARE(liste.seçilecekKonum(), 0);
+        const QList<QPair<QString, QPair<int, int>>> durumlar = {
+            {"2", {2, 2}}, {"3", {0, -1}}, {"-1", {0, -1}}};
+        for (const auto& [değer, beklenen] : durumlar) {
+            AyarDeposu::SaveSetting("Ayarlar", "Veritabani", değer);
+            QCOMPARE(liste.kullanılacakKonum(), beklenen.first);
+            QCOMPARE(liste.seçilecekKonum(), beklenen.second);
+        }
+        AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "iki");
+        QVERIFY_THROWS_EXCEPTION(Hata, liste.kullanılacakKonum());
+        QCOMPARE(SunucuListesi().seçilecekKonum(), -1);
+    }
+
+    // Below four a folder already listed (in any case, as a whole entry) is selected; at four
+    // a new folder takes the fourth place and one already listed selects the fourth; above
+    // four (a list made longer by hand) the last entry is selected and nothing added.
+    void serverListLookupAndOverlongLists() {
+        sunucular({"/srv/a", "/srv/b"});
+        SunucuListesi liste = SunucuListesi::yükle();
+        QCOMPARE(liste.yeniSunucuSeç("/SRV/B"), 1);
+        QCOMPARE(liste.yeniSunucuSeç("/srv"), 2);
+        QCOMPARE(saklıSunucular(),
+                 QStringList({"Sunucu-1=/srv/a", "Sunucu-2=/srv/b", "Sunucu-3=/srv"}));
+
+        sunucular({"/a", "/b", "/c", "/d"});
+        SunucuListesi dört = SunucuListesi::yükle();
+        QCOMPARE(dört.yeniSunucuSeç("/e"), 3);
+        QCOMPARE(dört.yeniSunucuSeç("/a"), 3);
+        QCOMPARE(saklıSunucular(),
+                 QStringList({"Sunucu-1=/a", "Sunucu-2=/b", "Sunucu-3=/c", "Sunucu-4=/e"}));
+
+        sunucular({"/a", "/b", "/c", "/d", "/e"});
+        QCOMPARE(SunucuListesi::yükle().yeniSunucuSeç("/f"), 4);
+        QCOMPARE(saklıSunucular().size(), 5);
+    }
+
+    // Keys with a gap: adding must not overwrite a stored folder and a rewrite leaves no
+    // stale key behind.
+    void serverListGapsInTheKeys() {
+        sunucular({"/a", "/b", "/c", "/g"}, {1, 2, 3, 7});
+        QCOMPARE(SunucuListesi::yükle().yeniSunucuSeç("/e"), 3);
+        QCOMPARE(saklıSunucular(),
+                 QStringList({"Sunucu-1=/a", "Sunucu-2=/b", "Sunucu-3=/c", "Sunucu-4=/e"}));
+        sunucular({"/a", "/c"}, {1, 3});
+        QCOMPARE(SunucuListesi::yükle().ekle("/n"), 2);
+        QCOMPARE(saklıSunucular(), QStringList({"Sunucu-1=/a", "Sunucu-2=/c", "Sunucu-3=/n"}));
+    }
+
     // Empty store: the question, the picker, a folder without the file refused, then the
     // folder stored as "Sunucu-1" and position 0 saved after the open.
     void firstStart() {
@@ -84,20 +144,14 @@ private slots:
         const QString sunucu = veritabanlıKlasör(vtKökü(), "sunucu");
         AgaGozatTest::yanıtla(boş);
         AgaGozatTest::yanıtla(sunucu);
-        PencereDurumu durum;
-        ModalTest::sıradaki([&](QDialog* d) {
-            QCOMPARE(d->windowTitle(), QString("Veritabanı Bağlantısı..."));
-            durum = denemeyiBekle(d);
-        });
+        ModalTest::sıradaki([](QDialog* d) { denemeyiBekle(d); });
         QVERIFY(VeritabanınaBağlan());
-        QVERIFY(!durum.açık);
         const auto& kutular = MesajKutusuTest::kayıtlar();
         QCOMPARE(kutular.size(), 2);
         QCOMPARE(kutular[0].metin, BaglantiMetinleri::YerBulunamadı);
         QCOMPARE(kutular[0].simge, QMessageBox::Question);
         QCOMPARE(kutular[1].metin, BaglantiMetinleri::DosyaYok);
         QCOMPARE(kutular[1].simge, QMessageBox::Warning);
-        QCOMPARE(AgaGozatTest::çağrıSayısı(), 2);
         QCOMPARE(saklıSunucular(), QStringList({"Sunucu-1=" + sunucu}));
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("0"));
         QCOMPARE(AçıkVeritabanı::al().yol(), sunucu + "/Lodra.vtb");
@@ -108,26 +162,12 @@ private slots:
         QCOMPARE(ModalTest::gösterilenler(), QStringList({"VeritabanınaBağlanFormu"}));
     }
 
-    // A stored position equal to the number of entries opens the first entry.
-    void positionPastTheEnd() {
-        sakla({"Sunucu-1", "Sunucu-2"});
-        AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "2");
-        ModalTest::sıradaki([](QDialog* d) { denemeyiBekle(d); });
-        QVERIFY(VeritabanınaBağlan());
-        QCOMPARE(AçıkVeritabanı::al().yol(), klasörler[0] + "/Lodra.vtb");
-        QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("0"));
-        QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
-    }
-
     // Each way of failing: the window's text (numbers outside the table
     // also go to the common error reporter), the servers forgotten and the stored position
     // kept; Retry then offers to look for the folder again.
     void failures_data() {
         QTest::addColumn<QString>("tür");
         QTest::addColumn<QString>("metin");
-        QTest::newRow("folder without the file")
-            << "dosyasiz"
-            << "Veritabanı dosyası bulunamadı. Lütfen, kontrol edip tekrar deneyiniz!";
         QTest::newRow("missing folder")
             << "klasorsuz"
             << "Ağ bağlantısı kurulamıyor. Lütfen, kontrol edip tekrar deneyiniz!";
@@ -136,13 +176,8 @@ private slots:
     void failures() {
         QFETCH(QString, tür);
         QFETCH(QString, metin);
-        QString klasör;
-        if (tür == "dosyasiz")
-            klasör = yeniKlasör(vtKökü(), tür);
-        else if (tür == "klasorsuz")
-            klasör = vtKökü() + "/olmayan/klasor";
-        else
-            klasör = bozukDosyalıKlasör(vtKökü(), tür);
+        const QString klasör =
+            tür == "klasorsuz" ? vtKökü() + "/olmayan/klasor" : bozukDosyalıKlasör(vtKökü(), tür);
 
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
         AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "0");
@@ -165,7 +200,6 @@ private slots:
         QCOMPARE(ilk.simge, QString("BAGLANMA"));
         QVERIFY(ilk.yenidenDeneEtkin);
         QVERIFY(ilk.açık);
-        QVERIFY(!ProgramSonu::sonlandıMı());
         if (metin == BaglantiMetinleri::BağlanılamadıGenel) {
             QCOMPARE(raporlar.size(), 1);
             QCOMPARE(raporlar[0].başlık, QString("Hata oluştu!"));
@@ -184,14 +218,9 @@ private slots:
     // folder stays in the server list.
     void refusedFileKeepsTheServer() {
         const QString klasör = veritabanlıKlasör(vtKökü(), "eksik");
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(QFile::encodeName(klasör + "/Lodra.vtb").constData(), &db,
-                        SQLITE_OPEN_READWRITE, nullptr);
-        Veritabanıİç::hazırla(db, "KMZ1994");
-        Veritabanıİç::çalıştır(db, "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT); DROP TABLE "
-                                   "KlasorBilgileriTablosu; ALTER TABLE K2 RENAME TO "
-                                   "KlasorBilgileriTablosu");
-        sqlite3_close(db);
+        hamDeyim(klasör + "/Lodra.vtb", "KMZ1994",
+                 "CREATE TABLE K2(Anahtari TEXT, Bagi TEXT); DROP TABLE KlasorBilgileriTablosu; "
+                 "ALTER TABLE K2 RENAME TO KlasorBilgileriTablosu");
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
         PencereDurumu durum;
         ModalTest::sıradaki([&](QDialog* d) {
@@ -262,7 +291,7 @@ private slots:
 
     // With the flag set, the login window follows the connection over the main window.
     void loginFollowsTheConnection() {
-        sakla({"Sunucu-1"});
+        sunucular(klasörler.mid(0, 1));
         AyarDeposu::SaveSetting("Ayarlar", "Giris Sifresi Sor", "-1");
         AyarDeposu::SaveSetting("Ayarlar", "Giris Sifresi", ŞifreKarıştır("2468"));
         QWidget* sahip = nullptr;
@@ -288,7 +317,7 @@ private slots:
     // The change-server window: the list from the store with the folder in use selected and
     // shown, the buttons inside the window.
     void changeServerOpening() {
-        sakla({"Sunucu-1", "Sunucu-2", "Sunucu-3"});
+        sunucular(klasörler.mid(0, 3));
         AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "1");
         ModalTest::sıradaki([&](QDialog* d) {
             QCOMPARE(satırlar(d), klasörler.mid(0, 3));
@@ -306,7 +335,7 @@ private slots:
     // Choosing a folder: cancel and a folder without the file change nothing; a folder with
     // the file is stored, listed and selected, without connecting.
     void changeServerChoosing() {
-        sakla({"Sunucu-1"});
+        sunucular(klasörler.mid(0, 1));
         ModalTest::sıradaki([&](QDialog* d) {
             AgaGozatTest::iptal();
             düğmeyeBas(d, "SunucuSeçDüğmesi");
@@ -330,12 +359,12 @@ private slots:
     }
 
     // Connecting to the selected folder replaces the open database, reloads the tree and
-    // saves the position. A failure keeps the open database and every server.
+    // saves the position, keys that do not run 1..n written again first: the next start
+    // opens the folder connected to. A failure keeps the open database and every server.
     void changeServerConnecting() {
-        sakla({"Sunucu-1", "Sunucu-2", "Sunucu-3"});
-        AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(klasörler[0] + "/Lodra.vtb"));
         const QString kayıp = yeniKlasör(vtKökü(), "kayip");
-        AyarDeposu::SaveSetting("Sunucular", "Sunucu-4", kayıp);
+        sunucular(klasörler.mid(0, 3) << kayıp, {1, 3, 5, 8});
+        AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(klasörler[0] + "/Lodra.vtb"));
         ModalTest::sıradaki([&](QDialog* d) {
             liste(d)->setCurrentRow(3);
             düğmeyeBas(d, "SeçilenSunucuyaBağlanDüğmesi");
@@ -365,29 +394,19 @@ private slots:
         QCOMPARE(form->klasörYükleme, 1);
         QCOMPARE(form->durum.value(2), BaglantiMetinleri::BağlantıTamam);
         QCOMPARE(AyarDeposu::GetSetting("Ayarlar", "Veritabani"), QString("2"));
-        QCOMPARE(form->kapatma, 0);
-    }
-
-    // Keys that do not run 1..n are written again before the position is saved, so that the
-    // next start opens the folder that was connected to.
-    void changeServerGappedKeys() {
-        sakla({"Sunucu-3", "Sunucu-7"});
-        ModalTest::sıradaki([&](QDialog* d) {
-            liste(d)->setCurrentRow(1);
-            düğmeyeBas(d, "SeçilenSunucuyaBağlanDüğmesi");
-        });
-        SunucuDeğiştir(form->pencere());
         QCOMPARE(saklıSunucular(),
-                 QStringList({"Sunucu-1=" + klasörler[0], "Sunucu-2=" + klasörler[1]}));
+                 QStringList({"Sunucu-1=" + klasörler[0], "Sunucu-2=" + klasörler[1],
+                              "Sunucu-3=" + klasörler[2], "Sunucu-4=" + kayıp}));
+        QCOMPARE(form->kapatma, 0);
         AçıkVeritabanı::kapat();
-        ModalTest::sıradaki([](QDialog*) { QCoreApplication::processEvents(); });
+        ModalTest::sıradaki([](QDialog* d) { denemeyiBekle(d); });
         QVERIFY(VeritabanınaBağlan());
-        QCOMPARE(AçıkVeritabanı::al().yol(), klasörler[1] + "/Lodra.vtb");
+        QCOMPARE(AçıkVeritabanı::al().yol(), klasörler[2] + "/Lodra.vtb");
     }
 
     // Cancelling keeps the program running while a database is open; without one it ends.
     void changeServerCancelling() {
-        sakla({"Sunucu-1"});
+        sunucular(klasörler.mid(0, 1));
         ModalTest::sıradaki([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
         SunucuDeğiştir(form->pencere());
         QCOMPARE(form->kapatma, 1);
