@@ -32,7 +32,8 @@ hazir() {
         org.freedesktop.Secret.Service.ReadAlias string:default 2>/dev/null |
         grep -q collection/login
 }
-for _ in $(seq 100); do
+# A loaded machine can take its time to bring the daemon up.
+for _ in $(seq 300); do
     hazir && break
     sleep 0.1
 done
