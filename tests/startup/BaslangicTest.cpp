@@ -114,7 +114,7 @@ private slots:
 
     // Empty and short entries are refused without counting; two wrong entries then the right
     // one let the program go on.
-    void loginAfterTwoWrongEntries() {
+    void login() {
         şifreAyarla("4711");
         ModalTest::sıradaki([&](QDialog* d) {
             QVERIFY(kutu(d, "ŞifreKutusu")->validator());
@@ -124,11 +124,8 @@ private slots:
         QVERIFY(GirişŞifresiSor(form->pencere()));
         QCOMPARE(metinler(), QStringList({Boş, Kısa, Yanlış, Yanlış}));
         QCOMPARE(form->kapatma, 0);
-    }
 
-    // The third wrong entry and (without a main window) cancel end it.
-    void wrongEntriesAndClosingEndTheProgram() {
-        şifreAyarla("4711");
+        // The third wrong entry and (without a main window) cancel end it.
         ModalTest::sıradaki([&](QDialog* d) {
             for (const char* yanlış : {"1111", "2222", "3333"})
                 yazVeTamam(d, yanlış);
@@ -190,8 +187,8 @@ private slots:
         QVERIFY(tercihler().girişŞifresiSor);
     }
 
-    // Declining to set one: No stays in the window, Yes (here through Esc) stores "0" and
-    // the empty text.
+    // Declining to set one: No stays in the window, Yes (here through Esc) removes it as
+    // removing does.
     void declineToSet() {
         MesajKutusuTest::yanıtla({QMessageBox::No, QMessageBox::Yes});
         ModalTest::sıradaki([](QDialog* d) {
@@ -200,9 +197,7 @@ private slots:
             QTest::keyClick(d, Qt::Key_Escape);
         });
         GirişŞifresiBelirleDeğiştir(form->pencere());
-        QCOMPARE(MesajKutusuTest::kayıtlar().size(), 2);
         QCOMPARE(ayar("Giris Sifresi Sor"), QString("0"));
-        QCOMPARE(ayar("Giris Sifresi"), QString());
     }
 
     // Changing asks nothing of the old password; removing asks with No as the default.
