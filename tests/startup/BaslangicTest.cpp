@@ -27,10 +27,17 @@ namespace {
 struct Kopya {
     QProcess süreç;
     QByteArray çıktı;
-    Kopya(QProcessEnvironment ortam, const QString& ekran, const QStringList& argümanlar) {
+    Kopya(const QString& ekran, const QStringList& argümanlar) {
+        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+        ortam.insert("TARVELA_IZ", "1");
+        ortam.insert("QT_QPA_PLATFORM", "offscreen");
+        ortam.remove("WAYLAND_DISPLAY");
         ortam.insert("DISPLAY", ekran);
+        // A settings folder of this test's own: the copies wait in their connect windows.
+        ortam.insert("XDG_CONFIG_HOME", TestOrtami::şimdiki().ayarKlasörü() + "/kopyalar");
+        // Another user name keeps these copies apart from any copy a developer runs.
+        ortam.insert("USER", "tarvela-test-kopyalar");
         süreç.setProcessEnvironment(ortam);
-        süreç.setProcessChannelMode(QProcess::SeparateChannels);
         süreç.start(qEnvironmentVariable("TARVELA_BIN") + "/Lodra", argümanlar);
         süreç.waitForStarted();
     }
@@ -52,17 +59,6 @@ struct Kopya {
     }
 };
 
-QProcessEnvironment kopyaOrtamı(const QString& ad) {
-    QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-    ortam.insert("TARVELA_IZ", "1");
-    ortam.insert("QT_QPA_PLATFORM", "offscreen");
-    ortam.remove("WAYLAND_DISPLAY");
-    // A settings folder of this test's own: the copies wait in their connect windows.
-    ortam.insert("XDG_CONFIG_HOME", TestOrtami::şimdiki().ayarKlasörü() + "/" + ad);
-    // Another user name keeps these copies apart from any copy a developer runs.
-    ortam.insert("USER", "tarvela-test-" + ad);
-    return ortam;
-}
 QString ayar(const QString& anahtar) {
     return AyarDeposu::GetSetting("Ayarlar", anahtar, "yok");
 }
@@ -285,15 +281,14 @@ private slots:
     // second start on a desktop asks that desktop's copy to show its main window and ends at
     // once. Any argument starts the main window hidden, also one that Qt takes for itself.
     void oneCopyPerDesktopAndHiddenStart() {
-        QProcessEnvironment ortam = kopyaOrtamı("kopyalar");
-        Kopya birinci(ortam, ":91", {"-Simge"});
+        Kopya birinci(":91", {"-Simge"});
         QVERIFY2(birinci.bekle("ana-pencere-gizli"), birinci.çıktı.constData());
-        Kopya öbürMasaüstü(ortam, ":92.0", {});
+        Kopya öbürMasaüstü(":92.0", {});
         QVERIFY2(öbürMasaüstü.bekle("ana-pencere-gorunur"), öbürMasaüstü.çıktı.constData());
-        Kopya qtArgümanlı(ortam, ":93", {"-style", "fusion"});
+        Kopya qtArgümanlı(":93", {"-style", "fusion"});
         QVERIFY2(qtArgümanlı.bekle("ana-pencere-gizli"), qtArgümanlı.çıktı.constData());
 
-        Kopya ikinci(ortam, ":91.0", {});
+        Kopya ikinci(":91.0", {});
         QVERIFY(ikinci.süreç.waitForFinished(15000));
         QCOMPARE(ikinci.süreç.exitCode(), 0);
         QVERIFY(ikinci.süreç.readAllStandardError().contains("TARVELA_IZ onceki-kopya-bulundu"));
