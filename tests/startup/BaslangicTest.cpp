@@ -183,10 +183,11 @@ private slots:
         QVERIFY(tercihler().girişŞifresiSor);
     }
 
-    // Declining to set one: No stays in the window, Yes (here through Esc) removes it as
-    // removing does.
-    void declineToSet() {
-        MesajKutusuTest::yanıtla({QMessageBox::No, QMessageBox::Yes});
+    // Declining to set one: No stays in the window, Yes (here through Esc) stores "0". Once
+    // one is set, changing asks nothing of the old password; removing asks, No the default.
+    void declineChangeAndRemove() {
+        MesajKutusuTest::yanıtla(
+            {QMessageBox::No, QMessageBox::Yes, QMessageBox::No, QMessageBox::Yes});
         ModalTest::sıradaki([](QDialog* d) {
             QTest::mouseClick(düğme(d, "İptalDüğmesi"), Qt::LeftButton);
             QVERIFY(d->isVisible());
@@ -194,10 +195,7 @@ private slots:
         });
         GirişŞifresiBelirleDeğiştir(form->pencere());
         QCOMPARE(ayar("Giris Sifresi Sor"), QString("0"));
-    }
 
-    // Changing asks nothing of the old password; removing asks with No as the default.
-    void changeAndRemove() {
         şifreAyarla("4711");
         ModalTest::sıradaki([](QDialog* d) {
             QCOMPARE(d->windowTitle(), QString("Giriş Şifresi Değiştir"));
@@ -207,7 +205,6 @@ private slots:
         GirişŞifresiBelirleDeğiştir(form->pencere());
         QCOMPARE(ayar("Giris Sifresi"), ŞifreKarıştır("9876543210"));
 
-        MesajKutusuTest::yanıtla({QMessageBox::No, QMessageBox::Yes});
         auto kaldır = [](QDialog* d) {
             QTest::mouseClick(düğme(d, "İptalDüğmesi"), Qt::LeftButton);
             QVERIFY(!d->isVisible());
