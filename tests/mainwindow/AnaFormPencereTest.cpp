@@ -61,10 +61,6 @@ void sağTıkla(AnaForm& form, const QPoint& konum) {
     QTest::mouseRelease(yüzey, Qt::RightButton, {}, konum);
 }
 
-void tıkla(QCheckBox* onay) {
-    QTest::mouseClick(onay, Qt::LeftButton, {}, QPoint(6, onay->height() / 2));
-}
-
 void başlığaTıkla(AnaForm& form, int sütun) {
     QHeaderView* başlık = form.YapılacakİşlerListesi->header();
     const int x = başlık->sectionViewportPosition(sütun) + başlık->sectionSize(sütun) / 2;
@@ -443,7 +439,7 @@ private slots:
         QVERIFY(!m->index(1, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
         QCOMPARE(seçiliSatır(*form), 0);
 
-        tıkla(form->SadeceBugünYapılacakİşleriListeleOnayı);
+        form->SadeceBugünYapılacakİşleriListeleOnayı->click();
         QCOMPARE(sütun(*form, 2), QStringList({"Bugün açık"}));
         QVERIFY(!form->BulMenüsü->isEnabled());
 
@@ -451,7 +447,7 @@ private slots:
         // first row's folder is selected in the tree, also from "Klasörlerim": a new job goes
         // there.
         düğümTıkla(*form, "Klasor");
-        tıkla(form->TümKlasörlerOnayı);
+        form->TümKlasörlerOnayı->click();
         QCOMPARE(sütun(*form, 2), QStringList({"Bugün açık", "Başka klasör"}));
         QCOMPARE(form->seçiliKlasörAnahtarı(), QString("1-Anahtar"));
         QCOMPARE(açılanBaşlık(form->YeniİşEkleMenüsü1), QString("Yapılacak İş Ekleme (A)"));
@@ -463,12 +459,12 @@ private slots:
         satıraTıkla(*form, 1);
         QCOMPARE(form->seçiliKlasörAnahtarı(), QString("3-Anahtar"));
 
-        tıkla(form->SadeceBugünYapılacakİşleriListeleOnayı);
+        form->SadeceBugünYapılacakİşleriListeleOnayı->click();
         QCOMPARE(m->satırSayısı(), 6);
         QVERIFY(!form->BulMenüsü->isEnabled());
 
         // Back to the tree: the selected folder is listed, untagged, and the commands come back.
-        tıkla(form->TümKlasörlerOnayı);
+        form->TümKlasörlerOnayı->click();
         QVERIFY(form->KlasörListesi->isEnabled());
         QVERIFY(form->Düğme[2]->isEnabled());
         QCOMPARE(form->BulMenüsü->isEnabled(), form->BulMenüsü->property("isleyiciVar").toBool());
