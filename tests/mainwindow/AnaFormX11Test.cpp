@@ -101,7 +101,6 @@ private slots:
             QSettings ayarlar(ayarKlasörü + "/Selvane/Tarvela.ini", QSettings::IniFormat);
             ayarlar.setValue("Sunucular/Sunucu-1", QFileInfo(dosya).path());
             ayarlar.setValue("Ayarlar/Arkaplanda Calissin", "0");
-            ayarlar.setValue("Ayarlar/Giris Sifresi Sor", "0");
         }
         QProcessEnvironment ortam = ekran.ortam();
         ortam.insert("XDG_CONFIG_HOME", ayarKlasörü);
