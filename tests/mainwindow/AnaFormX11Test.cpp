@@ -66,28 +66,18 @@ struct SanalEkran {
     }
 };
 
-// The names (_NET_WM_NAME) of every window on the display.
+// The names of every window on the display: xwininfo shows _NET_WM_NAME where a window has
+// one, in the locale's (UTF-8) encoding.
 QStringList pencereAdları(const SanalEkran& ekran) {
-    auto çalıştır = [&](const QString& program, const QStringList& argümanlar) {
-        QProcess p;
-        p.setProcessEnvironment(ekran.ortam());
-        p.start(QStandardPaths::findExecutable(program), argümanlar);
-        p.waitForFinished(5000);
-        return QString::fromUtf8(p.readAllStandardOutput());
-    };
+    QProcess p;
+    p.setProcessEnvironment(ekran.ortam());
+    p.start(QStandardPaths::findExecutable("xwininfo"), {"-root", "-tree"});
+    p.waitForFinished(5000);
+    static const QRegularExpression ad("^\\s+0x[0-9a-f]+ \"(.*)\": \\(");
     QStringList adlar;
-    static const QRegularExpression kimlik("^\\s+(0x[0-9a-f]+) ");
-    static const QRegularExpression ad("= \"(.*)\"$");
-    const QStringList satırlar = çalıştır("xwininfo", {"-root", "-tree"}).split('\n');
-    for (const QString& satır : satırlar) {
-        const auto k = kimlik.match(satır);
-        if (!k.hasMatch())
-            continue;
-        const auto a =
-            ad.match(çalıştır("xprop", {"-id", k.captured(1), "_NET_WM_NAME"}).trimmed());
-        if (a.hasMatch())
-            adlar << a.captured(1).replace("\\\"", "\"");
-    }
+    for (const QString& satır : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
+        if (const auto a = ad.match(satır); a.hasMatch())
+            adlar << a.captured(1);
     return adlar;
 }
 } // namespace
@@ -111,7 +101,6 @@ private slots:
             QSettings ayarlar(ayarKlasörü + "/Selvane/Tarvela.ini", QSettings::IniFormat);
             ayarlar.setValue("Sunucular/Sunucu-1", QFileInfo(dosya).path());
             ayarlar.setValue("Ayarlar/Arkaplanda Calissin", "0");
-            ayarlar.setValue("Ayarlar/Giris Sifresi Sor", "0");
         }
         QProcessEnvironment ortam = ekran.ortam();
         ortam.insert("XDG_CONFIG_HOME", ayarKlasörü);
