@@ -722,6 +722,10 @@ private slots:
     // Deleting a folder (F5, F4) takes its whole branch as the file holds it, or nothing at
     // all; a folder added afterwards still comes after its parent.
     void folderDeletionTakesTheBranchOrNothing() {
+        // Only the two fixed keys are reserved; a folder named like the top one is not.
+        QVERIFY(Klasörler::ayrılmışMı("Program") && Klasörler::ayrılmışMı("Klasor"));
+        for (const char* k : {"1-Anahtar", "Klasörlerim", ""})
+            QVERIFY2(!Klasörler::ayrılmışMı(k), k);
         auto vt = boşVeritabanı();
         for (const char* k : {"1-Anahtar", "4-Anahtar"})
             klasörEkle(*vt, "Klasor", k);
