@@ -1,9 +1,14 @@
 #include "about/BaglantiEtiketi.h"
 
 #include "about/AdresAcici.h"
+#include "controls/Kaynaklar.h"
 #include "controls/MesajKutusu.h"
 
+#include <QDialog>
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QMouseEvent>
+#include <QVBoxLayout>
 
 BağlantıEtiketi::BağlantıEtiketi(const QString& metin, const QUrl& adres, QWidget* üst)
     : QLabel(metin, üst), adres_(adres) {
@@ -39,4 +44,25 @@ void BağlantıEtiketi::mouseReleaseEvent(QMouseEvent* olay) {
                            adres_.toDisplayString());
     }
     QLabel::mouseReleaseEvent(olay);
+}
+
+QVBoxLayout* resimliPanel(QDialog* pencere, QFrame* altlık, const QString& resim, int boyut) {
+    auto* düzen = new QHBoxLayout(pencere);
+    düzen->setContentsMargins(0, 0, 0, 0);
+    düzen->setSizeConstraint(QLayout::SetFixedSize);
+    altlık->setObjectName(QStringLiteral("Altlık"));
+    düzen->addWidget(altlık);
+
+    auto* yatay = new QHBoxLayout(altlık);
+    yatay->setContentsMargins(16, 16, 16, 16);
+    yatay->setSpacing(16);
+    auto* SimgeKutusu = new QLabel(altlık);
+    SimgeKutusu->setObjectName(QStringLiteral("SimgeKutusu"));
+    SimgeKutusu->setPixmap(Kaynaklar::resim(resim, QSize(boyut, boyut)));
+    SimgeKutusu->setAlignment(Qt::AlignTop);
+    yatay->addWidget(SimgeKutusu);
+
+    auto* sütun = new QVBoxLayout;
+    yatay->addLayout(sütun);
+    return sütun;
 }

@@ -3,6 +3,10 @@
 #include <QLabel>
 #include <QUrl>
 
+class QDialog;
+class QFrame;
+class QVBoxLayout;
+
 // A label used as a link: underlined while the pointer is over it, and a click opens its
 // address through the desktop. An address the desktop cannot open is reported.
 class BağlantıEtiketi : public QLabel {
@@ -19,3 +23,8 @@ protected:
 private:
     QUrl adres_;
 };
+
+// The shape both windows of this folder share: the panel fills the window, which takes the
+// size its contents ask for; the picture of the given size stands at the panel's top left and
+// the returned column beside it holds the texts.
+QVBoxLayout* resimliPanel(QDialog* pencere, QFrame* altlık, const QString& resim, int boyut);

@@ -2,7 +2,6 @@
 
 #include "about/BaglantiEtiketi.h"
 #include "about/HakkindaMetinleri.h"
-#include "controls/Kaynaklar.h"
 #include "controls/Modal.h"
 #include "settings/MakineDegerleri.h"
 #include "settings/ProgramDegerleri.h"
@@ -22,24 +21,9 @@ public:
         setObjectName(QStringLiteral("HakkındaFormu"));
         setWindowTitle(QStringLiteral("Hakkında"));
 
-        auto* düzen = new QHBoxLayout(this);
-        düzen->setContentsMargins(0, 0, 0, 0);
         // The background panel; the link loses its underline when the pointer is back here.
         auto* Altlık = new QFrame(this);
-        Altlık->setObjectName(QStringLiteral("Altlık"));
-        düzen->addWidget(Altlık);
-
-        auto* yatay = new QHBoxLayout(Altlık);
-        yatay->setContentsMargins(16, 16, 16, 16);
-        yatay->setSpacing(16);
-        auto* SimgeKutusu = new QLabel(Altlık);
-        SimgeKutusu->setObjectName(QStringLiteral("SimgeKutusu"));
-        SimgeKutusu->setPixmap(Kaynaklar::resim(QStringLiteral("HAKKINDA"), QSize(64, 64)));
-        SimgeKutusu->setAlignment(Qt::AlignTop);
-        yatay->addWidget(SimgeKutusu);
-
-        auto* sütun = new QVBoxLayout;
-        yatay->addLayout(sütun);
+        QVBoxLayout* sütun = resimliPanel(this, Altlık, QStringLiteral("HAKKINDA"), 64);
         auto etiket = [&](const QString& metin, const QString& ad) {
             auto* e = new QLabel(metin, Altlık);
             e->setObjectName(ad);
@@ -73,7 +57,6 @@ public:
         KullanıcıAdıEtiketi_ = etiket(QString(), QStringLiteral("KullanıcıAdıEtiketi"));
         KuruluşAdıEtiketi_ = etiket(QString(), QStringLiteral("KuruluşAdıEtiketi"));
         sütun->addStretch();
-        düzen->setSizeConstraint(QLayout::SetFixedSize);
     }
 
 protected:

@@ -2,7 +2,6 @@
 
 #include "about/BaglantiEtiketi.h"
 #include "about/HakkindaMetinleri.h"
-#include "controls/Kaynaklar.h"
 #include "controls/Modal.h"
 
 #include <QDialog>
@@ -22,24 +21,9 @@ public:
         setObjectName(QStringLiteral("HataBildirmeFormu"));
         setWindowTitle(QStringLiteral("Hata Bildirme"));
 
-        auto* düzen = new QHBoxLayout(this);
-        düzen->setContentsMargins(0, 0, 0, 0);
         Altlık_ = new QFrame(this);
-        Altlık_->setObjectName(QStringLiteral("Altlık"));
         Altlık_->setFocusPolicy(Qt::StrongFocus);
-        düzen->addWidget(Altlık_);
-
-        auto* yatay = new QHBoxLayout(Altlık_);
-        yatay->setContentsMargins(16, 16, 16, 16);
-        yatay->setSpacing(16);
-        auto* SimgeKutusu = new QLabel(Altlık_);
-        SimgeKutusu->setObjectName(QStringLiteral("SimgeKutusu"));
-        SimgeKutusu->setPixmap(Kaynaklar::resim(QStringLiteral("HATA_BILDIRME"), QSize(48, 48)));
-        SimgeKutusu->setAlignment(Qt::AlignTop);
-        yatay->addWidget(SimgeKutusu);
-
-        auto* sütun = new QVBoxLayout;
-        yatay->addLayout(sütun);
+        QVBoxLayout* sütun = resimliPanel(this, Altlık_, QStringLiteral("HATA_BILDIRME"), 48);
         auto* başlık = new QLabel(QStringLiteral("Hataları Bildirin!"), Altlık_);
         başlık->setObjectName(QStringLiteral("Etiket0"));
         QFont kalın = başlık->font();
@@ -72,7 +56,6 @@ public:
         TamamButonu->setObjectName(QStringLiteral("TamamButonu"));
         bağlantılar->addWidget(TamamButonu);
         sütun->addLayout(bağlantılar);
-        düzen->setSizeConstraint(QLayout::SetFixedSize);
 
         connect(TamamButonu, &QPushButton::clicked, this, &QDialog::accept);
     }

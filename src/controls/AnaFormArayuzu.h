@@ -56,3 +56,18 @@ qint16& düzenlenenSatır();
 
 // The program-wide number of the job last confirmed or opened for change from a list.
 qint32& şimdikiİşNo();
+
+// Told when a job shown in another window cannot be found in the main window: its folder is
+// no longer in the tree (deleted, or added on another computer after the tree was loaded), or
+// the job is no longer in its folder's list (deleted or moved in the meantime).
+inline const QString KlasörYokMesajı =
+    QStringLiteral("Seçilen işin klasörü bulunamadı! Klasör silinmiş olabilir; klasör listesini "
+                   "yenileyip (F5) tekrar deneyiniz.");
+inline const QString İşYokMesajı =
+    QStringLiteral("Seçilen iş klasöründe bulunamadı! İş silinmiş ya da başka bir klasöre "
+                   "taşınmış olabilir.");
+
+// "Ayrıntı Göster": lists the job's folder in the main window and selects the job's row, or
+// says which of the two is missing (no unrelated folder or row is selected in its place).
+// True when the row is selected.
+bool işiAnaFormdaGöster(AnaFormArayüzü& ana, const QString& anahtar, qint64 isNo);

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <random>
+#include <utility>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -140,6 +141,19 @@ QString eskiDosyaAdı(const QString& dosya, int sıra) {
     return ad;
 }
 
+// Opens a program database for writing: it must decrypt and hold the program's tables, and
+// every commit reaches the disk before the call returns.
+sqlite3* yazmakİçinAç(const QString& dosya, const QString& parola) {
+    Kapatıcı k;
+    k.db = mevcutAç(dosya, parola, true);
+    const QStringList sorunlar = şemaSorunları(k.db, dosya);
+    if (!sorunlar.isEmpty())
+        throw Hata(HataNo::VeritabanıDeğil,
+                   QStringLiteral("Dosya bir Tarvela veritabanı değil: ") + sorunlar.join("; "));
+    çalıştır(k.db, "PRAGMA synchronous=FULL", dosya);
+    return std::exchange(k.db, nullptr);
+}
+
 } // namespace
 
 void oluştur(const QString& dosya, const QString& parola) {
@@ -226,12 +240,7 @@ QStringList denetle(const QString& dosya, const QString& parola, QStringList* uy
 
 bool dizinEkle(const QString& dosya, const QString& parola) {
     Kapatıcı k;
-    k.db = mevcutAç(dosya, parola, true);
-    const QStringList sorunlar = şemaSorunları(k.db, dosya);
-    if (!sorunlar.isEmpty())
-        throw Hata(HataNo::VeritabanıDeğil,
-                   QStringLiteral("Dosya bir Tarvela veritabanı değil: ") + sorunlar.join("; "));
-    çalıştır(k.db, "PRAGMA synchronous=FULL", dosya);
+    k.db = yazmakİçinAç(dosya, parola);
     çalıştır(k.db, "BEGIN IMMEDIATE", dosya);
     try {
         const bool vardı = hatırlatmaDiziniVar(k.db, dosya);
@@ -325,12 +334,7 @@ void geriYükle(const QString& yedek, const QString& dosya, const QString& parol
 
 void örnekVeriDoldur(const QString& dosya, const ÖrnekAyarları& ayarlar, const QString& parola) {
     Kapatıcı k;
-    k.db = mevcutAç(dosya, parola, true);
-    const QStringList sorunlar = şemaSorunları(k.db, dosya);
-    if (!sorunlar.isEmpty())
-        throw Hata(HataNo::VeritabanıDeğil,
-                   QStringLiteral("Dosya bir Tarvela veritabanı değil: ") + sorunlar.join("; "));
-    çalıştır(k.db, "PRAGMA synchronous=FULL", dosya);
+    k.db = yazmakİçinAç(dosya, parola);
     const QDate bugün = ayarlar.bugün.isValid() ? ayarlar.bugün : ProgramSaati::bugün();
     std::mt19937 üreteç(ayarlar.tohum);
     const auto zar = [&](int n) { return int(üreteç() % unsigned(std::max(n, 1))); };

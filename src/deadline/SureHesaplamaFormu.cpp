@@ -1,5 +1,6 @@
 #include "deadline/SureHesaplamaFormu.h"
 
+#include "controls/GirisAlani.h"
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
@@ -28,8 +29,6 @@
 #include <QTimer>
 
 namespace {
-const QColor OdakEtiketRengi(128, 0, 0);
-const QString TarihKarakterleri = QStringLiteral("0123456789/-.");
 const QString Rakamlar = QStringLiteral("0123456789");
 
 // Layout in twips: the calculation frame and the buttons under it fill the narrow width;
@@ -44,19 +43,6 @@ constexpr int ÇerçeveYüksekliği = 3420;
 constexpr int DüğmeÜstü = 3600;
 constexpr int DüğmeYüksekliği = 375;
 constexpr int PencereYüksekliği = 4100;
-
-bool enterMi(const QKeyEvent* tuş) {
-    return tuş->key() == Qt::Key_Return || tuş->key() == Qt::Key_Enter;
-}
-
-// A key that would put a character into the box (not Backspace, Tab or a shortcut).
-bool yazılanKarakter(const QKeyEvent* tuş) {
-    if (tuş->key() == Qt::Key_Backspace || tuş->text().isEmpty())
-        return false;
-    if (tuş->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    return tuş->text().at(0).isPrint();
-}
 
 QPushButton* düğme(const QString& başlık, const QString& ad, QWidget* üst, const QRect& alan) {
     auto* d = new QPushButton(başlık, üst);
@@ -361,9 +347,7 @@ bool SüreHesaplamaFormu::eventFilter(QObject* nesne, QEvent* olay) {
         return false;
     }
     if (olay->type() == QEvent::FocusIn) {
-        QPalette p = etiket->palette();
-        p.setColor(QPalette::WindowText, OdakEtiketRengi);
-        etiket->setPalette(p);
+        etiketiVurgula(etiket, true);
         return false;
     }
     if (olay->type() != QEvent::FocusOut)
@@ -372,7 +356,7 @@ bool SüreHesaplamaFormu::eventFilter(QObject* nesne, QEvent* olay) {
     // Another window or a drop-down list taking the focus is no leaving.
     if (neden == Qt::ActiveWindowFocusReason || neden == Qt::PopupFocusReason)
         return false;
-    etiket->setPalette(QPalette());
+    etiketiVurgula(etiket, false);
     if (nesne == BaşlangıçTarihiKutusu) {
         const QString metin = BaşlangıçTarihiKutusu->text();
         const QDate tarih = TarihBiçimi::çöz(metin);

@@ -1,6 +1,7 @@
 #include "jobentry/IsEklemeDegistirmeFormu.h"
 
 #include "controls/AnaFormArayuzu.h"
+#include "controls/GirisAlani.h"
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
@@ -34,21 +35,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QColor OdakEtiketRengi(128, 0, 0);
-const QString TarihKarakterleri = QStringLiteral("0123456789/-.");
-
-bool enterMi(const QKeyEvent* tuş) {
-    return tuş->key() == Qt::Key_Return || tuş->key() == Qt::Key_Enter;
-}
-
-// A key that would put a character into the box (not Backspace, Tab or a shortcut).
-bool yazılanKarakter(const QKeyEvent* tuş) {
-    if (tuş->key() == Qt::Key_Backspace || tuş->text().isEmpty())
-        return false;
-    if (tuş->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    return tuş->text().at(0).isPrint();
-}
 
 // Apostrophes become "’" and the blanks around the text go.
 QString düzelt(QString metin) {
@@ -426,15 +412,12 @@ bool İşEklemeDeğiştirmeFormu::eventFilter(QObject* nesne, QEvent* olay) {
             return false;
         QLabel* e = etiketi(nesne);
         if (olay->type() == QEvent::FocusIn) {
-            if (e) {
-                QPalette p = e->palette();
-                p.setColor(QPalette::WindowText, OdakEtiketRengi);
-                e->setPalette(p);
-            }
+            if (e)
+                etiketiVurgula(e, true);
             return false;
         }
         if (e)
-            e->setPalette(QPalette());
+            etiketiVurgula(e, false);
         // Leaving for "Vazgeç" checks nothing: everything typed is thrown away there.
         if (!kendiİşinde_ && QApplication::focusWidget() != vazgeçDüğmesi_)
             ayrıl(nesne);

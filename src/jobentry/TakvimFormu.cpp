@@ -1,5 +1,6 @@
 #include "jobentry/TakvimFormu.h"
 
+#include "controls/GirisAlani.h"
 #include "controls/HataBildirici.h"
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
@@ -240,7 +241,7 @@ void TakvimFormu::showEvent(QShowEvent* olay) {
 
 void TakvimFormu::keyPressEvent(QKeyEvent* olay) {
     // Enter on a focused button presses it; elsewhere outside the grid it does nothing.
-    if (olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter) {
+    if (enterMi(olay)) {
         if (auto* düğme = qobject_cast<QPushButton*>(focusWidget()))
             düğme->click();
         return;

@@ -72,13 +72,7 @@ HatırlatmaFormu::HatırlatmaFormu(QWidget* sahip) : QDialog(sahip) {
     kalın.setBold(true);
     SayıEtiketi->setFont(kalın);
 
-    YapılacakİşlerListesi = new QTreeWidget(this);
-    YapılacakİşlerListesi->setObjectName(QStringLiteral("YapılacakİşlerListesi"));
-    YapılacakİşlerListesi->setRootIsDecorated(false);
-    YapılacakİşlerListesi->setUniformRowHeights(true);
-    YapılacakİşlerListesi->setAllColumnsShowFocus(true);
-    YapılacakİşlerListesi->setSelectionMode(QAbstractItemView::SingleSelection);
-    YapılacakİşlerListesi->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    YapılacakİşlerListesi = hatırlatmaListesi(this, QStringLiteral("YapılacakİşlerListesi"));
 
     auto* açıklamaEtiketi = new QLabel(QStringLiteral("Açıklama"), this);
     AçıklamaKutusu = new QPlainTextEdit(this);
@@ -157,19 +151,31 @@ HatırlatmaFormu::HatırlatmaFormu(QWidget* sahip) : QDialog(sahip) {
 
 HatırlatmaFormu::~HatırlatmaFormu() = default;
 
-void HatırlatmaFormu::sütunlarıKur() {
+QTreeWidget* hatırlatmaListesi(QWidget* sahip, const QString& ad) {
+    auto* liste = new QTreeWidget(sahip);
+    liste->setObjectName(ad);
+    liste->setRootIsDecorated(false);
+    liste->setUniformRowHeights(true);
+    liste->setAllColumnsShowFocus(true);
+    liste->setSelectionMode(QAbstractItemView::SingleSelection);
+    liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
     QStringList başlıklar;
     for (const auto& s : Sütunlar)
         başlıklar << QString::fromUtf8(s.başlık);
-    YapılacakİşlerListesi->setHeaderLabels(başlıklar);
-    auto* başlık = YapılacakİşlerListesi->header();
+    liste->setHeaderLabels(başlıklar);
+    auto* başlık = liste->header();
     başlık->setMinimumSectionSize(0);
     başlık->setStretchLastSection(false);
-    başlık->setSectionsMovable(true);
     // A whole date must show whatever the desktop's face.
     for (int i = 0; i < int(std::size(Sütunlar)); ++i)
         SütunDüzeni::genişlikVer(başlık, i, Sütunlar[i].genişlik,
-                                 i == 0 ? SütunDüzeni::tarihGenişliği(YapılacakİşlerListesi) : 0);
+                                 i == 0 ? SütunDüzeni::tarihGenişliği(liste) : 0);
+    return liste;
+}
+
+void HatırlatmaFormu::sütunlarıKur() {
+    auto* başlık = YapılacakİşlerListesi->header();
+    başlık->setSectionsMovable(true);
     SütunDüzeni::uygula(başlık, Bölüm::Liste3);
 }
 

@@ -94,3 +94,8 @@ private:
     int seçilenSonuç_ = 0;
     bool gösterildi_ = false;
 };
+
+// The job list of the reminder window and the morning summary: one row at a time, read-only,
+// the columns of a reminder row (the last, the job number, hidden at zero width); the date
+// column is never narrower than a whole date.
+QTreeWidget* hatırlatmaListesi(QWidget* sahip, const QString& ad);

@@ -21,14 +21,6 @@ bool gerekliMi(const QDate& sonGösterilen, const QDate& bugün);
 // Jobs not done from ilk to son (both included), by date and time, as job rows.
 QList<İşSatırı> işler(Veritabanı& vt, const QDate& ilk, const QDate& son);
 
-// Told when "Ayrıntı Göster" cannot find the job in the main window.
-inline const QString KlasörYokMesajı =
-    QStringLiteral("Seçilen işin klasörü bulunamadı! Klasör silinmiş olabilir; klasör listesini "
-                   "yenileyip (F5) tekrar deneyiniz.");
-inline const QString İşYokMesajı =
-    QStringLiteral("Seçilen iş klasöründe bulunamadı! İş silinmiş ya da başka bir klasöre "
-                   "taşınmış olabilir.");
-
 // The window's title line.
 QString başlık(const QDate& ilk, const QDate& son, int işSayısı);
 } // namespace SabahÖzeti

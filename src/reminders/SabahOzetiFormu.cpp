@@ -6,6 +6,7 @@
 #include "controls/MesajKutusu.h"
 #include "controls/Twip.h"
 #include "lists/ListeYazdirici.h"
+#include "reminders/HatirlatmaFormu.h"
 #include "reminders/SabahOzeti.h"
 
 #include <QHBoxLayout>
@@ -16,13 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-struct Sütun {
-    const char* başlık;
-    int genişlik; // twips
-};
-constexpr Sütun Sütunlar[] = {{"Tarihi", 1300}, {"Saati", 1000},  {"Konusu", 1300},
-                              {"Yeri", 1500},   {"Sayısı", 1000}, {"Açıklama", 1400},
-                              {"", 0}};
 const char* const SimgeAdları[] = {"HATIRLAT", "HATIRLATMA", "YAPILDI"};
 
 QPushButton* düğme(const QString& başlık, QWidget* sahip) {
@@ -43,22 +37,7 @@ SabahÖzetiFormu::SabahÖzetiFormu(QWidget* sahip) : QDialog(sahip) {
     kalın.setBold(true);
     BaşlıkEtiketi->setFont(kalın);
 
-    İşlerListesi = new QTreeWidget(this);
-    İşlerListesi->setObjectName(QStringLiteral("İşlerListesi"));
-    İşlerListesi->setRootIsDecorated(false);
-    İşlerListesi->setUniformRowHeights(true);
-    İşlerListesi->setAllColumnsShowFocus(true);
-    İşlerListesi->setSelectionMode(QAbstractItemView::SingleSelection);
-    İşlerListesi->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    QStringList başlıklar;
-    for (const auto& s : Sütunlar)
-        başlıklar << QString::fromUtf8(s.başlık);
-    İşlerListesi->setHeaderLabels(başlıklar);
-    auto* başlık = İşlerListesi->header();
-    başlık->setMinimumSectionSize(0);
-    başlık->setStretchLastSection(false);
-    for (int i = 0; i < int(std::size(Sütunlar)); ++i)
-        başlık->resizeSection(i, twipten(Sütunlar[i].genişlik));
+    İşlerListesi = hatırlatmaListesi(this, QStringLiteral("İşlerListesi"));
 
     YazdırDüğmesi = düğme(QStringLiteral("&Yazdır..."), this);
     AyrıntıGösterDüğmesi = düğme(QStringLiteral("Ayrıntı &Göster"), this);
@@ -127,18 +106,6 @@ void SabahÖzetiFormu::AyrıntıGösterDüğmesi_Click() {
     if (seçili.isEmpty() || !ana)
         return;
     const İşSatırı s = satır(İşlerListesi->indexOfTopLevelItem(seçili.first()) + 1);
-    bool klasörVar = false;
-    Adım([&] { klasörVar = ana->klasörüSeçipListele(s.anahtar); });
-    if (!klasörVar) {
-        MesajKutusu::ünlem(SabahÖzeti::KlasörYokMesajı);
-        return;
-    }
-    şimdikiİşNo() = s.isNo.toInt();
-    bool işVar = false;
-    Adım([&] { işVar = ana->işiSeç(s.isNo.toLongLong()); });
-    if (!işVar) {
-        MesajKutusu::ünlem(SabahÖzeti::İşYokMesajı);
-        return;
-    }
-    accept();
+    if (işiAnaFormdaGöster(*ana, s.anahtar, s.isNo.toLongLong()))
+        accept();
 }

@@ -51,15 +51,6 @@ inline const QString YerSeçinMesajı = QStringLiteral("Lütfen, ARANACAK YERİ 
 inline const QString İkiKarakterMesajı =
     QStringLiteral("Lütfen, aranacak ifadeye en az İKİ karakter giriniz!");
 inline const QString BulunamadıMesajı = QStringLiteral("Aradığınız ölçüte uyan kayıt bulunamadı!");
-// The job's folder is no longer in the folder tree (deleted, or added on another computer
-// after the tree was loaded).
-inline const QString KlasörYokMesajı =
-    QStringLiteral("Seçilen işin klasörü bulunamadı! Klasör silinmiş olabilir; klasör listesini "
-                   "yenileyip (F5) tekrar deneyiniz.");
-// The job is no longer in its folder's list (deleted or moved in the meantime).
-inline const QString İşYokMesajı =
-    QStringLiteral("Seçilen iş klasöründe bulunamadı! İş silinmiş ya da başka bir klasöre "
-                   "taşınmış olabilir.");
 
 } // namespace Arama
 #endif

@@ -1,6 +1,7 @@
 #include "search/AramaIslemleriFormu.h"
 
 #include "controls/AnaFormArayuzu.h"
+#include "controls/GirisAlani.h"
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
@@ -47,8 +48,6 @@ private:
 };
 
 namespace {
-const QColor OdakEtiketRengi(128, 0, 0);
-
 // Refuses the characters that the search box does not take, typed and pasted alike.
 class AramaSüzgeci : public QValidator {
 public:
@@ -200,21 +199,8 @@ void AramaİşlemleriFormu::AyrıntıGösterDüğmesi_Click() {
     if (satır < 0 || !ana)
         return;
     const Arama::Sonuç s = sonuçlar_->sonuç(satır);
-    bool klasörVar = false;
-    Adım([&] { klasörVar = ana->klasörüSeçipListele(s.anahtar); });
-    if (!klasörVar) {
-        // No unrelated folder or row is selected in its place.
-        MesajKutusu::ünlem(Arama::KlasörYokMesajı);
-        return;
-    }
-    şimdikiİşNo() = static_cast<qint32>(s.isNo);
-    bool işVar = false;
-    Adım([&] { işVar = ana->işiSeç(s.isNo); });
-    if (!işVar) {
-        MesajKutusu::ünlem(Arama::İşYokMesajı);
-        return;
-    }
-    accept();
+    if (işiAnaFormdaGöster(*ana, s.anahtar, s.isNo))
+        accept();
 }
 
 QLabel* AramaİşlemleriFormu::etiketi(QObject* nesne) const {
@@ -234,7 +220,7 @@ bool AramaİşlemleriFormu::eventFilter(QObject* nesne, QEvent* olay) {
     if (olay->type() == QEvent::KeyPress) {
         const auto* tuş = static_cast<QKeyEvent*>(olay);
         // Enter moves on as Tab does and starts nothing.
-        if (tuş->key() == Qt::Key_Return || tuş->key() == Qt::Key_Enter) {
+        if (enterMi(tuş)) {
             focusNextChild();
             return true;
         }
@@ -243,12 +229,7 @@ bool AramaİşlemleriFormu::eventFilter(QObject* nesne, QEvent* olay) {
         // Another window or a drop-down list taking the focus is no leaving.
         if (neden == Qt::ActiveWindowFocusReason || neden == Qt::PopupFocusReason)
             return false;
-        QPalette renkler = etiket->palette();
-        if (olay->type() == QEvent::FocusIn)
-            renkler.setColor(QPalette::WindowText, OdakEtiketRengi);
-        else
-            renkler = QPalette();
-        etiket->setPalette(renkler);
+        etiketiVurgula(etiket, olay->type() == QEvent::FocusIn);
     }
     return false;
 }

@@ -1,6 +1,7 @@
 #include "settings/GirisSifresiSorFormu.h"
 
 #include "controls/AnaFormArayuzu.h"
+#include "controls/GirisAlani.h"
 #include "controls/HataBildirici.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
@@ -28,13 +29,8 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* olay) override {
-        if (olay->type() == QEvent::FocusIn) {
-            QPalette renkler = etiket_->palette();
-            renkler.setColor(QPalette::WindowText, QColor(128, 0, 0));
-            etiket_->setPalette(renkler);
-        } else if (olay->type() == QEvent::FocusOut) {
-            etiket_->setPalette(QPalette());
-        }
+        if (olay->type() == QEvent::FocusIn || olay->type() == QEvent::FocusOut)
+            etiketiVurgula(etiket_, olay->type() == QEvent::FocusIn);
         return false;
     }
 

@@ -158,7 +158,7 @@ private slots:
                                                 "Sahipsiz dava"}));
             satırSeç(*f, 3);
             QTest::mouseClick(f->AyrıntıGösterDüğmesi, Qt::LeftButton);
-            QCOMPARE(MesajKutusuTest::son().metin, Arama::KlasörYokMesajı);
+            QCOMPARE(MesajKutusuTest::son().metin, KlasörYokMesajı);
             QVERIFY(f->isVisible());
             QCOMPARE(ana->seçiliKlasörAnahtarı(), QStringLiteral("1-Anahtar"));
             QCOMPARE(AnaFormTest::sütun(*ana, 2), QStringList{"Kira davası"});
