@@ -44,21 +44,6 @@ qint64 sayı(sqlite3* db, const char* sql, const QString& dosya) {
     return değer;
 }
 
-QString tekSatır(sqlite3* db, const char* sql, const QString& dosya) {
-    sqlite3_stmt* d = nullptr;
-    int sonuç = sqlite3_prepare_v2(db, sql, -1, &d, nullptr);
-    if (sonuç == SQLITE_OK)
-        sonuç = sqlite3_step(d);
-    const QString değer =
-        sonuç == SQLITE_ROW
-            ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, 0)))
-            : QString();
-    sqlite3_finalize(d);
-    if (sonuç != SQLITE_ROW)
-        throw hata(db, sonuç, dosya);
-    return değer;
-}
-
 struct Sayılar {
     qint64 klasör = 0, iş = 0, sıra = 0;
     bool operator==(const Sayılar&) const = default;

@@ -195,6 +195,21 @@ void çalıştır(sqlite3* db, const char* sql, const QString& dosya) {
         throw hata(db, sonuç, dosya);
 }
 
+QString tekSatır(sqlite3* db, const char* sql, const QString& dosya) {
+    sqlite3_stmt* d = nullptr;
+    int sonuç = sqlite3_prepare_v2(db, sql, -1, &d, nullptr);
+    if (sonuç == SQLITE_OK)
+        sonuç = sqlite3_step(d);
+    const QString değer =
+        sonuç == SQLITE_ROW
+            ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, 0)))
+            : QString();
+    sqlite3_finalize(d);
+    if (sonuç != SQLITE_ROW)
+        throw hata(db, sonuç, dosya);
+    return değer;
+}
+
 namespace {
 std::atomic<int> beklemeSınırı{10000};
 std::atomic<long> beklemeler{0};
@@ -618,18 +633,7 @@ void içeriğiDenetle(sqlite3* db, const QString& dosya) {
                            sorunlar.join("; "));
         // Every page is read once, so that a damaged page is found now and not in the
         // middle of the work.
-        sqlite3_stmt* d = nullptr;
-        int sonuç = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &d, nullptr);
-        if (sonuç != SQLITE_OK)
-            throw hata(db, sonuç, dosya);
-        sonuç = sqlite3_step(d);
-        const QString durum =
-            sonuç == SQLITE_ROW
-                ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, 0)))
-                : QString();
-        sqlite3_finalize(d);
-        if (sonuç != SQLITE_ROW)
-            throw hata(db, sonuç, dosya);
+        const QString durum = tekSatır(db, "PRAGMA quick_check", dosya);
         if (durum != QLatin1String("ok"))
             throw Hata(VeritabanıHataNo::Bozuk,
                        QStringLiteral("Veritabanı dosyası bozuk: ") + durum.left(200));

@@ -28,6 +28,9 @@ void sonrakiAdımdaHata(int numara, int atlanacak = 0);
 Hata hata(sqlite3* db, int kod, const QString& dosya = QString());
 // Runs internal statements; throws the mapped error.
 void çalıştır(sqlite3* db, const char* sql, const QString& dosya = QString());
+// The first column of the first row of an internal statement (a pragma's answer); throws the
+// mapped error when it gives no row.
+QString tekSatır(sqlite3* db, const char* sql, const QString& dosya = QString());
 // Sets the key, the durable-commit settings and the Turkish LIKE on a fresh connection.
 void hazırla(sqlite3* db, const QString& parola);
 // Problems of the schema: a missing table or field, a field whose type cannot hold the
