@@ -86,7 +86,6 @@ QString açılanBaşlık(QAction* komut) {
 }
 } // namespace
 
-// The main window over a fresh database, the clock at 10:00 on Bugün.
 class AnaFormPencereTest : public QObject {
     Q_OBJECT
 
@@ -114,8 +113,6 @@ private slots:
         ProgramSaati::ayarla(QDateTime(Bugün, QTime(10, 0)));
         yeniVeritabanı();
     }
-
-    // ---- The frame
 
     void loadsWithDefaultsAndDisabledEntries() {
         QVERIFY(AnaForm::ekranYeterli(600));
@@ -263,8 +260,6 @@ private slots:
         QCOMPARE(form->TümKlasörlerOnayı->pos(), onay);
     }
 
-    // ---- The folder tree
-
     void loadingChoosingAndMenus() {
         klasörEkle("3-Anahtar", "Klasor", "Davalar");
         klasörEkle("12-Anahtar", "3-Anahtar", "İcra");
@@ -301,8 +296,10 @@ private slots:
         klasörlerim->setExpanded(true);
         QVERIFY(resmi(klasörlerim, 2));
 
-        // Choosing a folder lists its jobs; a reserved node empties the list and leaves the
-        // status text alone.
+        // Choosing a folder lists and counts its jobs, an empty one too (not taken for a failed
+        // read); a reserved node empties the list and leaves the status text alone.
+        düğümTıkla(*form, "3-Anahtar");
+        QCOMPARE(form->Panel[2]->text(), QString("   0 iş listelendi"));
         düğümTıkla(*form, "5-Anahtar");
         düğümTıkla(*form, "Klasor");
         QCOMPARE(form->işModeli->satırSayısı(), 0);
@@ -413,8 +410,6 @@ private slots:
         QCOMPARE(işSayısı("3-Anahtar"), 0);
         QVERIFY(!form->KlasörListesi->anahtarlıDüğüm("3-Anahtar"));
     }
-
-    // ---- The job list
 
     // The selections are tested on their statements; here each box must pick its listing and
     // switch the commands that do not fit it.
@@ -598,8 +593,6 @@ private slots:
         QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Information);
         QCOMPARE(ModalTest::gösterilenler().size(), 3);
     }
-
-    // ---- Database errors
 
     // The main window when a database step fails: the lock held past the wait (3260), the file
     // gone (3024) or its folder gone (3044, which ends the program), a row changed by another

@@ -228,6 +228,8 @@ private slots:
         QCOMPARE(ŞifreKarıştır(ŞifreKarıştır("9876543210")), QString("9876543210"));
     }
 
+    // The minor number and the fix are written side by side, the minor one in full; the about
+    // window's version text is made the same way.
     void titleFromTheVersionNumbers() {
         QCOMPARE(uygulamaBaşlığınıOluştur(3, 10, 2),
                  QStringLiteral("Selvane - Tarvela 3.102 (İstemci)"));
