@@ -32,11 +32,6 @@ private slots:
     }
     void cleanup() { AdresAçıcı::ayarla({}); }
 
-    // The minor number and the fix are written side by side, the minor one in full.
-    void versionText() {
-        QCOMPARE(HakkındaMetinleri::sürümYazısı(3, 10, 0), QStringLiteral("Sürüm 3.100"));
-    }
-
     // Cut at 255 bytes between characters only: two-byte letters and four-byte signs stay
     // whole (the first row ends on the limit exactly).
     void machineValuesAreCutBetweenCharacters() {
