@@ -22,7 +22,6 @@
 #endif
 
 #include <QCheckBox>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -95,15 +94,11 @@ class HatirlatmaTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(QFile::copy(QStringLiteral(TARVELA_KAYNAK "/resources/Alarm.wav"),
-                            ses_.filePath("Alarm.wav")));
-    }
     void init() {
         TestOrtami::sıfırla();
         tercihler().kaçırılanHatırlatmalar = 1;
         tercihler().sesDosyasıAdı = QStringLiteral("Alarm.wav");
-        tercihler().sesDosyasıYolu = ses_.path() + QStringLiteral("/");
+        tercihler().sesDosyasıYolu = QStringLiteral(TARVELA_KAYNAK "/resources/");
         vt_ = std::make_unique<QTemporaryDir>(TestOrtami::şimdiki().veritabanıKlasörü() +
                                               QStringLiteral("/XXXXXX"));
         VeritabanıKurulumu::oluştur(vt_->filePath("Lodra.vtb"));
@@ -162,7 +157,7 @@ private slots:
             QVERIFY(!ana->simgeVar);
             // A fresh store: alarm on, window on top.
             QVERIFY(form->enÜstteMi());
-            QCOMPARE(AlarmSesi::durum().dosya, ses_.filePath("Alarm.wav"));
+            QCOMPARE(AlarmSesi::durum().dosya, TARVELA_KAYNAK "/resources/Alarm.wav");
 
             // Ticks while the window is shown neither refill it nor open another one.
             işEkle(Bugün, "14:30", "Sonradan");
@@ -471,7 +466,6 @@ private slots:
     }
 
 private:
-    QTemporaryDir ses_;
     std::unique_ptr<QTemporaryDir> vt_;
     std::unique_ptr<SahteAnaForm> ana;
     std::unique_ptr<HatırlatmaZamanlayıcısı> zamanlayıcı;
