@@ -135,7 +135,6 @@ class IsListeleriTest : public QObject {
 private slots:
     void init() {
         TestOrtami::sıfırla();
-        Sıralama::durum() = {};
         ProgramSaati::ayarla(QDateTime(Bugün, QTime(10, 0)));
         yol_ = AnaFormTest::yeniVeritabanı();
     }

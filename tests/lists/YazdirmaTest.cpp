@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -174,8 +173,8 @@ private slots:
         QCOMPARE(form.focusWidget(), form.YazdırDüğmesi);
     }
 
-    // The main window prints a folder that has jobs; the job lists window prints what it
-    // lists, and a cancelled choice gives the button back.
+    // The main window and the job lists window print only a list that has jobs (the print
+    // itself is checked by the real-print test); a cancelled choice gives the button back.
     void mainAndListsWindows() {
         AnaFormTest::yeniVeritabanı();
         AnaFormTest::klasörEkle("1-Anahtar", "Klasor", "Boş");
@@ -195,12 +194,9 @@ private slots:
         QTest::mouseClick(form.YazdırDüğmesi, Qt::LeftButton);
         QCOMPARE(ModalTest::gösterilenler().size(), 1);
         QTest::mouseClick(form.TümİşleriListeleDüğmesi, Qt::LeftButton);
-        const QString yol = klasör_.filePath("listeler.pdf");
-        seç("PDF dosyası", yol);
-        QTest::mouseClick(form.YazdırDüğmesi, Qt::LeftButton);
-        QVERIFY(QFileInfo(yol).size() > 0);
         ModalTest::sıradaki([](QDialog* p) { p->reject(); });
         QTest::mouseClick(form.YazdırDüğmesi, Qt::LeftButton);
+        QCOMPARE(ModalTest::gösterilenler().size(), 2);
         QVERIFY(form.YazdırDüğmesi->isEnabled());
         QCOMPARE(form.focusWidget(), form.YazdırDüğmesi);
     }
