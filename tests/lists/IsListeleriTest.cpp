@@ -122,12 +122,6 @@ void dosyaAdı(const QString& yol) {
         d->accept();
     });
 }
-
-void takvimİşleriniEkle() {
-    işEkle("1-Anahtar", QDate(2026, 7, 15), QTime(14, 30), Konu, true, false, Yer,
-           QStringLiteral("2026/418"), Açıklama);
-    işEkle("1-Anahtar", QDate(2027, 1, 4), QTime(9, 5), QStringLiteral("Keşif"));
-}
 } // namespace
 
 class IsListeleriTest : public QObject {
@@ -218,11 +212,12 @@ private slots:
     }
 
     void exportedFileReadsBackWithEveryField() {
-        takvimİşleriniEkle();
+        işEkle("1-Anahtar", QDate(2026, 7, 15), QTime(14, 30), Konu, true, false, Yer,
+               QStringLiteral("2026/418"), Açıklama);
+        işEkle("1-Anahtar", QDate(2027, 1, 4), QTime(9, 5), QStringLiteral("Keşif"));
         const auto işler = TakvimDosyası::oku(AçıkVeritabanı::al(), {2, 1});
         const QString dosya = yol_ + QStringLiteral(".ics");
-        QVERIFY(TakvimDosyası::yaz(dosya, TakvimDosyası::metin(işler, yol_, Dilim, Damga)));
-        const QByteArray metin = oku(dosya);
+        const QByteArray metin = TakvimDosyası::metin(işler, yol_, Dilim, Damga);
         // The zone's rules travel in the file; the reader here would know the zone anyway.
         QVERIFY(metin.contains("BEGIN:VTIMEZONE"));
         const auto olaylar = çözümle(metin);
@@ -251,11 +246,8 @@ private slots:
         };
         QCOMPARE(kimlik(yol_, Damga.addDays(3)), keşif.uid);
         QVERIFY(kimlik(yol_ + QStringLiteral("-baska"), Damga) != keşif.uid);
-    }
 
-    void menuCommandWritesTheChosenFile() {
-        takvimİşleriniEkle();
-        const QString dosya = yol_ + QStringLiteral("-menu.ics");
+        // The menu command writes the file the user names.
         dosyaAdı(dosya);
         QVERIFY(TakvimeAktar(nullptr, {1, 2}));
         QCOMPARE(çözümle(oku(dosya)).size(), 2);
