@@ -145,7 +145,6 @@ private slots:
               "hafta sonu: sonraki iş günü; arefe: süre öğleden önce dolar");
         satır("Ramazan 2023 over 23 April", "21.04.2023", false, "24.04.2023",
               "Ramazan Bayramı: sonraki iş günü");
-        satır("arefe 2026", "19.03.2026", false, "19.03.2026", "arefe: süre öğleden önce dolar");
         satır("Kurban 2026 ends on Saturday", "27.05.2026", false, "01.06.2026",
               "Kurban Bayramı, hafta sonu: sonraki iş günü");
         satır("28 October", "28.10.2026", false, "28.10.2026", "28 Ekim: süre öğleden önce dolar");
