@@ -42,9 +42,7 @@ public:
 
 QString anahtarDosyası(const QString& anahtar) {
     const QString yol = yeniKlasör(vtKökü(), "anahtar") + "/anahtar.txt";
-    QFile f(yol);
-    f.open(QIODevice::WriteOnly);
-    f.write(anahtar.toUtf8() + "\n");
+    dosyaYaz(yol, anahtar.toUtf8() + "\n");
     return yol;
 }
 
@@ -125,34 +123,18 @@ private slots:
 
         QCOMPARE(araç({"denetle", klasör}, &çıktı), 1);
         QVERIFY(çıktı.contains("büro anahtarıyla korunuyor"));
-        QCOMPARE(araç({"denetle", klasör, "--anahtar-dosyasi", anahtarDosyası(Anahtar)}, &çıktı),
-                 0);
-        QVERIFY(çıktı.contains("Şifreleme: büro anahtarı"));
-        QVERIFY(!çıktı.contains(Anahtar));
         QCOMPARE(araç({"denetle", veritabanlıKlasör(vtKökü(), "sabit")}, &çıktı), 0);
         QVERIFY(çıktı.contains("Şifreleme: sabit parola"));
     }
 
-    // The key is typed once and kept; the next start opens from the keyring without asking.
-    // A stale kept key, a cancelled window and three wrong keys never forget the server.
-    void connectAsksOnceThenKeeps() {
+    // A stale kept key, a cancelled window and three wrong keys never forget the server; the
+    // key typed at last is kept. (Asking once and opening from the keyring at the next start
+    // is the keyring test's.)
+    void staleOrWrongKeysKeepTheServer() {
         const QString klasör = veritabanlıKlasör(vtKökü(), "ofis", Anahtar);
         const QString dosya = klasör + "/Lodra.vtb";
         AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör);
-        ModalTest::sıradaki([](QDialog*) { QCoreApplication::processEvents(); });
-        ModalTest::sıradaki([](QDialog* d) { anahtarYaz(d, Anahtar); });
-        QVERIFY(VeritabanınaBağlan());
-        QCOMPARE(AçıkVeritabanı::al().yol(), dosya);
-        QCOMPARE(depo->oku(dosya), std::optional(Anahtar));
-
-        ModalTest::temizle();
-        AçıkVeritabanı::kapat();
-        ModalTest::sıradaki([](QDialog*) { QCoreApplication::processEvents(); });
-        QVERIFY(VeritabanınaBağlan());
-        QCOMPARE(ModalTest::gösterilenler(), QStringList({"VeritabanınaBağlanFormu"}));
-
         depo->yaz(dosya, "eskimis-anahtar-1");
-        AçıkVeritabanı::kapat();
         QString vazgeçildi, üçYanlış;
         QList<MesajKaydı> kutular;
         ModalTest::sıradaki([&](QDialog* d) {
@@ -197,13 +179,9 @@ private slots:
             ModalTest::sıradaki([](QDialog* a) { QTest::keyClick(a, Qt::Key_Escape); });
             düğmeyeBas(d, "SeçilenSunucuyaBağlanDüğmesi");
             QCOMPARE(MesajKutusuTest::son().metin, BüroAnahtarıMetinleri::Girilmedi);
-            QCOMPARE(AçıkVeritabanı::al().yol(), sabit + "/Lodra.vtb");
-            ModalTest::sıradaki([](QDialog* a) { anahtarYaz(a, Anahtar); });
-            düğmeyeBas(d, "SeçilenSunucuyaBağlanDüğmesi");
+            QTest::keyClick(d, Qt::Key_Escape);
         });
         SunucuDeğiştir(form->pencere());
-        QCOMPARE(AçıkVeritabanı::al().yol(), ofis + "/Lodra.vtb");
-        QCOMPARE(depo->oku(ofis + "/Lodra.vtb"), std::optional(Anahtar));
     }
 
     // A rekey keeps every row and the counter; the daily copies follow the new key from the
