@@ -361,8 +361,10 @@ private slots:
     }
 
     // The change-server window: the list from the store with the folder in use selected and
-    // shown, the buttons inside the window.
-    void changeServerOpening() {
+    // shown, the buttons inside the window. Choosing a folder: cancel and a folder without
+    // the file change nothing; a folder with the file is stored, listed and selected, without
+    // connecting.
+    void changeServerOpeningAndChoosing() {
         sunucular(klasörler.mid(0, 3));
         AyarDeposu::SaveSetting("Ayarlar", "Veritabani", "1");
         ModalTest::sıradaki([&](QDialog* d) {
@@ -374,30 +376,21 @@ private slots:
             QCOMPARE(seçilen(d), klasörler[2]);
             for (QPushButton* düğme : d->findChildren<QPushButton*>())
                 QVERIFY(düğme->geometry().right() < d->width());
-        });
-        SunucuDeğiştir(form->pencere());
-    }
 
-    // Choosing a folder: cancel and a folder without the file change nothing; a folder with
-    // the file is stored, listed and selected, without connecting.
-    void changeServerChoosing() {
-        sunucular(klasörler.mid(0, 1));
-        ModalTest::sıradaki([&](QDialog* d) {
             AgaGozatTest::iptal();
             düğmeyeBas(d, "SunucuSeçDüğmesi");
             AgaGozatTest::yanıtla(yeniKlasör(vtKökü(), "dosyasiz"));
             düğmeyeBas(d, "SunucuSeçDüğmesi");
             QCOMPARE(MesajKutusuTest::kayıtlar().size(), 1);
             QCOMPARE(MesajKutusuTest::son().metin, BaglantiMetinleri::DosyaYok);
-            QCOMPARE(satırlar(d), klasörler.mid(0, 1));
+            QCOMPARE(satırlar(d), klasörler.mid(0, 3));
 
-            AgaGozatTest::yanıtla(klasörler[1]);
+            AgaGozatTest::yanıtla(klasörler[3]);
             düğmeyeBas(d, "SunucuSeçDüğmesi");
-            QCOMPARE(satırlar(d), klasörler.mid(0, 2));
-            QCOMPARE(liste(d)->currentRow(), 1);
-            QCOMPARE(seçilen(d), klasörler[1]);
-            QCOMPARE(saklıSunucular(),
-                     QStringList({"Sunucu-1=" + klasörler[0], "Sunucu-2=" + klasörler[1]}));
+            QCOMPARE(satırlar(d), klasörler);
+            QCOMPARE(liste(d)->currentRow(), 3);
+            QCOMPARE(seçilen(d), klasörler[3]);
+            QCOMPARE(saklıSunucular().value(3), "Sunucu-4=" + klasörler[3]);
         });
         SunucuDeğiştir(form->pencere());
         QVERIFY(!AçıkVeritabanı::açıkMı());
@@ -554,7 +547,6 @@ private slots:
         ProgramSaati::ayarla(QDateTime(QDate(2026, 12, 1), QTime(9, 0)));
         Veritabanı::OpenDatabase(dosya)->Execute(Deyim::J10(1));
         const QString ilkKopya = klasör + "/Yedekler/Lodra-2026-12-01.vtb";
-        QVERIFY(BüroAnahtarı::açarMı(ilkKopya, "KMZ1994"));
 
         QString çıktı;
         QCOMPARE(
