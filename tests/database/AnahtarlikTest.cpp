@@ -29,7 +29,6 @@ private slots:
 
     void firstStart() {
         const QString anahtar = qEnvironmentVariable("ANAHTARLIK_ANAHTARI");
-        QCOMPARE(GizliServisDeposu().oku(dosya), std::nullopt);
         ModalTest::sıradaki([&](QDialog* d) {
             QTest::keyClicks(d->findChild<QLineEdit*>("AnahtarKutusu"), anahtar);
             QTest::mouseClick(d->findChild<QPushButton*>("TamamDüğmesi"), Qt::LeftButton);

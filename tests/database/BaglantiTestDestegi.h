@@ -18,6 +18,9 @@
 inline QString vtKökü() {
     return TestOrtami::şimdiki().veritabanıKlasörü();
 }
+inline QString vtDosyası() {
+    return vtKökü() + "/Lodra.vtb";
+}
 // The stored servers, each as "Sunucu-n=folder".
 inline QStringList saklıSunucular() {
     QStringList satırlar;
@@ -41,6 +44,11 @@ inline QString veritabanlıKlasör(const QString& kök, const QString& ad,
     const QString yol = yeniKlasör(kök, ad);
     VeritabanıKurulumu::oluştur(yol + "/Lodra.vtb", parola);
     return yol;
+}
+// Writes a file afresh; false when it cannot be written.
+inline bool dosyaYaz(const QString& yol, const QByteArray& veri) {
+    QFile f(yol);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(veri) == veri.size();
 }
 // A file's bytes (empty when it cannot be read).
 inline QByteArray içerik(const QString& yol) {
@@ -77,8 +85,6 @@ inline int araç(const QStringList& args, QString* çıktı = nullptr) {
 // A folder whose Lodra.vtb is a plain text file.
 inline QString bozukDosyalıKlasör(const QString& kök, const QString& ad) {
     const QString yol = yeniKlasör(kök, ad);
-    QFile dosya(yol + "/Lodra.vtb");
-    if (dosya.open(QIODevice::WriteOnly))
-        dosya.write("Bu bir veritabani degil, yalnizca bir metin dosyasi.\n");
+    dosyaYaz(yol + "/Lodra.vtb", "Bu bir veritabani degil, yalnizca bir metin dosyasi.\n");
     return yol;
 }

@@ -15,9 +15,6 @@
 
 namespace {
 
-QString vtDosyası() {
-    return vtKökü() + "/Lodra.vtb";
-}
 QString yardımcı() {
     return qEnvironmentVariable("TARVELA_BIN") + "/VtYardimci";
 }
