@@ -23,21 +23,32 @@ export XDG_RUNTIME_DIR=$gecici/calisma TMPDIR=$gecici/tmp
 mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$TMPDIR"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# The login keyring is made and unlocked with a throwaway password.
+# The login keyring is made and unlocked with a throwaway password. The bus runs with no
+# service folders (ozel-oturum-yolu.conf), so no call below can make it start a second keyring
+# that would take the name without the unlocked login collection.
 printf 'gecici-anahtarlik-parolasi' |
-    gnome-keyring-daemon --foreground --unlock --components=secrets >/dev/null 2>&1 &
+    gnome-keyring-daemon --foreground --unlock --components=secrets >"$gecici/daemon.log" 2>&1 &
 daemon=$!
+# Ready means: our daemon owns the name (asked of the bus itself) and answers with its login
+# collection. Each probe is an explicit question; the loop ends as soon as both hold, fails
+# at once when the daemon exits, and gives a loaded machine a minute.
+sahibi_var() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.freedesktop.secrets 2>/dev/null |
+        grep -q 'boolean true'
+}
 hazir() {
-    dbus-send --session --print-reply --dest=org.freedesktop.secrets /org/freedesktop/secrets \
-        org.freedesktop.Secret.Service.ReadAlias string:default 2>/dev/null |
+    sahibi_var &&
+        dbus-send --session --print-reply --dest=org.freedesktop.secrets /org/freedesktop/secrets \
+            org.freedesktop.Secret.Service.ReadAlias string:default 2>/dev/null |
         grep -q collection/login
 }
-# A loaded machine can take its time to bring the daemon up.
-for _ in $(seq 300); do
+for _ in $(seq 600); do
     hazir && break
+    kill -0 "$daemon" 2>/dev/null || { cat "$gecici/daemon.log" >&2; hata "anahtarlık kapandı"; }
     sleep 0.1
 done
-hazir || hata "anahtarlık başlatılamadı"
+hazir || { cat "$gecici/daemon.log" >&2; hata "anahtarlık başlatılamadı"; }
 
 anahtar='Anahtarlik-Testi;2026'
 klasor=$gecici/ofis

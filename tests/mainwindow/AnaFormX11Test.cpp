@@ -37,9 +37,10 @@ struct SanalEkran {
         if (xvfb.isEmpty())
             return false;
         // The server picks a free display and writes its number once it takes connections.
+        // A server that is there but never gets ready fails the test instead of skipping it.
         sunucu.start(xvfb, {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
-        if (!sunucu.waitForReadyRead(10000))
-            return false;
+        if (!sunucu.waitForReadyRead(60000))
+            qFatal("Xvfb hazır olmadı: %s", sunucu.readAllStandardError().constData());
         ad = ":" + QString::fromLatin1(sunucu.readAllStandardOutput()).trimmed();
         if (!pencereYöneticisi)
             return true;
