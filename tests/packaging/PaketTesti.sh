@@ -77,7 +77,7 @@ done
 # file, key or program name) across lines.
 kullanim=$(MANWIDTH=250 man -l "$sayfa" 2>/dev/null | sed -n '/^KULLANIM/,/^AÇIKLAMA/p')
 for k in ornek denetle dizin-ekle geri-yukle anahtar-degistir; do
-    grep -E "LodraVt +$k " <<<"$kullanim" | grep -q -- --anahtar-dosyasi ||
+    grep -qE -- "LodraVt +$k .*--anahtar-dosyasi" <<<"$kullanim" ||
         hata "kılavuz sayfasının özetinde $k --anahtar-dosyasi almıyor"
 done
 program=$(zcat "$r/usr/share/man/man1/Lodra.1.gz")
@@ -87,7 +87,8 @@ done < <(grep -oE '"Ayarlar", "[^"]+"' "$(dirname "$0")/../../src/settings/AyarT
     cut -d'"' -f4)
 for p in Lodra LodraVt; do
     for w in 60 72 80 100; do
-        if MANWIDTH=$w man -l "$r/usr/share/man/man1/$p.1.gz" 2>/dev/null | grep -q '‐$'; then
+        bicimli=$(MANWIDTH=$w man -l "$r/usr/share/man/man1/$p.1.gz" 2>/dev/null)
+        if grep -q '‐$' <<<"$bicimli"; then
             hata "$p.1 $w sütunda bir sözcüğü satır sonunda bölüyor"
         fi
     done
