@@ -9,6 +9,7 @@
 
 #include "AracAnahtari.h"
 #include "controls/Hata.h"
+#include "database/BuroAnahtari.h"
 #include "database/GizliServisDeposu.h"
 #include "database/VeritabaniKurulumu.h"
 
@@ -45,6 +46,8 @@ const char* const Yardım =
     "      --is N              Örnek iş sayısı (varsayılan 200; ölçüm için ör. 100000).\n"
     "      --tohum N           Rastgele sayı tohumu (aynı tohum aynı veriyi verir).\n"
     "  denetle YER             Dosyanın bütünlüğünü ve tablolarını denetler; dosyayı değiştirmez.\n"
+    "                          Kesilmiş anahtar değişikliklerinden kalan dosyaları siler ve\n"
+    "                          adlarını yazar.\n"
     "  dizin-ekle YER          Eski bir araçla yapılmış dosyaya hatırlatma dizinini ekler (tek\n"
     "                          işlemde). Dizin varsa bir şey değiştirmez.\n"
     "  geri-yukle YEDEK YER    YEDEK dosyayı denetler ve veritabanının yerine koyar; eski dosya\n"
@@ -74,6 +77,12 @@ QString dosyaYolu(const QString& yer) {
     if (bilgi.isDir())
         return bilgi.absoluteFilePath() + QLatin1Char('/') + VeritabanıKurulumu::DosyaAdı;
     return bilgi.absoluteFilePath();
+}
+
+// Removes what key changes killed midway left beside the file, and names it.
+void yarımKalanlarıTemizle(const QString& dosya) {
+    for (const QString& yol : BüroAnahtarı::yarımKalanlarıTemizle(dosya))
+        çıkış() << "Yarım kalmış bir anahtar değişikliğinden kalan dosya silindi: " << yol << "\n";
 }
 
 int kullanımHatası(const QString& ileti) {
@@ -195,6 +204,7 @@ int main(int argc, char** argv) {
             if (konumlar.size() != 1)
                 return kullanımHatası(QStringLiteral("denetle bir klasör ya da dosya ister."));
             const QString dosya = dosyaYolu(konumlar.first());
+            yarımKalanlarıTemizle(dosya);
             const QString parola = AraçAnahtarı::anahtarıBul(dosya, anahtar);
             QStringList uyarılar;
             const QStringList sorunlar = VeritabanıKurulumu::denetle(dosya, parola, &uyarılar);
@@ -234,7 +244,13 @@ int main(int argc, char** argv) {
             if (konumlar.size() != 1)
                 return kullanımHatası(
                     QStringLiteral("anahtar-degistir bir klasör ya da dosya ister."));
-            AraçAnahtarı::anahtarDeğiştir(dosyaYolu(konumlar.first()), anahtar, çıkış());
+            const QString dosya = dosyaYolu(konumlar.first());
+            // Said before any key is asked for.
+            if (!QFileInfo(dosya).isFile())
+                throw Hata(HataNo::DosyaBulunamadı,
+                           QStringLiteral("Veritabanı dosyası bulunamadı: %1").arg(dosya));
+            yarımKalanlarıTemizle(dosya);
+            AraçAnahtarı::anahtarDeğiştir(dosya, anahtar, çıkış());
             return 0;
         }
     } catch (const Hata& h) {

@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <bitset>
 
+#include <cerrno>
+#include <climits>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -227,6 +230,28 @@ void anahtarDeğiştir(const QString& dosya, const QString& eskiAnahtar, const Q
     }
     diskeYaz(klasör, true);
     sqlite3_exec(kilit.db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+QStringList yarımKalanlarıTemizle(const QString& dosya) {
+    const QFileInfo bilgi(dosya);
+    const QString önek = QStringLiteral(".%1.anahtarlaniyor-").arg(bilgi.fileName());
+    QStringList silinenler;
+    for (const QFileInfo& yarım :
+         QDir(bilgi.absolutePath())
+             .entryInfoList({önek + u'*'}, QDir::Files | QDir::Hidden | QDir::System)) {
+        QString no = yarım.fileName().mid(önek.size());
+        if (no.endsWith(QLatin1String("-journal")))
+            no.chop(8);
+        bool sayı = false;
+        const qint64 süreç = no.toLongLong(&sayı);
+        // A process of this number that still runs may be making the copy; a number that is
+        // no process any more leaves a copy nobody finishes.
+        const bool çalışıyor = sayı && süreç > 0 && süreç <= INT_MAX &&
+                               (::kill(pid_t(süreç), 0) == 0 || errno != ESRCH);
+        if (!çalışıyor && QFile::remove(yarım.absoluteFilePath()))
+            silinenler << yarım.absoluteFilePath();
+    }
+    return silinenler;
 }
 
 QStringList eskiKopyalar(const QString& dosya) {

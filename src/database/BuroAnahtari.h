@@ -33,6 +33,11 @@ bool açarMı(const QString& dosya, const QString& anahtar);
 // copy cannot be made; the file is then unchanged.
 void anahtarDeğiştir(const QString& dosya, const QString& eskiAnahtar, const QString& yeniAnahtar);
 
+// Removes what key changes cut off midway left beside the file (".Lodra.vtb.anahtarlaniyor-"
+// and the process number, and its journal) when that process no longer runs on this
+// computer; the paths removed.
+QStringList yarımKalanlarıTemizle(const QString& dosya);
+
 // The copies of the file that a key change leaves under their old key: the daily copies and
 // the file a restore kept beside it.
 QStringList eskiKopyalar(const QString& dosya);

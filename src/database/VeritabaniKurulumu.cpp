@@ -255,25 +255,37 @@ bool dizinEkle(const QString& dosya, const QString& parola) {
 }
 
 void geriYükle(const QString& yedek, const QString& dosya, const QString& parola) {
-    const QFileInfo hedef(dosya);
+    // Through a symbolic link the file it names is restored and the link stays; the replaced
+    // data is kept beside the link under the link's name, as a file of its own.
+    QString yer = dosya;
+    if (QFileInfo(dosya).isSymLink()) {
+        yer = QFileInfo(dosya).canonicalFilePath();
+        if (yer.isEmpty())
+            throw Hata(HataNo::DosyaBulunamadı,
+                       QStringLiteral("Bağlantının gösterdiği dosya bulunamadı: %1").arg(dosya));
+    }
+    const QFileInfo hedef(yer);
     const QString klasör = hedef.absolutePath();
-    struct stat klasörBilgisi {};
-    if (::stat(QFile::encodeName(klasör).constData(), &klasörBilgisi) != 0 ||
-        !S_ISDIR(klasörBilgisi.st_mode))
-        throw Hata(HataNo::YolGeçersiz, QStringLiteral("Klasör bulunamadı: %1").arg(klasör));
-    // A folder without write permission is refused, also for the administrator, as the
-    // program refuses to work in it.
-    if (::access(QFile::encodeName(klasör).constData(), W_OK | X_OK) != 0 ||
-        (klasörBilgisi.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        throw Hata(HataNo::DosyaAçılamıyor,
-                   QStringLiteral("Veritabanının klasörüne yazılamıyor: %1").arg(klasör));
+    for (const QString& k : {klasör, QFileInfo(dosya).absolutePath()}) {
+        struct stat klasörBilgisi {};
+        if (::stat(QFile::encodeName(k).constData(), &klasörBilgisi) != 0 ||
+            !S_ISDIR(klasörBilgisi.st_mode))
+            throw Hata(HataNo::YolGeçersiz, QStringLiteral("Klasör bulunamadı: %1").arg(k));
+        // A folder without write permission is refused, also for the administrator, as the
+        // program refuses to work in it.
+        if (::access(QFile::encodeName(k).constData(), W_OK | X_OK) != 0 ||
+            (klasörBilgisi.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+            throw Hata(HataNo::DosyaAçılamıyor,
+                       QStringLiteral("Veritabanının klasörüne yazılamıyor: %1").arg(k));
+    }
     const QStringList sorunlar = denetle(yedek, parola);
     if (!sorunlar.isEmpty())
         throw Hata(VeritabanıHataNo::Bozuk,
                    QStringLiteral("Yedek dosya sağlam değil: ") + sorunlar.join("; "));
     // A journal beside the file means a write is under way (or was cut off): the journal
     // belongs to the old file and would spoil the copy.
-    if (QFileInfo::exists(dosya + QStringLiteral("-journal")))
+    if (QFileInfo::exists(dosya + QStringLiteral("-journal")) ||
+        QFileInfo::exists(yer + QStringLiteral("-journal")))
         throw Hata(VeritabanıHataNo::Meşgul,
                    QStringLiteral("Veritabanı şu anda kullanılıyor (günlük dosyası var). Önce "
                                   "programları kapatıp tekrar deneyiniz."));
@@ -296,7 +308,7 @@ void geriYükle(const QString& yedek, const QString& dosya, const QString& parol
     // The restored file gets the permissions (and, where allowed, the owner) of the file it
     // replaces; with no file to replace, those of any new file.
     struct stat eski {};
-    if (::stat(QFile::encodeName(dosya).constData(), &eski) == 0) {
+    if (::stat(QFile::encodeName(yer).constData(), &eski) == 0) {
         ::chmod(geçiciYerel.constData(), eski.st_mode & 07777);
         if (::chown(geçiciYerel.constData(), eski.st_uid, eski.st_gid) != 0 &&
             ::chown(geçiciYerel.constData(), uid_t(-1), eski.st_gid) != 0) {
@@ -312,11 +324,10 @@ void geriYükle(const QString& yedek, const QString& dosya, const QString& parol
         bool saklandı = false;
         for (int sıra = 1; !saklandı && sıra < 1000; ++sıra) {
             const QString ad = eskiDosyaAdı(dosya, sıra);
-            if (::link(QFile::encodeName(dosya).constData(), QFile::encodeName(ad).constData()) ==
-                0)
+            if (::link(QFile::encodeName(yer).constData(), QFile::encodeName(ad).constData()) == 0)
                 saklandı = true;
             else if (errno != EEXIST)
-                saklandı = !QFileInfo::exists(ad) && QFile::copy(dosya, ad);
+                saklandı = !QFileInfo::exists(ad) && QFile::copy(yer, ad);
         }
         if (!saklandı) {
             QFile::remove(geçici);
@@ -326,7 +337,7 @@ void geriYükle(const QString& yedek, const QString& dosya, const QString& parol
     }
     // rename() replaces the file in one step; programs that have it open notice the new
     // file before their next statement.
-    if (::rename(geçiciYerel.constData(), QFile::encodeName(dosya).constData()) != 0) {
+    if (::rename(geçiciYerel.constData(), QFile::encodeName(yer).constData()) != 0) {
         QFile::remove(geçici);
         throw Hata(HataNo::DosyaAçılamıyor, QStringLiteral("Dosya yerine konamadı: %1").arg(dosya));
     }

@@ -39,8 +39,13 @@ TatilTakvimi TatilTakvimi::metinden(const QString& metin) {
             const QDate ilkGün = QDate::fromString(e.captured(2), QStringLiteral("yyyy-MM-dd"));
             if (!ilkGün.isValid())
                 throw satırHatası(i + 1, satırlar[i]);
-            takvim.bayramEkle(ilkGün, e.captured(1) == QLatin1String("ramazan"),
-                              e.captured(3) == QLatin1String("tahmini"));
+            if (!takvim.bayramEkle(ilkGün, e.captured(1) == QLatin1String("ramazan"),
+                                   e.captured(3) == QLatin1String("tahmini")))
+                throw Hata(HataNo::Beklenmeyen,
+                           QStringLiteral("Tatil dosyasının %1. satırı okunamadı: \"%2\" (aynı "
+                                          "bayram 300 günden kısa arayla iki kez olamaz)")
+                               .arg(i + 1)
+                               .arg(satırlar[i]));
             continue;
         }
         throw satırHatası(i + 1, satırlar[i]);
@@ -55,7 +60,25 @@ TatilTakvimi TatilTakvimi::dosyadan(const QString& yol) {
     return metinden(QString::fromUtf8(dosya.readAll()));
 }
 
-void TatilTakvimi::bayramEkle(const QDate& ilkGün, bool ramazan, bool tahmini) {
+QList<TatilTakvimi::SabitGün> TatilTakvimi::kanunGünleri() {
+    // Law 2429 on national days and general holidays, with the years its later additions
+    // took effect.
+    return {{1, 1, 1, false, QStringLiteral("Yılbaşı")},
+            {4, 23, 1, false, QStringLiteral("Ulusal Egemenlik ve Çocuk Bayramı")},
+            {5, 1, 2009, false, QStringLiteral("Emek ve Dayanışma Günü")},
+            {5, 19, 1, false, QStringLiteral("Atatürk'ü Anma, Gençlik ve Spor Bayramı")},
+            {7, 15, 2017, false, QStringLiteral("Demokrasi ve Millî Birlik Günü")},
+            {8, 30, 1, false, QStringLiteral("Zafer Bayramı")},
+            {10, 28, 1, true, QStringLiteral("Cumhuriyet Bayramı arifesi")},
+            {10, 29, 1, false, QStringLiteral("Cumhuriyet Bayramı")}};
+}
+
+bool TatilTakvimi::bayramEkle(const QDate& ilkGün, bool ramazan, bool tahmini) {
+    QList<QDate>& ilkGünler = ramazan ? ramazanlar_ : kurbanlar_;
+    for (const QDate& önceki : ilkGünler)
+        if (qAbs(önceki.daysTo(ilkGün)) < 300)
+            return false;
+    ilkGünler.append(ilkGün);
     const QString ad =
         ramazan ? QStringLiteral("Ramazan Bayramı") : QStringLiteral("Kurban Bayramı");
     diniGünler_.insert(ilkGün.addDays(-1).toJulianDay(),
@@ -63,6 +86,7 @@ void TatilTakvimi::bayramEkle(const QDate& ilkGün, bool ramazan, bool tahmini) 
     for (int i = 0; i < (ramazan ? 3 : 4); ++i)
         diniGünler_.insert(ilkGün.addDays(i).toJulianDay(), {ad, false, tahmini});
     (ramazan ? ramazanYılları_ : kurbanYılları_).insert(ilkGün.year());
+    return true;
 }
 
 bool TatilTakvimi::işGünüMü(const QDate& tarih) const {

@@ -29,10 +29,11 @@ struct GünBilgisi {
     bool bayramlarBilinmiyor = false;
 };
 
-// The official holidays: national days by rule (day and month, from a first year on) and the
-// religious holidays by the first days listed in a plain-text file that the user can edit
-// (Tatiller.txt beside the program). Ramazan Bayramı lasts 3 days, Kurban Bayramı 4, each
-// after an arefe whose afternoon is off.
+// The official holidays: the national days of the law by rule (day and month, from a first
+// year on), built in so that no holiday file can drop them, and the religious holidays by the
+// first days listed in a plain-text file that the user can edit (Tatiller.txt beside the
+// program); the file may add days of the office's own. Ramazan Bayramı lasts 3 days, Kurban
+// Bayramı 4, each after an arefe whose afternoon is off.
 //
 // Working days: every day that is neither a Saturday, a Sunday nor a full-day holiday. Half
 // days (arefe, 28 October) count as working days: the office works in the morning, and a
@@ -41,7 +42,9 @@ class TatilTakvimi {
 public:
     static inline const QString DosyaAdı = QStringLiteral("Tatiller.txt");
 
-    // Reads the file's text; a line it cannot read throws Hata naming the line.
+    // Reads the file's text; a line it cannot read throws Hata naming the line, as does a line
+    // that would put a religious holiday a second time within 300 days of the same holiday
+    // (a lunar year is some 354 days).
     static TatilTakvimi metinden(const QString& metin);
     // Reads the file (UTF-8); a missing or unreadable file throws Hata.
     static TatilTakvimi dosyadan(const QString& yol);
@@ -65,10 +68,13 @@ private:
         bool yarım;
         bool tahmini;
     };
-    void bayramEkle(const QDate& ilkGün, bool ramazan, bool tahmini);
+    static QList<SabitGün> kanunGünleri();
+    // False, with nothing added, when the same holiday already begins within 300 days.
+    bool bayramEkle(const QDate& ilkGün, bool ramazan, bool tahmini);
 
-    QList<SabitGün> sabitler_;
-    QHash<qint64, DiniGün> diniGünler_; // by Julian day
+    QList<SabitGün> sabitler_ = kanunGünleri();
+    QList<QDate> ramazanlar_, kurbanlar_; // first days
+    QHash<qint64, DiniGün> diniGünler_;   // by Julian day
     QSet<int> ramazanYılları_;
     QSet<int> kurbanYılları_;
 };

@@ -15,7 +15,37 @@
 #include "settings/ProgramDegerleri.h"
 #include "settings/Tercihler.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+
+namespace {
+// Runs its job once, from the event loop, when the window it watches is shown, hidden or
+// destroyed.
+class GörünürlükBekçisi : public QObject {
+public:
+    GörünürlükBekçisi(QWidget* pencere, std::function<void()> iş) : iş_(std::move(iş)) {
+        pencere->installEventFilter(this);
+        connect(pencere, &QObject::destroyed, this, [this] { tetikle(nullptr); });
+    }
+    bool eventFilter(QObject* nesne, QEvent* olay) override {
+        if (olay->type() == QEvent::Show || olay->type() == QEvent::Hide)
+            tetikle(nesne);
+        return false;
+    }
+
+private:
+    void tetikle(QObject* nesne) {
+        if (nesne)
+            nesne->removeEventFilter(this);
+        if (!tetiklendi_)
+            QTimer::singleShot(0, this, iş_);
+        tetiklendi_ = true;
+    }
+    std::function<void()> iş_;
+    bool tetiklendi_ = false;
+};
+} // namespace
 
 HatırlatmaZamanlayıcısı::HatırlatmaZamanlayıcısı(AnaFormArayüzü& anaForm) : anaForm_(anaForm) {
     // A coarse timer may fire up to 5% early; the first check must not come before 32 s.
@@ -24,6 +54,7 @@ HatırlatmaZamanlayıcısı::HatırlatmaZamanlayıcısı(AnaFormArayüzü& anaFo
 }
 
 HatırlatmaZamanlayıcısı::~HatırlatmaZamanlayıcısı() {
+    delete bekçi_.data();
     delete form_.data();
 }
 
@@ -61,10 +92,17 @@ void HatırlatmaZamanlayıcısı::tik() {
     form->kaçırılanAralığınıAyarla(kaçırılan);
     const bool okundu = form->HatırlatılacakİşleriListele();
     // The moment is kept even while missed reminders are not looked for, so that turning
-    // them on does not bring back what this computer has already shown. Missed jobs are
-    // shown once: the next check starts from here.
-    if (okundu)
-        Adım([&] { ayarYaz(Ayar::SonHatırlatmaDenetimi, denetimMetni(an)); });
+    // them on does not bring back what this computer has already shown. Missed jobs listed
+    // now stay behind the kept moment until they are settled: kept before the window shows
+    // (a program ended meanwhile lists them again) and again once it has closed.
+    auto denetimiSakla = [&] {
+        if (okundu && form_)
+            Adım([&] {
+                ayarYaz(Ayar::SonHatırlatmaDenetimi,
+                        denetimMetni(saklanacakDenetimAnı(an, form_->ilkKaçırılanAn())));
+            });
+    };
+    denetimiSakla();
     QCoreApplication::processEvents();
     if (form_ && form_->satırSayısı() > 0) {
         Adım([this] {
@@ -76,6 +114,7 @@ void HatırlatmaZamanlayıcısı::tik() {
             if (tercihler().arkaplandaÇalışsın == 1)
                 anaForm_.BildirimAlanınaSimgeEkle();
         });
+        denetimiSakla();
         // A closed reminder window is not reused: the next one starts afresh.
         delete form_.data();
     }
@@ -95,6 +134,17 @@ void HatırlatmaZamanlayıcısı::sabahÖzetiniGöster() {
     });
     if (!gerekli)
         return;
+    // Never over the user's work: with another modal window open the summary waits until it
+    // closes, with the main window hidden until it is shown.
+    QWidget* beklenen = QApplication::activeModalWidget();
+    if (!beklenen && !anaForm_.pencere()->isVisible())
+        beklenen = anaForm_.pencere();
+    if (beklenen) {
+        if (bekçi_)
+            bekçi_->deleteLater();
+        bekçi_ = new GörünürlükBekçisi(beklenen, [this] { sabahÖzetiniGöster(); });
+        return;
+    }
     // Recorded first: the ticks that come while the summary is shown must not open another.
     Adım([&] { ayarYaz(Ayar::SonSabahÖzeti, bugün.toString(Qt::ISODate)); });
     QList<İşSatırı> işler;

@@ -34,7 +34,8 @@ public:
     // it; the next reminder makes a new one.
     HatırlatmaFormu* hatırlatmaFormu();
 
-    // Shows the morning summary when it is on and has not been shown today on this computer.
+    // Shows the morning summary when it is on and has not been shown today on this computer,
+    // once the main window is on screen and no other modal window is open (it waits for both).
     void sabahÖzetiniGöster();
     // The holidays the summary counts working days by, read once from the holiday file.
     const TatilTakvimi& tatilTakvimi();
@@ -44,5 +45,6 @@ private:
     AnaFormArayüzü& anaForm_;
     QTimer zamanlayıcı_;
     QPointer<HatırlatmaFormu> form_;
+    QPointer<QObject> bekçi_; // waits for the window the morning summary must not cover
     std::optional<TatilTakvimi> takvim_;
 };

@@ -36,6 +36,7 @@ constexpr int SimgeRolü = Qt::UserRole + 1;
 // Set on the rows of missed jobs; the lines above the groups have no job number.
 constexpr int KaçırılanRolü = Qt::UserRole + 2;
 constexpr int GrupRolü = Qt::UserRole + 3;
+constexpr int SaatRolü = Qt::UserRole + 4;
 
 struct Sütun {
     const char* başlık;
@@ -222,6 +223,7 @@ void HatırlatmaFormu::listeyiDoldur(const QList<HatırlatılacakİŞ>& işler,
         öğe->setData(0, TarihRolü, iş.tarih);
         öğe->setData(0, SimgeRolü, 1);
         öğe->setData(0, KaçırılanRolü, kaçırılan);
+        öğe->setData(0, SaatRolü, iş.saat);
         satırlar.append(öğe);
         if (!ilkİş)
             ilkİş = öğe;
@@ -275,6 +277,26 @@ int HatırlatmaFormu::satırSayısı() const {
     return int(işÖğeleri().size());
 }
 
+QDateTime HatırlatmaFormu::ilkKaçırılanAn() const {
+    QDateTime ilk;
+    for (const auto* öğe : işÖğeleri()) {
+        if (!öğe->data(0, KaçırılanRolü).toBool())
+            continue;
+        const QDateTime an(öğe->data(0, TarihRolü).toDate(), öğe->data(0, SaatRolü).toTime());
+        if (!ilk.isValid() || an < ilk)
+            ilk = an;
+    }
+    return ilk;
+}
+
+void HatırlatmaFormu::sayıSatırınıYaz() {
+    int kaçırılan = 0;
+    const auto öğeler = işÖğeleri();
+    for (const auto* öğe : öğeler)
+        kaçırılan += öğe->data(0, KaçırılanRolü).toBool() ? 1 : 0;
+    SayıEtiketi->setText(sayıSatırı(int(öğeler.size()) - kaçırılan, kaçırılan));
+}
+
 İşSatırı HatırlatmaFormu::satır(int sıra) const {
     İşSatırı s;
     const auto öğeler = işÖğeleri();
@@ -315,7 +337,7 @@ void HatırlatmaFormu::showEvent(QShowEvent* olay) {
 void HatırlatmaFormu::Etkinleşme() {
     auto& t = tercihler();
     Adımlar({
-        [&] { SayıEtiketi->setText(sayıSatırı(satırSayısı())); },
+        [&] { sayıSatırınıYaz(); },
         [&] { t.sesliUyarıBilgisi = ayarSayıOku(Ayar::SesliUyarıBilgisi, 1); },
         [&] { t.hatırlatmaEnÜstte = ayarSayıOku(Ayar::HatırlatmaEnÜstte, 1); },
         // Changing the box runs its own action, so the window is on top exactly when the
@@ -361,6 +383,7 @@ void HatırlatmaFormu::OnaylaDüğmesi_Click() {
         [&] {
             delete öğe;
             grupSatırlarınıDüzenle();
+            sayıSatırınıYaz();
         },
         [&] {
             if (satırSayısı() > 0) {

@@ -36,6 +36,8 @@ public:
                        const QList<HatırlatılacakİŞ>& kaçırılanlar = {});
     // Job rows (the lines above the groups do not count).
     int satırSayısı() const;
+    // The moment of the earliest missed job still listed; invalid when none is left.
+    QDateTime ilkKaçırılanAn() const;
     // The job shown in a row, as the entry window takes it over.
     İşSatırı satır(int sıra) const;
 
@@ -80,6 +82,8 @@ protected:
 private:
     void sütunlarıKur();
     void açıklamayıGöster();
+    // The count line, from the rows listed now.
+    void sayıSatırınıYaz();
     void enÜstteYap(bool açık);
     QTreeWidgetItem* seçiliSatır() const;
     QList<QTreeWidgetItem*> işÖğeleri() const;

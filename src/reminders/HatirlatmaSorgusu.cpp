@@ -70,6 +70,12 @@ QList<HatırlatılacakİŞ> kaçırılanİşler(Veritabanı& vt, const Kaçırı
     return işler;
 }
 
+QDateTime saklanacakDenetimAnı(const QDateTime& an, const QDateTime& ilkBekleyenKaçırılan) {
+    if (!ilkBekleyenKaçırılan.isValid())
+        return an;
+    return qMin(an, ilkBekleyenKaçırılan.addSecs(-60));
+}
+
 QString denetimMetni(const QDateTime& an) {
     return an.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
 }
@@ -98,9 +104,17 @@ QString sonuçDeyimi(İşSonucu sonuç, qint32 isNo, const QDate& işinTarihi, c
            QStringLiteral("' WHERE IsNo=") + QString::number(isNo);
 }
 
-QString sayıSatırı(int işSayısı) {
-    return QStringLiteral("Aşağıda \"şimdi\" yapmak için planladığınız (") +
-           QString::number(işSayısı) + QStringLiteral(") adet iş var!");
+QString sayıSatırı(int bugünkü, int kaçırılan) {
+    const QString şimdi =
+        QStringLiteral("\"şimdi\" yapmak için planladığınız (") + QString::number(bugünkü) + u')';
+    if (kaçırılan == 0)
+        return QStringLiteral("Aşağıda ") + şimdi + QStringLiteral(" adet iş var!");
+    const QString geçen = QStringLiteral("program çalışmıyorken zamanı gelip kaçırdığınız (") +
+                          QString::number(kaçırılan) + u')';
+    if (bugünkü == 0)
+        return QStringLiteral("Aşağıda ") + geçen + QStringLiteral(" adet iş var!");
+    return QStringLiteral("Aşağıda ") + geçen + QStringLiteral(" ve ") + şimdi +
+           QStringLiteral(" adet iş var!");
 }
 
 QString kapatmaSorusu() {

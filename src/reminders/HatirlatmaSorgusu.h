@@ -40,6 +40,12 @@ KaçırılanAralık kaçırılanAralığı(const QDateTime& sonDenetim, const QD
 // Jobs with the reminder on, not done, whose moment lies inside the span, by date and time.
 QList<HatırlatılacakİŞ> kaçırılanİşler(Veritabanı& vt, const KaçırılanAralık& aralık);
 
+// The moment to keep as the last check after a check made at an. Missed jobs that were listed
+// and not settled (done, put off, no more reminding) must be listed again by the next check,
+// so while any is left the kept moment lies a minute before the earliest of them (the minute
+// of a check counts as seen); otherwise it is an.
+QDateTime saklanacakDenetimAnı(const QDateTime& an, const QDateTime& ilkBekleyenKaçırılan);
+
 // The moment of the last check as the settings store keeps it, and back.
 QString denetimMetni(const QDateTime& an);
 QDateTime denetimAnı(const QString& metin);
@@ -55,8 +61,8 @@ inline constexpr int ErtelemeSaniyesi = 15 * 60;
 // off from 23:45 on moves to the next day instead of wrapping to an earlier time of its day).
 QString sonuçDeyimi(İşSonucu sonuç, qint32 isNo, const QDate& işinTarihi, const QDateTime& an);
 
-// The count line above the list.
-QString sayıSatırı(int işSayısı);
+// The count line above the list: today's jobs as planned for now, the missed ones as missed.
+QString sayıSatırı(int bugünkü, int kaçırılan = 0);
 
 // The question asked when the window is closed with jobs still listed.
 QString kapatmaSorusu();

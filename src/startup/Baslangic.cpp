@@ -8,6 +8,7 @@
 #include "database/Veritabani.h"
 #include "database/VeritabaninaBaglanFormu.h"
 #include "mainwindow/AnaForm.h"
+#include "reminders/Hatirlatici.h"
 #include "settings/ProgramDegerleri.h"
 #include "settings/Tercihler.h"
 #include "settings/TercihlerFormu.h"
@@ -103,11 +104,15 @@ int BaşlangıçSırası(int argc, char** argv) {
 
     // The connect window opens from the first turn of the event loop, so that giving up
     // there (which closes the main window) ends the loop like any later close does.
-    QTimer::singleShot(0, [] {
+    QTimer::singleShot(0, [ana = anaPencere.get()] {
         İz(QStringLiteral("baglaniliyor"));
         Adım([] { VeritabanınaBağlan(); });
-        if (AçıkVeritabanı::açıkMı())
+        if (AçıkVeritabanı::açıkMı()) {
             İz(QStringLiteral("baglandi"));
+            // Connected: the morning summary need not wait for the first reminder check.
+            if (ana)
+                ana->YapılacakİşKontrolü->sabahÖzetiniGöster();
+        }
     });
     İz(QStringLiteral("basladi"));
     return uygulama.exec();

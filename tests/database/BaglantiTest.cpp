@@ -494,8 +494,23 @@ private slots:
 
         QCOMPARE(araç({"denetle", klasör}, &çıktı), 1);
         QVERIFY(çıktı.contains("büro anahtarıyla korunuyor"));
-        QCOMPARE(araç({"denetle", veritabanlıKlasör(vtKökü(), "sabit")}, &çıktı), 0);
+        // What a killed key change left goes and is named.
+        const QString sabit = veritabanlıKlasör(vtKökü(), "sabit");
+        QProcess biten;
+        biten.start("true");
+        QVERIFY(biten.waitForStarted());
+        const QString kalan =
+            sabit + "/.Lodra.vtb.anahtarlaniyor-" + QString::number(biten.processId());
+        QVERIFY(biten.waitForFinished());
+        for (const QString& yol : {kalan, kalan + "-journal"})
+            QVERIFY(dosyaYaz(yol, "yarim"));
+        QCOMPARE(araç({"denetle", sabit}, &çıktı), 0);
         QVERIFY(çıktı.contains("Şifreleme: sabit parola"));
+        QVERIFY(çıktı.contains(kalan + "-journal"));
+        QCOMPARE(QDir(sabit).entryList(QDir::Files | QDir::Hidden), QStringList({"Lodra.vtb"}));
+        // No file: said before any key is asked for.
+        QCOMPARE(araç({"anahtar-degistir", yeniKlasör(vtKökü(), "bos")}, &çıktı), 1);
+        QVERIFY(çıktı.contains("Veritabanı dosyası bulunamadı"));
     }
 
     // A stale kept key, a cancelled window and three wrong keys never forget the server; the

@@ -539,6 +539,19 @@ private slots:
         kip(k, 0755);
         QCOMPARE(QDir(k).entryList(QDir::Files | QDir::Hidden).size(), 3);
         QCOMPARE(içerik(dosya), içerik(vtDosyası()));
+
+        // Through a link: the linked file takes the data, the link stays, and the old data is
+        // kept beside the link as a file of its own.
+        const QString bağ = vtKökü() + "/bag/Lodra.vtb";
+        QDir().mkpath(vtKökü() + "/bag");
+        QVERIFY(QFile::link(dosya, bağ));
+        VeritabanıKurulumu::geriYükle(yanlış, bağ);
+        QVERIFY(QFileInfo(bağ).isSymLink());
+        QCOMPARE(içerik(dosya), içerik(yanlış));
+        const auto eski = QDir(vtKökü() + "/bag").entryInfoList({"Lodra.vtb.eski*"});
+        QCOMPARE(eski.size(), 1);
+        QVERIFY(!eski[0].isSymLink());
+        QCOMPARE(içerik(eski[0].filePath()), içerik(vtDosyası()));
     }
 
     // Half-made daily copies of this computer's ended processes go when the file is next

@@ -71,6 +71,8 @@ private slots:
         satır("first to last day", "01.01.0001", Dilim::Gün, 3652058, "31.12.9999");
         satır("one day too many", "01.01.0001", Dilim::Gün, 3652059, nullptr);
         satır("last month", "31.01.0001", Dilim::Ay, 9999 * 12 - 1, "31.12.9999");
+        satır("weeks to the last day", "01.01.9999", Dilim::Hafta, 52, "31.12.9999");
+        satır("a week past the last day", "01.01.9999", Dilim::Hafta, 53, nullptr);
         satır("seven times overflows", "06.12.2026", Dilim::Hafta, EnBüyük / 7 + 1, nullptr);
         satır("largest days", "06.12.2026", Dilim::Gün, EnBüyük, nullptr);
         satır("largest months", "06.12.2026", Dilim::Ay, EnBüyük, nullptr);
@@ -128,6 +130,9 @@ private slots:
         QVERIFY(!takvim_.işGünüMü(t("12.12.2026"))); // Saturday
         QVERIFY(!takvim_.işGünüMü(t("01.05.2026")));
         QVERIFY(takvim_.işGünüMü(t("01.05.2008"))); // before Labour Day was a holiday
+        QVERIFY(!takvim_.işGünüMü(t("01.05.2009")));
+        // The law's days hold without the file.
+        QVERIFY(!TatilTakvimi::metinden(QString()).işGünüMü(t("29.10.2026")));
         QVERIFY(takvim_.bayramlarBiliniyor(2040));
         QVERIFY(!takvim_.bayramlarBiliniyor(2041));
     }
@@ -156,6 +161,8 @@ private slots:
               "adli tatil: 7 Eylül'e uzar");
         satır("recess last day", "31.08.2026", true, "07.09.2026", "adli tatil: 7 Eylül'e uzar");
         satır("day before recess", "19.07.2024", true, "19.07.2024", "iş günü");
+        satır("Saturday into the recess", "18.07.2026", true, "07.09.2026",
+              "hafta sonu: sonraki iş günü; adli tatil: 7 Eylül'e uzar");
         satır("second Ramazan of 2033", "23.12.2033", false, "26.12.2033",
               "Ramazan Bayramı: sonraki iş günü; 2033 bayram tarihleri tahmini");
         satır("unknown year weekend", "07.01.2045", false, "09.01.2045",
@@ -177,10 +184,11 @@ private slots:
         QCOMPARE(takvim.gün(t("11.01.2050")).ad, QStringLiteral("Ramazan Bayramı"));
         // Only a year with both of its bayrams is known.
         QVERIFY(!takvim.bayramlarBiliniyor(2050));
-        for (const char* kötü :
-             {"sabit 02-30 Yok", "kurban 2050-13-01 tahmini", "ramazan 2050-01-10 belki"}) {
+        // The same bayram twice within 300 days is refused too.
+        for (const char* kötü : {"sabit 02-30 Yok", "kurban 2050-13-01 tahmini",
+                                 "ramazan 2050-01-10 belki", "ramazan 2050-10-01 tahmini"}) {
             try {
-                TatilTakvimi::metinden(QStringLiteral("sabit 01-01 Yılbaşı\n") +
+                TatilTakvimi::metinden(QStringLiteral("ramazan 2050-01-10 yayimlandi\n") +
                                        QString::fromUtf8(kötü));
                 QFAIL(kötü);
             } catch (const Hata& hata) {

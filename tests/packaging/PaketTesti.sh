@@ -72,6 +72,27 @@ komutlar=$(sed -n '/^Komutlar:/,/^$/p' <<<"$yardim" | sed -n 's/^  \([a-z][a-z-]
 for ad in $komutlar $(grep -oE "(^|[ ,])--?[a-z]+" <<<"$yardim" | tr -d " ," | sort -u); do
     grep -qw -- "$ad" <<<"$metin" || hata "kılavuz sayfası $ad adını anmıyor"
 done
+# The synopsis gives the key-file option to every command that opens an existing file; the
+# program's page names every key of the settings file; neither page hyphenates a word (a
+# file, key or program name) across lines.
+kullanim=$(MANWIDTH=250 man -l "$sayfa" 2>/dev/null | sed -n '/^KULLANIM/,/^AÇIKLAMA/p')
+for k in ornek denetle dizin-ekle geri-yukle anahtar-degistir; do
+    grep -qE -- "LodraVt +$k .*--anahtar-dosyasi" <<<"$kullanim" ||
+        hata "kılavuz sayfasının özetinde $k --anahtar-dosyasi almıyor"
+done
+program=$(zcat "$r/usr/share/man/man1/Lodra.1.gz")
+while read -r ayar; do
+    grep -qF -- "$ayar" <<<"$program" || hata "Lodra.1 \"$ayar\" ayarını anmıyor"
+done < <(grep -oE '"Ayarlar", "[^"]+"' "$(dirname "$0")/../../src/settings/AyarTablosu.cpp" |
+    cut -d'"' -f4)
+for p in Lodra LodraVt; do
+    for w in 60 72 80 100; do
+        bicimli=$(MANWIDTH=$w man -l "$r/usr/share/man/man1/$p.1.gz" 2>/dev/null)
+        if grep -q '‐$' <<<"$bicimli"; then
+            hata "$p.1 $w sütunda bir sözcüğü satır sonunda bölüyor"
+        fi
+    done
+done
 
 # The unpacked program, started through its link, on a demo database made with the
 # unpacked tool.
