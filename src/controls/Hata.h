@@ -20,6 +20,14 @@ private:
     std::string metin_;
 };
 
+// A change refused because the file no longer holds what the user saw: another computer
+// deleted or changed the job or folder meanwhile. Nothing was written; the description is the
+// whole message for the user, who is told in an information box rather than as an error.
+class Reddedilen : public Hata {
+public:
+    using Hata::Hata;
+};
+
 // Error numbers the program gives a meaning of its own.
 namespace HataNo {
 inline constexpr int YazıcıHatası = 482;

@@ -32,9 +32,15 @@ void hemenSonlandır(int kod) {
     // Nothing is saved: no destructors, no closing steps of any window.
     std::_Exit(kod);
 }
-void testModu(bool açık) { son().testModu = açık; }
-bool sonlandıMı() { return son().sonlandı; }
-int çıkışKodu() { return son().kod; }
+void testModu(bool açık) {
+    son().testModu = açık;
+}
+bool sonlandıMı() {
+    return son().sonlandı;
+}
+int çıkışKodu() {
+    return son().kod;
+}
 void sıfırla() {
     son().sonlandı = false;
     son().kod = 0;
@@ -74,6 +80,11 @@ bool HataBildir(const Hata& hata) {
 }
 
 bool HataBildir(const std::exception& hata) {
+    if (auto* ret = dynamic_cast<const Reddedilen*>(&hata)) {
+        qWarning().noquote() << "Reddedildi" << ret->numara() << ret->açıklama();
+        MesajKutusu::bilgi(ret->açıklama());
+        return true;
+    }
     if (auto* programHatası = dynamic_cast<const Hata*>(&hata))
         return HataBildir(*programHatası);
     return HataBildir(Hata(HataNo::Beklenmeyen, QString::fromLocal8Bit(hata.what())));
@@ -87,6 +98,21 @@ bool Adım(const std::function<void()>& iş) {
         return true;
     } catch (const std::exception& hata) {
         return HataBildir(hata);
+    }
+}
+
+AdımSonucu DenetimliAdım(const std::function<void()>& iş) {
+    if (ProgramSonu::sonlandıMı())
+        return AdımSonucu::Başarısız;
+    try {
+        iş();
+        return AdımSonucu::Yapıldı;
+    } catch (const Reddedilen& ret) {
+        HataBildir(ret);
+        return AdımSonucu::Reddedildi;
+    } catch (const std::exception& hata) {
+        HataBildir(hata);
+        return AdımSonucu::Başarısız;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "database/Klasorler.h"
 
+#include "database/AnahtarSayaci.h"
 #include "database/Deyimler.h"
 #include "database/Veritabani.h"
 
@@ -30,6 +31,46 @@ QStringList altKlasörler(Veritabanı& vt, const QString& anahtar) {
                 sonuç << alt;
             }
     return sonuç;
+}
+
+void varOlmalı(Veritabanı& vt, const QString& anahtar) {
+    auto kayıtlar = vt.OpenRecordset(Deyim::F3(anahtar));
+    const bool var = !kayıtlar->Eof();
+    kayıtlar->Close();
+    if (!var)
+        throw Reddedilen(VeritabanıHataNo::İlgiliKayıtYok,
+                         QStringLiteral("Seçtiğiniz klasör başka bir bilgisayardan "
+                                        "silinmiş! Klasör listesi yenilendi; lütfen, "
+                                        "başka bir klasör seçiniz."));
+}
+
+QString ekle(Veritabanı& vt, AnahtarSayacı& sayaç, const QString& üstAnahtar) {
+    QString anahtar;
+    // A second try is for an engine that lets another computer take the key between the
+    // reading and the adding; the file's own lock leaves no such gap.
+    for (int deneme = 0;; ++deneme) {
+        try {
+            vt.işlem([&] {
+                if (!ayrılmışMı(üstAnahtar))
+                    varOlmalı(vt, üstAnahtar);
+                auto kayıtlar = vt.OpenRecordset(Deyim::F2(), Veritabanı::Okuma::Tamamı);
+                const int anahtarNo = kayıtlar->alanNo(QStringLiteral("Anahtari"));
+                for (; !kayıtlar->Eof(); kayıtlar->MoveNext())
+                    sayaç.güncelle(kayıtlar->alan(anahtarNo).toString());
+                anahtar = sayaç.yeniAnahtar();
+                kayıtlar->AddNew();
+                kayıtlar->alanYaz(QStringLiteral("Bagi"), üstAnahtar);
+                kayıtlar->alanYaz(QStringLiteral("Anahtari"), anahtar);
+                kayıtlar->alanYaz(QStringLiteral("Adi"), YeniKlasörAdı);
+                kayıtlar->Update();
+                kayıtlar->Close();
+            });
+            return anahtar;
+        } catch (const Hata& h) {
+            if (h.numara() != VeritabanıHataNo::YinelenenDeğer || deneme >= 3)
+                throw;
+        }
+    }
 }
 
 void sil(Veritabanı& vt, const QString& anahtar) {

@@ -1032,9 +1032,10 @@ void Veritabanı::işlem(const std::function<void()>& iş) {
     });
 }
 
-void Veritabanı::Execute(const QString& deyim) {
+qint64 Veritabanı::Execute(const QString& deyim) {
     const JetÇevirici::Sonuç çeviri = JetÇevirici::çevir(deyim);
     Bağlantı& b = *iç_->bağlantı;
+    qint64 değişen = 0;
     yazma(b, [&]() {
         sqlite3_stmt* d = hazırlaDeyim(b, çeviri.sql);
         DeyimSilici silici{d};
@@ -1045,7 +1046,9 @@ void Veritabanı::Execute(const QString& deyim) {
             if (sonuç != SQLITE_ROW)
                 throw hata(b.db, sonuç, b.dosya);
         }
+        değişen = sqlite3_changes(b.db);
     });
+    return değişen;
 }
 
 namespace {

@@ -37,6 +37,8 @@ inline constexpr int TürDönüşümü = 3421;
 inline constexpr int AlanGüncellenemez = 3164;
 // A folder key or another unique value exists already.
 inline constexpr int YinelenenDeğer = 3022;
+// A job cannot go into a folder that is not (or no longer) in the file.
+inline constexpr int İlgiliKayıtYok = 3201;
 // The recordset was closed.
 inline constexpr int NesneGeçersiz = 3420;
 // No database is open.
@@ -75,8 +77,9 @@ public:
     enum class Okuma { İlkSatır, Tamamı };
     // A recordset on the statement, positioned on its first row (or at its end).
     std::unique_ptr<KayıtKümesi> OpenRecordset(const QString& deyim, Okuma okuma = Okuma::İlkSatır);
-    // Runs an action statement; the change is made before the call returns.
-    void Execute(const QString& deyim);
+    // Runs an action statement; the change is made before the call returns. Returns the
+    // number of rows it changed, added or deleted.
+    qint64 Execute(const QString& deyim);
     // Runs the work as one transaction: every change it makes through this database is
     // written together, or none is (the work's Hata is passed on after the rollback). When
     // another computer holds the lock the whole work is run again, so it must read what it

@@ -13,6 +13,7 @@
 #include "database/Klasorler.h"
 #include "database/Veritabani.h"
 #include "jobentry/IlkHarfler.h"
+#include "jobentry/IsBirlestirme.h"
 #include "jobentry/KayitDenetimi.h"
 #include "jobentry/TakvimFormu.h"
 #include "settings/AyarTablosu.h"
@@ -543,13 +544,22 @@ void İşEklemeDeğiştirmeFormu::KaydetDüğmesi_Click() {
     }
     dakikayıDoldur();
 
-    // A job that could not be written keeps everything the user typed on screen.
+    // A job that could not be written keeps everything the user typed on screen. One refused
+    // because another computer deleted its job or folder: the tree and the lists behind show
+    // the file again.
     bool yazıldı = false;
-    if (!Adım([&] {
-            işiYaz();
-            yazıldı = true;
-        }) ||
-        !yazıldı)
+    const AdımSonucu sonuç = DenetimliAdım([&] { yazıldı = işiYaz(); });
+    if (sonuç == AdımSonucu::Reddedildi)
+        Adım([this] {
+            if (AnaFormArayüzü* ana = anaForm()) {
+                if (kipEtiketi_ == EkleEtiketi) {
+                    ana->klasörAğacınıBoşalt();
+                    ana->KlasörleriYükle();
+                }
+                ana->seçiliKlasörüTıkla();
+            }
+        });
+    if (sonuç != AdımSonucu::Yapıldı || !yazıldı)
         return;
     if (tercihler().girişlerSaklansın == 1)
         geçmişleriKaydet();
@@ -561,9 +571,29 @@ void İşEklemeDeğiştirmeFormu::KaydetDüğmesi_Click() {
     Adım([this] { VazgeçDüğmesi_Click(); });
 }
 
-void İşEklemeDeğiştirmeFormu::işiYaz() {
+bool İşEklemeDeğiştirmeFormu::işiYaz() {
+    using namespace İşBirleştirme;
     Veritabanı& vt = AçıkVeritabanı::al();
-    std::unique_ptr<KayıtKümesi> kayıt;
+    const Değerler benim = {işinTarihiKutusu_->text(),
+                            saatKutusu_->currentText() + u':' + dakikaKutusu_->currentText(),
+                            kutuMetni(işinKonusuKutusu_),
+                            kutuMetni(işinYeriKutusu_),
+                            kutuMetni(işinSayısıKutusu_),
+                            açıklamaKutusu_->toPlainText(),
+                            QString::number(hatırlatmaVarOnayı_->isChecked()),
+                            QString::number(işYapıldıOnayı_->isChecked())};
+    const auto yaz = [&](KayıtKümesi& kayıt, const Değerler& d) {
+        kayıt.alanYaz(QStringLiteral("IsinTarihi"), d[Tarih]);
+        kayıt.alanYaz(QStringLiteral("IsinSaati"), d[Saat]);
+        kayıt.alanYaz(QStringLiteral("IsinKonusu"), d[Konu]);
+        kayıt.alanYaz(QStringLiteral("IsinYeri"), d[Yer]);
+        kayıt.alanYaz(QStringLiteral("IsinSayisi"), d[Sayı]);
+        kayıt.alanYaz(QStringLiteral("Aciklama"), d[Açıklama]);
+        kayıt.alanYaz(QStringLiteral("Hatirlatma"), d[Hatırlatma] == QLatin1String("1"));
+        kayıt.alanYaz(QStringLiteral("IsYapildi"), d[Yapıldı] == QLatin1String("1"));
+        kayıt.Update();
+        kayıt.Close();
+    };
     if (kipEtiketi_ == EkleEtiketi) {
         AnaFormArayüzü* ana = anaForm();
         const QString klasör = ana ? ana->seçiliKlasörAnahtarı() : QString();
@@ -571,34 +601,60 @@ void İşEklemeDeğiştirmeFormu::işiYaz() {
             throw Hata(HataNo::Beklenmeyen,
                        QStringLiteral("İşin ekleneceği klasör seçili değil. Lütfen, bir klasör "
                                       "seçip tekrar deneyiniz."));
-        kayıt = vt.OpenRecordset(Deyim::J7());
-        kayıt->AddNew();
-        kayıt->alanYaz(QStringLiteral("Anahtari"), klasör);
-    } else {
-        bool sayı = false;
-        const qint32 isNo = kipEtiketi_.toInt(&sayı);
-        if (!sayı)
-            throw Hata(HataNo::GeçersizSayı,
-                       QStringLiteral("Tür uyuşmazlığı: iş numarası \"%1\" bir sayı değil.")
-                           .arg(kipEtiketi_));
-        kayıt = vt.OpenRecordset(Deyim::J8(isNo));
-        if (kayıt->Eof())
-            throw Hata(VeritabanıHataNo::GeçerliKayıtYok,
-                       QStringLiteral("Değiştirilecek iş bulunamadı. Başka bir bilgisayardan "
-                                      "silinmiş olabilir."));
-        kayıt->Edit();
+        // The folder is looked for under the write lock: one deleted on another computer
+        // takes no job.
+        vt.işlem([&] {
+            Klasörler::varOlmalı(vt, klasör);
+            auto kayıt = vt.OpenRecordset(Deyim::J7());
+            kayıt->AddNew();
+            kayıt->alanYaz(QStringLiteral("Anahtari"), klasör);
+            yaz(*kayıt, benim);
+        });
+        return true;
     }
-    kayıt->alanYaz(QStringLiteral("IsinTarihi"), işinTarihiKutusu_->text());
-    kayıt->alanYaz(QStringLiteral("IsinSaati"),
-                   saatKutusu_->currentText() + u':' + dakikaKutusu_->currentText());
-    kayıt->alanYaz(QStringLiteral("IsinKonusu"), kutuMetni(işinKonusuKutusu_));
-    kayıt->alanYaz(QStringLiteral("IsinYeri"), kutuMetni(işinYeriKutusu_));
-    kayıt->alanYaz(QStringLiteral("IsinSayisi"), kutuMetni(işinSayısıKutusu_));
-    kayıt->alanYaz(QStringLiteral("Aciklama"), açıklamaKutusu_->toPlainText());
-    kayıt->alanYaz(QStringLiteral("Hatirlatma"), hatırlatmaVarOnayı_->isChecked());
-    kayıt->alanYaz(QStringLiteral("IsYapildi"), işYapıldıOnayı_->isChecked());
-    kayıt->Update();
-    kayıt->Close();
+    bool sayı = false;
+    const qint32 isNo = kipEtiketi_.toInt(&sayı);
+    if (!sayı)
+        throw Hata(
+            HataNo::GeçersizSayı,
+            QStringLiteral("Tür uyuşmazlığı: iş numarası \"%1\" bir sayı değil.").arg(kipEtiketi_));
+    // The row is compared under the write lock with the job as the window showed it. When
+    // another computer changed it meanwhile, the user is asked (with the lock let go) and the
+    // comparison runs again with the answer, as long as the row stays as it was asked about.
+    std::optional<Değerler> sorulan;
+    bool benimki = true;
+    while (true) {
+        bool sorulacak = false;
+        Değerler taban, dosyada;
+        vt.işlem([&] {
+            auto kayıt = vt.OpenRecordset(Deyim::J8(isNo));
+            if (kayıt->Eof())
+                throw Reddedilen(VeritabanıHataNo::GeçerliKayıtYok,
+                                 QStringLiteral("Değiştirmek istediğiniz iş başka bir "
+                                                "bilgisayardan silinmiş! İş kaydedilemedi; "
+                                                "girdikleriniz pencerede duruyor."));
+            dosyada = dosyadan(*kayıt);
+            taban = gösterilen_ ? gösterilenden(*gösterilen_, dosyada) : dosyada;
+            if (taban != dosyada && sorulan != dosyada) {
+                sorulacak = true;
+                return;
+            }
+            kayıt->Edit();
+            yaz(*kayıt, birleştir(taban, benim, dosyada, benimki));
+        });
+        if (!sorulacak)
+            return true;
+        sorulan = dosyada;
+        const bool çakışma = çakışmaVar(taban, benim, dosyada);
+        const auto yanıt =
+            MesajKutusu::göster(QMessageBox::Question, soru(taban, benim, dosyada),
+                                çakışma ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                                        : QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::Yes);
+        if (yanıt == QMessageBox::Cancel || (!çakışma && yanıt != QMessageBox::Yes))
+            return false;
+        benimki = yanıt == QMessageBox::Yes;
+    }
 }
 
 void İşEklemeDeğiştirmeFormu::geçmişleriKaydet() {

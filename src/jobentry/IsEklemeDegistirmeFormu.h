@@ -3,7 +3,9 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <optional>
 
+#include "controls/IsSatiri.h"
 #include "jobentry/GirisGecmisi.h"
 
 class QCheckBox;
@@ -41,6 +43,10 @@ public:
     // Empties and closes every input; the done box keeps its tick.
     void girdileriBoşalt();
     bool düzenlemedeMi() const;
+
+    // The job as the list showed it when the window was opened for change; saving compares
+    // the file's row with it. Cleared in add mode.
+    void gösterilenAyarla(const std::optional<İşSatırı>& satır) { gösterilen_ = satır; }
 
     const QString& kipEtiketi() const { return kipEtiketi_; }
     void kipEtiketiAyarla(const QString& etiket) { kipEtiketi_ = etiket; }
@@ -94,7 +100,8 @@ private:
     const SınırlıKutu* sınırlıKutu(QObject* nesne) const;
     QLabel* etiketi(QObject* nesne) const;
     bool girdiMi(QObject* nesne) const;
-    void işiYaz();
+    // False when nothing was written because the user went back to the window.
+    bool işiYaz();
     void geçmişleriKaydet();
     void geçmişiGöster(QComboBox* kutu, const GirişGeçmişi& geçmiş);
 
@@ -121,6 +128,7 @@ private:
     std::array<SınırlıKutu, 3> sınırlıKutular_;
 
     QString kipEtiketi_;
+    std::optional<İşSatırı> gösterilen_;
     QString takvimDüğmesiEtiketi_;
     bool yüklü_ = false;
     // Set while the window empties its boxes or handles a box being left, so that the

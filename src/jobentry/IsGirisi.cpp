@@ -29,6 +29,7 @@ void İşEklemeyiAç(QWidget* sahip, const QString& başlık) {
     form.setWindowTitle(başlık);
     form.YeniİşEkleDüğmesi_Click();
     form.kipEtiketiAyarla(İşEklemeDeğiştirmeFormu::EkleEtiketi);
+    form.gösterilenAyarla(std::nullopt);
     form.hatırlatmaVarOnayı()->setChecked(true);
     form.göster(sahip);
 }
@@ -50,6 +51,7 @@ void İşDeğiştirmeyiAç(QWidget* sahip, const İşSatırı& satır, const QSt
     form.işYapıldıOnayı()->setEnabled(true);
     form.setWindowTitle(başlık);
     form.kipEtiketiAyarla(satır.isNo);
+    form.gösterilenAyarla(satır);
     if (enÜstte) {
         form.takvimDüğmesiEtiketiAyarla(QStringLiteral(" "));
         form.setWindowFlag(Qt::WindowStaysOnTopHint, true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/IsSatiri.h"
+
 #include "controls/AnaFormArayuzu.h"
 
 #include <QIcon>
@@ -191,6 +193,11 @@ private:
     void tercihleriAç(bool sahipli);
     void kapalıTut();
     void düğümdenİşListele(QTreeWidgetItem* düğüm, bool durumYazılsın);
+    // After a change refused because of another computer: the tree read again from the file,
+    // the folder selected before selected again when it is still there, and its jobs listed.
+    void ağacıYenile();
+    // Row i of the job list as it shows it, with the folder key it was listed from.
+    İşSatırı gösterilenSatır(int i) const;
 
     std::unique_ptr<AnahtarSayacı> anahtarSayacı_;
     QTreeWidgetItem* sonEklenenDüğüm_ = nullptr;

@@ -7,6 +7,7 @@
 #include "controls/ProgramSaati.h"
 #include "controls/Siralama.h"
 #include "database/Deyimler.h"
+#include "database/IsDenetimi.h"
 #include "database/Klasorler.h"
 #include "database/Veritabani.h"
 #include "jobentry/IsGirisi.h"
@@ -146,14 +147,17 @@ void AnaForm::YapılacakİşlerListesi_OLECompleteDrag() {
     }
     const qint32 isNo = static_cast<qint32>(işModeli->isNo(satır));
     const QString hedefAnahtar = KlasörAğacı::anahtar(hedef);
-    // A move that was not stored leaves the job where it is, shown in its own folder.
-    bool taşındı = false;
-    Adım([&] {
-        AçıkVeritabanı::al().Execute(Deyim::J5(hedefAnahtar, isNo));
-        taşındı = true;
+    // A move that was not stored leaves the job where it is, shown in its own folder. The job
+    // must still be as listed and the target folder still in the file (another computer may
+    // have deleted it); otherwise nothing moves and the tree and list are read again.
+    const AdımSonucu sonuç = DenetimliAdım([&] {
+        İşDenetimi::yaz(AçıkVeritabanı::al(), gösterilenSatır(satır), Deyim::J5(hedefAnahtar, isNo),
+                        hedefAnahtar);
     });
-    if (!taşındı) {
+    if (sonuç != AdımSonucu::Yapıldı) {
         KlasörListesi->damlaVurgusuAyarla(nullptr);
+        if (sonuç == AdımSonucu::Reddedildi)
+            ağacıYenile();
         return;
     }
     Adımlar({
@@ -209,13 +213,15 @@ void AnaForm::İşiSil() {
     if (!MesajKutusu::soru(QStringLiteral("Seçili işi SİLMEK istediğinizden emin misiniz?")))
         return;
     düzenlenenSatır() = static_cast<qint16>(satır + 1);
-    // The row leaves the list only when the job has left the database.
-    bool silindi = false;
-    Adım([&] {
-        AçıkVeritabanı::al().Execute(Deyim::J6(static_cast<qint32>(işModeli->isNo(satır))));
-        silindi = true;
+    // The row leaves the list only when the job has left the database; a job deleted or
+    // changed meanwhile on another computer is not deleted, and the list shows the file again.
+    const AdımSonucu sonuç = DenetimliAdım([&] {
+        İşDenetimi::yaz(AçıkVeritabanı::al(), gösterilenSatır(satır),
+                        Deyim::J6(static_cast<qint32>(işModeli->isNo(satır))));
     });
-    if (!silindi)
+    if (sonuç == AdımSonucu::Reddedildi)
+        Adım([this] { seçiliKlasörüTıkla(); });
+    if (sonuç != AdımSonucu::Yapıldı)
         return;
     işModeli->satırSil(satır);
     if (işModeli->satırSayısı() > 0) {
@@ -224,4 +230,11 @@ void AnaForm::İşiSil() {
     } else {
         YapılacakİşlerListesi->selectionModel()->clear();
     }
+}
+
+İşSatırı AnaForm::gösterilenSatır(int i) const {
+    İşSatırı s = işModeli->satır(i);
+    if (s.anahtar.isEmpty())
+        s.anahtar = seçiliKlasörAnahtarı();
+    return s;
 }

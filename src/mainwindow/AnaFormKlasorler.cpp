@@ -20,7 +20,7 @@ namespace {
 using Klasörler::ayrılmışMı;
 using Klasörler::KlasörAnahtarı;
 using Klasörler::ProgramAnahtarı;
-const QString YeniKlasörAdı = QStringLiteral("Yeni Klasör");
+using Klasörler::YeniKlasörAdı;
 // The number under which a folder row that cannot be attached to the tree is reported.
 constexpr int ÖğeBulunamadı = 35601;
 } // namespace
@@ -187,19 +187,11 @@ void AnaForm::YeniKlasörEkle() {
     QString anahtar;
     // The row is stored before the node appears, so that the tree never shows a folder that
     // is not in the table (jobs put into it would be lost).
-    bool saklandı = false;
-    Adım([&] {
-        anahtar = anahtarSayacı_->yeniAnahtar();
-        auto kayıtlar = AçıkVeritabanı::al().OpenRecordset(Deyim::F2());
-        kayıtlar->AddNew();
-        kayıtlar->alanYaz(QStringLiteral("Bagi"), üstAnahtar);
-        kayıtlar->alanYaz(QStringLiteral("Anahtari"), anahtar);
-        kayıtlar->alanYaz(QStringLiteral("Adi"), YeniKlasörAdı);
-        kayıtlar->Update();
-        kayıtlar->Close();
-        saklandı = true;
-    });
-    if (!saklandı)
+    const AdımSonucu sonuç = DenetimliAdım(
+        [&] { anahtar = Klasörler::ekle(AçıkVeritabanı::al(), *anahtarSayacı_, üstAnahtar); });
+    if (sonuç == AdımSonucu::Reddedildi)
+        ağacıYenile();
+    if (sonuç != AdımSonucu::Yapıldı)
         return;
     Adım([&] {
         QTreeWidgetItem* üst = KlasörListesi->anahtarlıDüğüm(üstAnahtar);
@@ -208,6 +200,14 @@ void AnaForm::YeniKlasörEkle() {
         sonEklenenDüğüm_ = düğümEkle(üst, anahtar, YeniKlasörAdı, 3);
         yeniDüğümSeç(sonEklenenDüğüm_);
     });
+}
+
+void AnaForm::ağacıYenile() {
+    const QString seçili = seçiliKlasörAnahtarı();
+    KlasörListesiniYenile();
+    if (QTreeWidgetItem* d = KlasörListesi->anahtarlıDüğüm(seçili))
+        KlasörListesi->setCurrentItem(d);
+    Adım([this] { seçiliKlasörüTıkla(); });
 }
 
 void AnaForm::KlasörSil() {

@@ -8,6 +8,7 @@
 #include "controls/ProgramSaati.h"
 #include "controls/TarihBicimi.h"
 #include "controls/Twip.h"
+#include "database/IsDenetimi.h"
 #include "database/Veritabani.h"
 #include "jobentry/IsGirisi.h"
 #include "lists/ListeYazdirici.h"
@@ -371,13 +372,26 @@ void HatırlatmaFormu::OnaylaDüğmesi_Click() {
     const QDate işinTarihi = öğe->data(0, TarihRolü).toDate();
     şimdikiİşNo() = isNo;
     // A result that was not stored keeps its row, even when the user goes on past the error.
-    bool yazıldı = false;
-    if (!Adım([&] {
-            AçıkVeritabanı::al().Execute(sonuçDeyimi(static_cast<İşSonucu>(seçilenSonuç_), isNo,
-                                                     işinTarihi, ProgramSaati::şimdi()));
-            yazıldı = true;
-        }) ||
-        !yazıldı)
+    // It is stored only while the job is still as listed (not done, deleted or changed on
+    // another computer meanwhile); otherwise the user is told and both lists are read again.
+    const AdımSonucu sonuç = DenetimliAdım([&] {
+        İşDenetimi::yaz(AçıkVeritabanı::al(), satır(sıra),
+                        sonuçDeyimi(static_cast<İşSonucu>(seçilenSonuç_), isNo, işinTarihi,
+                                    ProgramSaati::şimdi()));
+    });
+    if (sonuç == AdımSonucu::Reddedildi)
+        Adımlar({
+            [&] { HatırlatılacakİşleriListele(); },
+            [&] {
+                if (satırSayısı() == 0)
+                    done(QDialog::Accepted);
+            },
+            [&] {
+                if (auto* ana = anaForm())
+                    ana->seçiliKlasörüTıkla();
+            },
+        });
+    if (sonuç != AdımSonucu::Yapıldı)
         return;
     Adımlar({
         [&] {

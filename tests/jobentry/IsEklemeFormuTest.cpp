@@ -6,6 +6,8 @@
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
+#include "database/AnahtarSayaci.h"
+#include "database/Klasorler.h"
 #include "database/VeritabaniIc.h"
 #include "database/VeritabaniKurulumu.h"
 #include "jobentry/IsEklemeDegistirmeFormu.h"
@@ -89,7 +91,9 @@ class IsEklemeFormuTest : public QObject {
 private slots:
     void initTestCase() {
         VeritabanıKurulumu::oluştur(dosya());
-        ana.klasörAnahtarı = QStringLiteral("3-Anahtar");
+        AnahtarSayacı sayaç;
+        sayaç.güncelle("2-Anahtar");
+        ana.klasörAnahtarı = Klasörler::ekle(*Veritabanı::OpenDatabase(dosya()), sayaç, "Klasor");
         ana.klasörAdı = QStringLiteral("Davalar");
     }
     void init() {
@@ -237,7 +241,8 @@ private slots:
     void changeModeWritesTheJobAndCloses() {
         işEkle(QDate(2026, 12, 1), "08:15", "Duruşma", true, true);
         const QString isNo = işler()[0]["IsNo"].toString();
-        const İşSatırı satır{"01.12.2026", "08:15:00", "Duruşma", "Adliye", "", "not", isNo, 3, {}};
+        İşSatırı satır{"01.12.2026",       "08:15:00", "Duruşma", "Adliye", "2026/1",
+                       "Açıklama Duruşma", isNo,       3,         {}};
         ana.satırSayısı = 4;
         düzenlenenSatır() = 3;
         aç(
@@ -261,6 +266,7 @@ private slots:
 
         // Saved without the tick it is no longer done; a shorter list gets its last row.
         ana.satırSayısı = 2;
+        satır.konu = "Duruşma Ertelendi";
         MesajKutusuTest::yanıtla({QMessageBox::Yes, QMessageBox::Yes});
         aç([](Form* f) { tıkla(f->kaydetDüğmesi()); }, &satır);
         QVERIFY(!işler()[0]["IsYapildi"].toBool());
@@ -281,7 +287,8 @@ private slots:
         QFETCH(int, no);
         işEkle(QDate(2026, 12, 10), "10:00", "Duruşma");
         const QString isNo = işler()[0]["IsNo"].toString();
-        const İşSatırı satır{"10.12.2026", "10:00:00", "Duruşma", "", "", "", isNo, 1, {}};
+        const İşSatırı satır{"10.12.2026",       "10:00:00", "Duruşma", "Adliye", "2026/1",
+                             "Açıklama Duruşma", isNo,       1,         {}};
         MesajKutusuTest::yanıtla(QMessageBox::Yes);
         aç(
             [&](Form* f) {
@@ -289,9 +296,10 @@ private slots:
                 if (no == 3021)
                     AçıkVeritabanı::al().Execute("DELETE * FROM YapilacakIslerTablosu");
                 else
-                    Veritabanıİç::sonrakiAdımdaHata(no, 1);
+                    Veritabanıİç::sonrakiAdımdaHata(no);
                 tıkla(f->kaydetDüğmesi());
-                QVERIFY(MesajKutusuTest::son().metin.contains(QString::number(no)));
+                QVERIFY(MesajKutusuTest::son().metin.contains(no == 3021 ? "silinmiş"
+                                                                         : QString::number(no)));
                 QVERIFY(f->isVisible() && f->düzenlemedeMi());
                 QCOMPARE(f->işinKonusuKutusu()->currentText(), QString("Keşif"));
                 QCOMPARE(f->işinTarihiKutusu()->text(), QString("10.12.2026"));
@@ -302,7 +310,8 @@ private slots:
             },
             &satır);
         QVERIFY(!ProgramSonu::sonlandıMı());
-        QCOMPARE(ana.klasörTıklama, 0);
+        // A job deleted elsewhere is told as such, and the list behind shows the file again.
+        QCOMPARE(ana.klasörTıklama, int(no == 3021));
         // Nothing stored: the row keeps its subject (or stays deleted).
         QCOMPARE(işler().value(0).value("IsinKonusu", "Duruşma").toString(), QString("Duruşma"));
     }

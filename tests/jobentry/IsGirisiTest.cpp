@@ -69,6 +69,7 @@ private slots:
             << dün << -1 << -1 << "x" << false
             << QStringList{"?T GEÇMİŞ TARİHLİ", "!S Lütfen, işin SAATİ"};
         QTest::newRow("past date of a done job") << dün << 9 << 0 << "x" << true << QStringList{};
+        QTest::newRow("earlier today, done") << bugün << 9 << 0 << "x" << true << QStringList{};
         QTest::newRow("minute unset counts as 00")
             << bugün << 14 << -1 << "x" << false
             << QStringList{"?S GEÇMİŞ ZAMANLI", "?H 'İŞ HATIRLATILSIN'"};
