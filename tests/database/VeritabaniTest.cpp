@@ -128,9 +128,9 @@ private slots:
         QTest::newRow("like wildcards")
             << "SELECT a FROM T, U WHERE a LIKE '*50%_?[*]x\\*'"
             << "SELECT a FROM T , U WHERE a LIKE '%50\\%\\__*x\\\\%' ESCAPE '\\'" << 0;
-        QTest::newRow("like brackets") << "SELECT a FROM T WHERE a LIKE '[%][_][?][\\]x'"
-                                       << "SELECT a FROM T WHERE a LIKE '\\%\\_?\\\\x' ESCAPE '\\'"
-                                       << 0;
+        QTest::newRow("like brackets")
+            << "SELECT a FROM T, U WHERE a LIKE '[%][_][?][\\]x'"
+            << "SELECT a FROM T , U WHERE a LIKE '\\%\\_?\\\\x' ESCAPE '\\'" << 0;
         QTest::newRow("parentheses, one table")
             << "(SELECT * FROM YapilacakIslerTablosu WHERE Anahtari='1-Anahtar' ORDER BY "
                "IsinTarihi)"
