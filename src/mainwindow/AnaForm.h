@@ -93,6 +93,14 @@ public:
     // Whether the preferences window is on screen; it is not part of this window.
     bool tercihlerGörünür() const;
 
+    // ---- Following the other computers
+    // The periodic look starts with the load step.
+    void izlemeyiBaşlat();
+    // Asks the database whether anything changed since the lists were read; if so, brings the
+    // tree and the job list up to date, or, while the user is busy in a modal window, a menu,
+    // a drag or a folder name, right after that ends.
+    void değişiklikleriDenetle();
+
     // ---- Controls
     KlasörAğacı* KlasörListesi = nullptr;
     İşListesiGörünümü* YapılacakİşlerListesi = nullptr;
@@ -191,6 +199,13 @@ private:
     void tercihleriAç(bool sahipli);
     void kapalıTut();
     void düğümdenİşListele(QTreeWidgetItem* düğüm, bool durumYazılsın);
+    // The database's change mark taken before the tree is read from it.
+    void listelerOkunuyor();
+    bool kullanıcıMeşgul() const;
+    // A window or a drag has ended: a refresh held back for it comes now.
+    void meşguliyetBitti();
+    void klasörleriEşitle();
+    void işListesiniYenile();
 
     std::unique_ptr<AnahtarSayacı> anahtarSayacı_;
     QTreeWidgetItem* sonEklenenDüğüm_ = nullptr;
@@ -209,4 +224,7 @@ private:
     QSize istenenDışBoyut_{0, 0};
     bool capsLock_ = false;
     bool insert_ = false;
+    QTimer* değişiklikDenetimi_ = nullptr;
+    quint64 görülenDamga_ = 0;
+    bool yenilemeBekliyor_ = false;
 };
