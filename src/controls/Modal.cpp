@@ -37,8 +37,10 @@ int göster(QDialog* pencere) {
     return pencere->result();
 }
 
-bool açıkPencereVar() {
-    return durum().açık > 0 || QApplication::activeModalWidget();
+bool açıkPencereVar(const QWidget* dışında) {
+    const int kendisi = dışında && dışında->isVisible() ? 1 : 0;
+    const QWidget* üstteki = QApplication::activeModalWidget();
+    return durum().açık > kendisi || (üstteki && üstteki != dışında);
 }
 } // namespace Modal
 

@@ -10,12 +10,12 @@
 #include "database/Klasorler.h"
 #include "database/Veritabani.h"
 #include "lists/IsListesiModeli.h"
+#include "lists/ListeIzleyici.h"
 #include "mainwindow/AnaFormDenetimleri.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QHash>
-#include <QScrollBar>
 #include <QSet>
 #include <QTimer>
 #include <vector>
@@ -23,7 +23,7 @@
 namespace {
 // A look costs a few microseconds on a local file and a few small requests on a shared one;
 // every three seconds another computer's change shows almost at once.
-constexpr int DenetimAralığı = 3000;
+constexpr int DenetimAralığı = Listeİzleyicisi::Aralık;
 } // namespace
 
 void AnaForm::izlemeyiBaşlat() {
@@ -137,21 +137,6 @@ void AnaForm::işListesiniYenile() {
         işModeli->temizle();
         return;
     }
-    const int satır = YapılacakİşlerListesi->seçiliSatır();
-    const qint64 seçiliİş = satır >= 0 ? işModeli->isNo(satır) : -1;
-    const int kaydırma = YapılacakİşlerListesi->verticalScrollBar()->value();
-    KlasörListesi_NodeClick(düğüm);
-    // A text order is kept by the list through fills; the date order is applied again.
-    const auto* başlık = static_cast<const SıralamaBaşlığı*>(YapılacakİşlerListesi->header());
-    if (başlık->simgeliSütun() == 0)
-        işModeli->tarihSırala(başlık->simgeYönü() == 1);
-    const int yeni = seçiliİş >= 0 ? işModeli->isNoSatırı(seçiliİş) : -1;
-    QItemSelectionModel* seçim = YapılacakİşlerListesi->selectionModel();
-    if (yeni >= 0)
-        seçim->setCurrentIndex(işModeli->index(yeni, 0),
-                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    else
-        seçim->clear();
-    YapılacakİşlerListesi->doItemsLayout();
-    YapılacakİşlerListesi->verticalScrollBar()->setValue(kaydırma);
+    seçimiKoruyarakDoldur(YapılacakİşlerListesi, *işModeli,
+                          [&] { KlasörListesi_NodeClick(düğüm); });
 }

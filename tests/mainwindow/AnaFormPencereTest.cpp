@@ -12,9 +12,12 @@
 #include "database/VeritabaniIc.h"
 #include "jobentry/IsEklemeDegistirmeFormu.h"
 #include "lists/IsListesiModeli.h"
+#include "lists/ListeIzleyici.h"
+#include "lists/YapilacakIslerListesiFormu.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
 #include "reminders/Hatirlatici.h"
+#include "search/AramaIslemleriFormu.h"
 #include "settings/AyarDeposu.h"
 #include "settings/Tercihler.h"
 
@@ -691,6 +694,29 @@ private slots:
         const int okunan = okumalar.count();
         form->değişiklikleriDenetle();
         QCOMPARE(okumalar.count(), okunan);
+        // An open job lists window and search window follow as well.
+        ModalTest::sıradaki([&](QDialog* d) {
+            auto* listeler = static_cast<YapılacakİşlerListesiFormu*>(d);
+            listeler->TümİşleriListeleDüğmesi_Click();
+            listeler->YapılacakİşlerListesi->setCurrentIndex(listeler->işModeli->index(2, 0));
+            const qint64 seçili = listeler->işModeli->isNo(2);
+            başkası({"ekle", "1", "Liste"});
+            listeler->izleyici->denetle();
+            QCOMPARE(listeler->Etiket[0]->text(), QString("Tüm İşleriniz (Toplam: 6)"));
+            QCOMPARE(
+                listeler->işModeli->isNo(listeler->YapılacakİşlerListesi->currentIndex().row()),
+                seçili);
+        });
+        form->YapılacakİşleriListele();
+        ModalTest::sıradaki([&](QDialog* d) {
+            auto* arama = static_cast<AramaİşlemleriFormu*>(d);
+            arama->ArananKutusu->setText("Liste");
+            arama->AraDüğmesi_Click();
+            başkası({"ekle", "1", "Liste"});
+            arama->izleyici->denetle();
+            QCOMPARE(arama->sonuçSayısı(), 2);
+        });
+        form->BulMenüsü->trigger();
     }
 };
 
