@@ -670,9 +670,11 @@ private slots:
                                           : form->işModeli->metin(seçiliSatır(*form), 2);
         };
         düğüm(*form, "2-Anahtar")->setExpanded(true);
+        form->YapılacakİşlerListesi_ColumnClick(0);
         form->işSatırıSeç(form->işModeli->isNoSatırı(3) + 1);
         başkası({"ekle", "1", "Ön büro"});
         form->değişiklikleriDenetle();
+        QCOMPARE(sütun(*form, 2).first(), QString("Yarın"));
         QVERIFY(sütun(*form, 2).contains("Ön büro-0"));
         QCOMPARE(seçiliKonu(), QString("Bugün açık"));
         QCOMPARE(form->Panel[2]->text(), QString("   5 iş listelendi"));
