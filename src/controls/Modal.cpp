@@ -1,5 +1,6 @@
 #include "controls/Modal.h"
 
+#include <QApplication>
 #include <QQueue>
 
 namespace {
@@ -7,6 +8,7 @@ struct ModalDurumu {
     bool etkin = false;
     QQueue<ModalTest::İşleyici> işleyiciler;
     QStringList gösterilenler;
+    int açık = 0;
 };
 ModalDurumu& durum() {
     static ModalDurumu d;
@@ -16,6 +18,11 @@ ModalDurumu& durum() {
 
 namespace Modal {
 int göster(QDialog* pencere) {
+    // Counted in both ways of showing, since a test's window is shown without modality.
+    struct Sayaç {
+        Sayaç() { ++durum().açık; }
+        ~Sayaç() { --durum().açık; }
+    } sayaç;
     if (!durum().etkin)
         return pencere->exec();
     durum().gösterilenler.append(pencere->objectName().isEmpty()
@@ -28,6 +35,12 @@ int göster(QDialog* pencere) {
     if (pencere->isVisible())
         pencere->done(QDialog::Rejected);
     return pencere->result();
+}
+
+bool açıkPencereVar(const QWidget* dışında) {
+    const int kendisi = dışında && dışında->isVisible() ? 1 : 0;
+    const QWidget* üstteki = QApplication::activeModalWidget();
+    return durum().açık > kendisi || (üstteki && üstteki != dışında);
 }
 } // namespace Modal
 

@@ -8,6 +8,9 @@
 // test can act in the window instead of blocking on it.
 namespace Modal {
 int göster(QDialog* pencere);
+// True while a window of the program other than `dışında` is open modally (shown through
+// here, a message box or any other modal dialog): the user is working in it.
+bool açıkPencereVar(const QWidget* dışında = nullptr);
 } // namespace Modal
 
 namespace ModalTest {

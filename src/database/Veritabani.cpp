@@ -608,13 +608,21 @@ struct Bağlantı {
     QDate yedekDenenenGün;
     // True while a transaction of several steps runs: its writes join it.
     bool işlemde = false;
+    // The change counter's statement, prepared once, and the number of this opening of the
+    // file (a file opened afresh starts its counter anew).
+    sqlite3_stmt* sürüm = nullptr;
+    quint64 kuşak = 0;
     ~Bağlantı() { kapat(); }
     void kapat() {
+        sqlite3_finalize(sürüm);
+        sürüm = nullptr;
         if (db)
             sqlite3_close_v2(db);
         db = nullptr;
     }
 };
+
+std::atomic<quint64> açılışSayısı{0};
 
 QString yedekKlasörü(const QString& dosya) {
     return QFileInfo(dosya).absolutePath() + QStringLiteral("/Yedekler");
@@ -693,6 +701,7 @@ void aç(Bağlantı& b) {
         b.düğüm = bilgi.st_ino;
     }
     b.db = db;
+    b.kuşak = ++açılışSayısı;
 }
 
 // Before every statement: the file must still be the one that was opened. A file that is
@@ -1049,6 +1058,28 @@ qint64 Veritabanı::Execute(const QString& deyim) {
         değişen = sqlite3_changes(b.db);
     });
     return değişen;
+}
+
+quint64 Veritabanı::değişiklikDamgası() {
+    Bağlantı& b = *iç_->bağlantı;
+    struct stat bilgi {};
+    if (!b.db || ::stat(QFile::encodeName(b.dosya).constData(), &bilgi) != 0 ||
+        bilgi.st_dev != b.aygıt || bilgi.st_ino != b.düğüm)
+        dosyaDenetle(b);
+    if (!b.sürüm) {
+        const int sonuç = sqlite3_prepare_v2(b.db, "PRAGMA data_version", -1, &b.sürüm, nullptr);
+        if (sonuç != SQLITE_OK)
+            throw hata(b.db, sonuç, b.dosya);
+    }
+    // A look, not a wait: while another computer writes, the answer comes at the next look.
+    sqlite3_busy_handler(b.db, nullptr, nullptr);
+    const int sonuç = sqlite3_step(b.sürüm);
+    const quint64 sürüm = sonuç == SQLITE_ROW ? quint64(sqlite3_column_int64(b.sürüm, 0)) : 0;
+    sqlite3_reset(b.sürüm);
+    sqlite3_busy_handler(b.db, kilidiBekle, nullptr);
+    if (sonuç != SQLITE_ROW)
+        throw hata(b.db, sonuç, b.dosya);
+    return (b.kuşak << 40) ^ sürüm;
 }
 
 namespace {

@@ -88,6 +88,16 @@ public:
 
     QString yol() const;
 
+    // "Has anything changed since I last looked?": a number that changes when another
+    // computer has written to the database since it was last asked, and stays the same for
+    // this program's own writes. Whoever shows rows keeps the number from before it read
+    // them and reads again only when the number differs; no row is read to find out. The
+    // file answers from its change counter (SQLite's data_version: a few bytes of the file's
+    // header at most); an engine with change notices answers from the notices received.
+    // Never waits for a lock: while another computer writes, it throws Hata (Meşgul) at
+    // once and the caller looks again later.
+    quint64 değişiklikDamgası();
+
     struct İç;
 
 private:

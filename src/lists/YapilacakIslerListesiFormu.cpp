@@ -11,6 +11,7 @@
 #include "database/Veritabani.h"
 #include "jobentry/TakvimFormu.h"
 #include "lists/IsListesiModeli.h"
+#include "lists/ListeIzleyici.h"
 #include "lists/ListeYazdirici.h"
 #include "lists/TakvimeAktar.h"
 #include "settings/AyarTablosu.h"
@@ -103,6 +104,7 @@ YapılacakİşlerListesiFormu::YapılacakİşlerListesiFormu(QWidget* sahip) : Q
     resize(twipten(12600), twipten(6600));
 
     Adım([this] { sütunlarıKur(); });
+    izleyici = std::make_unique<Listeİzleyicisi>(this, [this] { yenile(); });
 
     connect(YapılacakİşlerListesi->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { Sessizce([this] { açıklamayıGöster(); }); });
@@ -176,6 +178,7 @@ bool YapılacakİşlerListesiFormu::Listele(Seçim seçim, const QDate& tarih) {
     if (işModeli->satırSayısı() > 0)
         işModeli->temizle();
     bool okundu = false;
+    izleyici->okunuyor();
     Adım([&] {
         auto kayıtlar = AçıkVeritabanı::al().OpenRecordset(İşListeleri::deyim(seçim, tarih),
                                                            Veritabanı::Okuma::Tamamı);
@@ -191,6 +194,10 @@ bool YapılacakİşlerListesiFormu::Listele(Seçim seçim, const QDate& tarih) {
 
 void YapılacakİşlerListesiFormu::listeyiGöster(Seçim seçim, const QDate& tarih,
                                                const QString& tarihMetni) {
+    listelendi_ = true;
+    sonSeçim_ = seçim;
+    sonTarih_ = tarih;
+    sonTarihMetni_ = tarihMetni;
     if (!Listele(seçim, tarih)) {
         // A list that could not be read is neither an empty day nor a total.
         Etiket[0]->setText(İşListeleri::AçılışBaşlığı);
@@ -203,6 +210,21 @@ void YapılacakİşlerListesiFormu::listeyiGöster(Seçim seçim, const QDate& t
     } else {
         Etiket[0]->setText(İşListeleri::başlık(seçim, sayı, tarihMetni));
     }
+}
+
+void YapılacakİşlerListesiFormu::yenile() {
+    if (!listelendi_)
+        return;
+    bool okundu = false;
+    seçimiKoruyarakDoldur(YapılacakİşlerListesi, *işModeli,
+                          [&] { okundu = Listele(sonSeçim_, sonTarih_); });
+    if (!okundu)
+        return;
+    const int sayı = işModeli->satırSayısı();
+    Etiket[0]->setText(sayı == 0 ? İşListeleri::BoşBaşlık
+                                 : İşListeleri::başlık(sonSeçim_, sayı, sonTarihMetni_));
+    AçıklamaKutusu->clear();
+    açıklamayıGöster();
 }
 
 void YapılacakİşlerListesiFormu::BugünYapılacakİşleriListeleDüğmesi_Click() {

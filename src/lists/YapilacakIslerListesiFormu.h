@@ -3,7 +3,9 @@
 #include "lists/IsListeleri.h"
 
 #include <QDialog>
+#include <memory>
 
+class Listeİzleyicisi;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -50,6 +52,9 @@ public:
 
     static inline const QString Başlık = QStringLiteral("Yapılacak İşleri Listele");
 
+    // Lists the last selection again when another computer has changed the jobs.
+    std::unique_ptr<Listeİzleyicisi> izleyici;
+
 protected:
     // Every way of closing (the close button, Esc, the close box) keeps the column layout.
     void done(int sonuç) override;
@@ -59,6 +64,13 @@ private:
     void listeyiGöster(İşListeleri::Seçim seçim, const QDate& tarih,
                        const QString& tarihMetni = QString());
     void açıklamayıGöster();
+    // The last selection listed, read again as the user left it; the title counts anew.
+    void yenile();
+
+    bool listelendi_ = false;
+    İşListeleri::Seçim sonSeçim_{};
+    QDate sonTarih_;
+    QString sonTarihMetni_;
 };
 
 // Shows the job lists window modally over its owner.

@@ -390,6 +390,7 @@ void AnaForm::olaylarıBağla() {
     };
     YapılacakİşlerListesi->sürüklemeBitti = [this](Qt::DropAction) {
         YapılacakİşlerListesi_OLECompleteDrag();
+        meşguliyetBitti();
     };
     QObject::connect(TümKlasörlerOnayı, &QCheckBox::clicked, this,
                      [this] { TümKlasörlerOnayı_Click(); });
@@ -484,6 +485,7 @@ void AnaForm::Form_Load(bool komutSatırıBoş, QWidget* karşılama) {
                 BildirimAlanınaSimgeEkle();
         },
         [this] { YapılacakİşKontrolü->başlat(); },
+        [this] { izlemeyiBaşlat(); },
         [this, komutSatırıBoş, karşılama] {
             if (komutSatırıBoş) {
                 if (karşılama)
@@ -617,6 +619,10 @@ bool AnaForm::eventFilter(QObject* nesne, QEvent* olay) {
     if (nesne == this && (olay->type() == QEvent::Move || olay->type() == QEvent::Show) &&
         !istenenDışBoyut_.isNull())
         Sessizce([this] { dışBoyutuTamamla(); });
+    // A modal window, a message box or a menu has gone.
+    if (olay->type() == QEvent::Hide && nesne->isWidgetType() &&
+        static_cast<QWidget*>(nesne)->isWindow())
+        meşguliyetBitti();
     if (olay->type() == QEvent::KeyPress) {
         // A key passed on from a control to its parents is seen once, at the control that
         // had the focus.

@@ -95,6 +95,14 @@ public:
     // Whether the preferences window is on screen; it is not part of this window.
     bool tercihlerGörünür() const;
 
+    // ---- Following the other computers
+    // The periodic look starts with the load step.
+    void izlemeyiBaşlat();
+    // Asks the database whether anything changed since the lists were read; if so, brings the
+    // tree and the job list up to date, or, while the user is busy in a modal window, a menu,
+    // a drag or a folder name, right after that ends.
+    void değişiklikleriDenetle();
+
     // ---- Controls
     KlasörAğacı* KlasörListesi = nullptr;
     İşListesiGörünümü* YapılacakİşlerListesi = nullptr;
@@ -198,6 +206,13 @@ private:
     void ağacıYenile();
     // Row i of the job list as it shows it, with the folder key it was listed from.
     İşSatırı gösterilenSatır(int i) const;
+    // The database's change mark taken before the tree is read from it.
+    void listelerOkunuyor();
+    bool kullanıcıMeşgul() const;
+    // A window or a drag has ended: a refresh held back for it comes now.
+    void meşguliyetBitti();
+    void klasörleriEşitle();
+    void işListesiniYenile();
 
     std::unique_ptr<AnahtarSayacı> anahtarSayacı_;
     QTreeWidgetItem* sonEklenenDüğüm_ = nullptr;
@@ -216,4 +231,7 @@ private:
     QSize istenenDışBoyut_{0, 0};
     bool capsLock_ = false;
     bool insert_ = false;
+    QTimer* değişiklikDenetimi_ = nullptr;
+    quint64 görülenDamga_ = 0;
+    bool yenilemeBekliyor_ = false;
 };

@@ -207,8 +207,10 @@ void İşListesiGörünümü::startDrag(Qt::DropActions eylemler) {
     const QIcon simge = model()->index(d.row(), 0).data(Qt::DecorationRole).value<QIcon>();
     if (!simge.isNull())
         sürükleme->setPixmap(simge.pixmap(QSize(16, 16)));
+    sürükleniyor_ = true;
     const Qt::DropAction sonuç =
         sürükleme->exec(eylemler | Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+    sürükleniyor_ = false;
     if (sürüklemeBitti)
         sürüklemeBitti(sonuç);
 }

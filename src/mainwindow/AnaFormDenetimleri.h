@@ -28,6 +28,8 @@ public:
     QTreeWidgetItem* damlaVurgusu() const { return damlaVurgusu_; }
     // Empties the tree (the highlight goes with its node).
     void boşalt();
+    // True while a folder's name is being edited in place.
+    bool düzenleniyor() const { return state() == EditingState; }
 
     // True once a job was dropped onto the tree since the last call of sürüklemeBaşladı.
     void sürüklemeBaşladı() { bırakıldı_ = false; }
@@ -76,6 +78,8 @@ public:
     // The row under the pointer when the right button went down; -1 for none.
     int damlaVurgusu() const { return damlaVurgusu_; }
     int seçiliSatır() const;
+    // True while a row is being dragged.
+    bool sürükleniyor() const { return sürükleniyor_; }
 
     std::function<void(const QPoint&)> sağTuşBırakıldı;
     // Called when a drag of the selected row has ended, with the drop action.
@@ -88,6 +92,7 @@ protected:
 
 private:
     int damlaVurgusu_ = -1;
+    bool sürükleniyor_ = false;
 };
 
 // The client area: draws the two lines under the toolbar.

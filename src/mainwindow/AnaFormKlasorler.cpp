@@ -42,6 +42,7 @@ QTreeWidgetItem* AnaForm::düğümEkle(QTreeWidgetItem* üst, const QString& ana
 }
 
 void AnaForm::KlasörleriYükle() {
+    listelerOkunuyor();
     QTreeWidgetItem* kök = düğümEkle(nullptr, ProgramAnahtarı, ÜrünAdı, 1);
     QTreeWidgetItem* klasörlerim = düğümEkle(kök, KlasörAnahtarı, QStringLiteral("Klasörlerim"), 2);
     QHash<QString, QTreeWidgetItem*> düğümler{{ProgramAnahtarı, kök},

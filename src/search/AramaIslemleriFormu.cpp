@@ -7,6 +7,7 @@
 #include "controls/Modal.h"
 #include "controls/Twip.h"
 #include "database/Veritabani.h"
+#include "lists/ListeIzleyici.h"
 
 #include <QAbstractListModel>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QValidator>
 
@@ -137,9 +139,31 @@ AramaİşlemleriFormu::AramaİşlemleriFormu(QWidget* sahip) : QDialog(sahip) {
             [this] { AyrıntıGösterDüğmesi->setEnabled(seçiliSonuç() >= 0); });
     connect(AramaSonuçlarıListesi, &QAbstractItemView::doubleClicked, this,
             [this] { AyrıntıGösterDüğmesi_Click(); });
+    izleyici = std::make_unique<Listeİzleyicisi>(this, [this] { yenile(); });
 }
 
 AramaİşlemleriFormu::~AramaİşlemleriFormu() = default;
+
+void AramaİşlemleriFormu::yenile() {
+    if (sonYer_ < 0)
+        return;
+    const int seçili = seçiliSonuç();
+    const qint64 seçiliİş = seçili >= 0 ? sonuçlar_->sonuç(seçili).isNo : -1;
+    const int kaydırma = AramaSonuçlarıListesi->verticalScrollBar()->value();
+    QList<Arama::Sonuç> bulunanlar;
+    Arama::ara(AçıkVeritabanı::al(), sonYer_, sonAranan_, bulunanlar);
+    sonuçlar_->ayarla(std::move(bulunanlar));
+    const int sayı = sonuçlar_->rowCount();
+    Etiket[3]->setText(sayı > 0 ? Arama::sonuçSatırı(sayı) : QString());
+    for (int i = 0; i < sayı && seçiliİş >= 0; ++i)
+        if (sonuçlar_->sonuç(i).isNo == seçiliİş) {
+            AramaSonuçlarıListesi->setCurrentIndex(sonuçlar_->index(i));
+            break;
+        }
+    AyrıntıGösterDüğmesi->setEnabled(seçiliSonuç() >= 0);
+    AramaSonuçlarıListesi->doItemsLayout();
+    AramaSonuçlarıListesi->verticalScrollBar()->setValue(kaydırma);
+}
 
 int AramaİşlemleriFormu::sonuçSayısı() const {
     return sonuçlar_->rowCount();
@@ -175,6 +199,9 @@ void AramaİşlemleriFormu::AraDüğmesi_Click() {
 
     QList<Arama::Sonuç> bulunanlar;
     bool okundu = false;
+    izleyici->okunuyor();
+    sonYer_ = sıra;
+    sonAranan_ = aranan;
     Adım([&] {
         Arama::ara(AçıkVeritabanı::al(), sıra, aranan, bulunanlar);
         okundu = true;

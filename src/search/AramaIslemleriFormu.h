@@ -3,7 +3,9 @@
 #include "search/Arama.h"
 
 #include <QDialog>
+#include <memory>
 
+class Listeİzleyicisi;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -42,13 +44,20 @@ public:
 
     static inline const QString Başlık = QStringLiteral("Arama İşlemleri...");
 
+    // Runs the last search again when another computer has changed the jobs.
+    std::unique_ptr<Listeİzleyicisi> izleyici;
+
 protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;
 
 private:
     QLabel* etiketi(QObject* nesne) const;
+    // The last search run again, with no message, the selected job and the view kept.
+    void yenile();
 
     AramaSonuçlarıModeli* sonuçlar_ = nullptr;
+    int sonYer_ = -1;
+    QString sonAranan_;
 };
 
 // Shows the search window modally over its owner.

@@ -4,6 +4,7 @@
 //   VtYardimci ekle DOSYA N ETİKET   adds N jobs
 //   VtYardimci isaretle DOSYA N      marks jobs 1..N done
 //   VtYardimci sil-cift DOSYA N      deletes the even jobs of 1..N
+//   VtYardimci klasor-adi DOSYA ANAHTAR AD   renames a folder
 //   VtYardimci yaz DOSYA             adds jobs for ever, "YAZILDI <count>" after each
 //   VtYardimci kilitle DOSYA MS      holds the write lock for MS ms ("KILITLI" first)
 //   VtYardimci dolu DOSYA BAYT       file-size limit: size + BAYT, then writes until an error
@@ -82,6 +83,11 @@ int main(int argc, char** argv) {
         } else if (kip == "sil-cift") {
             for (int i = 2; i <= n; i += 2)
                 vt->Execute(Deyim::J6(i));
+        } else if (kip == "klasor-adi") {
+            auto rs = vt->OpenRecordset(Deyim::F3(a.value(3)));
+            rs->Edit();
+            rs->alanYaz("Adi", a.value(4));
+            rs->Update();
         } else if (kip == "yaz") {
             qint64 sayı = vt->OpenRecordset("SELECT count(*) AS Sayi FROM YapilacakIslerTablosu")
                               ->alan("Sayi")

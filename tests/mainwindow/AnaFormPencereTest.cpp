@@ -8,12 +8,16 @@
 #include "controls/Siralama.h"
 #include "controls/Twip.h"
 #include "database/Deyimler.h"
+#include "database/Veritabani.h"
 #include "database/VeritabaniIc.h"
 #include "jobentry/IsEklemeDegistirmeFormu.h"
 #include "lists/IsListesiModeli.h"
+#include "lists/ListeIzleyici.h"
+#include "lists/YapilacakIslerListesiFormu.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
 #include "reminders/Hatirlatici.h"
+#include "search/AramaIslemleriFormu.h"
 #include "settings/AyarDeposu.h"
 #include "settings/Tercihler.h"
 
@@ -22,7 +26,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QToolBar>
 
 using namespace AnaFormTest;
@@ -645,6 +651,74 @@ private slots:
         QCOMPARE(form->Panel[2]->text(), QString("   İş listesi okunamadı!"));
         düğümTıkla(*form, "1-Anahtar");
         QCOMPARE(sütun(*form, 2), işler);
+    }
+
+    // Another computer adds a job, renames a folder and deletes a job: each shows at the
+    // next look with the selected job kept, but not while the entry window is open, only
+    // right after it closes. The program's own delete is not read a second time.
+    void followsAnotherComputer() {
+        auto form = örnekForm();
+        const QString dosya = AçıkVeritabanı::al().yol();
+        const auto başkası = [&](const QStringList& komut) {
+            QProcess p;
+            p.start(qEnvironmentVariable("TARVELA_BIN") + "/VtYardimci",
+                    QStringList{komut[0], dosya} + komut.mid(1));
+            QVERIFY(p.waitForFinished(60000) && p.exitCode() == 0);
+        };
+        const auto seçiliKonu = [&] {
+            return seçiliSatır(*form) < 0 ? QString()
+                                          : form->işModeli->metin(seçiliSatır(*form), 2);
+        };
+        düğüm(*form, "2-Anahtar")->setExpanded(true);
+        form->YapılacakİşlerListesi_ColumnClick(0);
+        form->işSatırıSeç(form->işModeli->isNoSatırı(3) + 1);
+        başkası({"ekle", "1", "Ön büro"});
+        form->değişiklikleriDenetle();
+        QCOMPARE(sütun(*form, 2).first(), QString("Yarın"));
+        QVERIFY(sütun(*form, 2).contains("Ön büro-0"));
+        QCOMPARE(seçiliKonu(), QString("Bugün açık"));
+        QCOMPARE(form->Panel[2]->text(), QString("   5 iş listelendi"));
+        başkası({"klasor-adi", "2-Anahtar", "Ceza"});
+        form->değişiklikleriDenetle();
+        QCOMPARE(düğüm(*form, "2-Anahtar")->text(0), QString("Ceza"));
+        QVERIFY(düğüm(*form, "2-Anahtar")->isExpanded());
+        ModalTest::sıradaki([&](QDialog*) {
+            başkası({"sil-cift", "2"});
+            form->değişiklikleriDenetle();
+            QVERIFY(sütun(*form, 2).contains("Dün"));
+        });
+        form->YeniİşEkle();
+        QTRY_VERIFY(!sütun(*form, 2).contains("Dün"));
+        QCOMPARE(seçiliKonu(), QString("Bugün açık"));
+        QSignalSpy okumalar(form->işModeli, &QAbstractItemModel::modelReset);
+        MesajKutusuTest::yanıtla(QMessageBox::Yes);
+        form->İşiSil();
+        const int okunan = okumalar.count();
+        form->değişiklikleriDenetle();
+        QCOMPARE(okumalar.count(), okunan);
+        // An open job lists window and search window follow as well.
+        ModalTest::sıradaki([&](QDialog* d) {
+            auto* listeler = static_cast<YapılacakİşlerListesiFormu*>(d);
+            listeler->TümİşleriListeleDüğmesi_Click();
+            listeler->YapılacakİşlerListesi->setCurrentIndex(listeler->işModeli->index(2, 0));
+            const qint64 seçili = listeler->işModeli->isNo(2);
+            başkası({"ekle", "1", "Liste"});
+            listeler->izleyici->denetle();
+            QCOMPARE(listeler->Etiket[0]->text(), QString("Tüm İşleriniz (Toplam: 6)"));
+            QCOMPARE(
+                listeler->işModeli->isNo(listeler->YapılacakİşlerListesi->currentIndex().row()),
+                seçili);
+        });
+        form->YapılacakİşleriListele();
+        ModalTest::sıradaki([&](QDialog* d) {
+            auto* arama = static_cast<AramaİşlemleriFormu*>(d);
+            arama->ArananKutusu->setText("Liste");
+            arama->AraDüğmesi_Click();
+            başkası({"ekle", "1", "Liste"});
+            arama->izleyici->denetle();
+            QCOMPARE(arama->sonuçSayısı(), 2);
+        });
+        form->BulMenüsü->trigger();
     }
 };
 
