@@ -18,14 +18,6 @@ void yerleşsin() {
         QCoreApplication::processEvents();
 }
 
-QString yeri(const QString& pencere, QAccessibleInterface* a) {
-    const QObject* o = a->object();
-    return pencere + '/' +
-           (o && !o->objectName().isEmpty() ? o->objectName()
-            : o                             ? o->metaObject()->className()
-                                            : QString::number(a->role()));
-}
-
 // What the window shows as assistive technology reads it: each element's role, name, value
 // and states. Focus and hover are left out: they follow the keyboard and the pointer.
 void görünüş(QAccessibleInterface* a, QStringList& satırlar) {
@@ -56,10 +48,10 @@ void adları(QAccessibleInterface* a, QWidget* kök, const QString& pencere,
         w && w->isVisibleTo(kök) &&
         (a->state().focusable || a->role() == QAccessible::CheckBox ||
          a->role() == QAccessible::RadioButton || a->role() == QAccessible::PushButton);
-    if (denetim && ad.isEmpty())
-        hatalar << yeri(pencere, a) + QStringLiteral(": adı yok");
-    if (!ad.isEmpty() && içAdlar.contains(ad))
-        hatalar << yeri(pencere, a) + QStringLiteral(": iç ad ") + ad;
+    if ((denetim && ad.isEmpty()) || (!ad.isEmpty() && içAdlar.contains(ad)))
+        hatalar << pencere + '/' +
+                       (w ? w->metaObject()->className() + (' ' + w->objectName()) : QString()) +
+                       ": ad '" + ad + "'";
     // The cells of a list have the list's own checks.
     if (a->tableInterface())
         return;
@@ -96,16 +88,14 @@ private slots:
                 QAccessibleTableInterface* tablo =
                     QAccessible::queryAccessibleInterface(liste)->tableInterface();
                 const QString cümle = tablo->cellAt(0, 0)->text(QAccessible::Name);
-                QStringList beklenen;
-                for (int s = 0; s <= 4; ++s)
-                    beklenen << tablo->cellAt(0, s)->text(QAccessible::Name).left(s == 1 ? 5 : -1);
                 const int simge =
                     liste->model()->index(0, 0).data(İşListesiModeli::SimgeRolü).toInt();
-                beklenen << (simge == 3 ? "yapıldı" : simge == 1 ? "hatırlatılacak" : "");
+                QStringList beklenen{simge == 3 ? "yapıldı" : simge == 1 ? "hatırlatılacak" : ""};
+                for (int s = 0; s <= 4; ++s)
+                    beklenen << tablo->cellAt(0, s)->text(QAccessible::Name).left(s == 1 ? 5 : -1);
                 for (const QString& parça : beklenen)
                     if (!cümle.contains(parça))
-                        hatalar << ad + QStringLiteral(": satır '") + cümle +
-                                       "' içinde yok: " + parça;
+                        hatalar << ad + ": satır '" + cümle + "' içinde yok: " + parça;
             }
 
             // A check box toggled by the screen reader's action shows what a click shows, both
@@ -127,8 +117,7 @@ private slots:
                 onay->click();
                 yerleşsin();
                 if (eylemle != tıklanınca)
-                    hatalar << ad + '/' + onay->objectName() + QStringLiteral(": eylem ") +
-                                   onay->text() + QStringLiteral(" tıklamadan başka gösteriyor");
+                    hatalar << ad + '/' + onay->text() + ": eylem tıklamadan başka gösteriyor";
             }
         });
         QVERIFY(sayı >= 17);
