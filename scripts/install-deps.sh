@@ -11,6 +11,7 @@ paketler=(
     libcups2-dev cups printer-driver-cups-pdf poppler-utils
     qtkeychain-qt6-dev
     sqlcipher dbus gnome-keyring
+    at-spi2-core python3-pyatspi
     clang libclang-rt-14-dev
     qt6-translations-l10n
     xvfb xauth x11-utils twm

@@ -23,6 +23,7 @@ public:
 
         Altlık_ = new QFrame(this);
         Altlık_->setFocusPolicy(Qt::StrongFocus);
+        Altlık_->setAccessibleName(QStringLiteral("Hataları Bildirin!"));
         QVBoxLayout* sütun = resimliPanel(this, Altlık_, QStringLiteral("HATA_BILDIRME"), 48);
         auto* başlık = new QLabel(QStringLiteral("Hataları Bildirin!"), Altlık_);
         başlık->setObjectName(QStringLiteral("Etiket0"));

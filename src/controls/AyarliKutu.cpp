@@ -28,17 +28,20 @@ AyarliKutu::AyarliKutu(QWidget* üst) : QWidget(üst) {
     setFocusProxy(kutu_);
     setFocusPolicy(kutu_->focusPolicy());
 
-    auto okDüğmesi = [this](Qt::ArrowType yön, const char* ad) {
+    auto okDüğmesi = [this](Qt::ArrowType yön, const char* ad, const QString& işi) {
         auto* d = new QToolButton(this);
         d->setObjectName(QString::fromUtf8(ad));
         d->setArrowType(yön);
+        // The arrow is all the button shows.
+        d->setAccessibleName(işi);
+        d->setToolTip(işi);
         d->setAutoRepeat(true);
         // Clicking an arrow leaves the focus where it was.
         d->setFocusPolicy(Qt::NoFocus);
         return d;
     };
-    yukarı_ = okDüğmesi(Qt::UpArrow, "DeğerDeğiştirDüğmesiYukarı");
-    aşağı_ = okDüğmesi(Qt::DownArrow, "DeğerDeğiştirDüğmesiAşağı");
+    yukarı_ = okDüğmesi(Qt::UpArrow, "DeğerDeğiştirDüğmesiYukarı", QStringLiteral("Artır"));
+    aşağı_ = okDüğmesi(Qt::DownArrow, "DeğerDeğiştirDüğmesiAşağı", QStringLiteral("Azalt"));
     connect(yukarı_, &QToolButton::clicked, this, [this] { adımla(+1); });
     connect(aşağı_, &QToolButton::clicked, this, [this] { adımla(-1); });
     connect(kutu_, &QLineEdit::textChanged, this, [this] { metinDeğişti(); });

@@ -40,6 +40,7 @@ public:
 
         liste_ = new QListWidget(this);
         liste_->setObjectName(QStringLiteral("SunucuListesi"));
+        liste_->setAccessibleName(QStringLiteral("Sunucu Listesi"));
         liste_->setGeometry(twipAlanı(300, 480, 3900, 1260));
         listeEtiketi->setBuddy(liste_);
 

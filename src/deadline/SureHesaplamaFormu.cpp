@@ -145,6 +145,12 @@ void SüreHesaplamaFormu::kur() {
     Etiket[0]->setBuddy(BaşlangıçTarihiKutusu);
     Etiket[1]->setBuddy(EklenecekZamanDilimiKutusu);
     Etiket[2]->setBuddy(EklenecekSüreKutusu);
+    EklenecekSüreKutusu->lineEdit()->setAccessibleName(QStringLiteral("Eklenecek Süre"));
+    // The result boxes are named after their labels, not after the frame around them.
+    Etiket[3]->setBuddy(SonuçKutusu);
+    Etiket[4]->setBuddy(YasalSonGünKutusu);
+    SonuçKutusu->setAccessibleName(QStringLiteral("Bulunan Tarih"));
+    YasalSonGünKutusu->setAccessibleName(QStringLiteral("Yasal Son Gün"));
 
     KopyalaDüğmesi =
         düğme(QStringLiteral("Sonucu &Panoya Kopyala"), QStringLiteral("KopyalaDüğmesi"), this,
@@ -206,8 +212,11 @@ void SüreHesaplamaFormu::kur() {
             [this] { AyrıntılarıAçDüğmesi_Click(); });
     connect(AyrıntılarKapatDüğmesi, &QPushButton::clicked, this,
             [this] { AyrıntılarKapatDüğmesi_Click(); });
-    connect(seçenekGrubu_, &QButtonGroup::idClicked, this,
-            [this](int i) { TemyizSeçeneği_Click(i); });
+    // A preset taken, however it was chosen: click, key or a screen reader's action.
+    connect(seçenekGrubu_, &QButtonGroup::idToggled, this, [this](int i, bool seçili) {
+        if (seçili)
+            TemyizSeçeneği_Click(i);
+    });
 }
 
 // --- Computing ---------------------------------------------------------------------------

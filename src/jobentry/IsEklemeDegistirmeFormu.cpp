@@ -128,6 +128,14 @@ void İşEklemeDeğiştirmeFormu::kur() {
     etiketler_[2]->setBuddy(işinKonusuKutusu_);
     etiketler_[3]->setBuddy(işinYeriKutusu_);
     etiketler_[4]->setBuddy(işinSayısıKutusu_);
+    etiketler_[5]->setBuddy(açıklamaKutusu_);
+    // The hour and the minute box share one label.
+    saatKutusu_->setAccessibleName(QStringLiteral("İşin Saati"));
+    dakikaKutusu_->setAccessibleName(QStringLiteral("İşin Dakikası"));
+    // The typing field of a box is read on its own.
+    işinKonusuKutusu_->lineEdit()->setAccessibleName(QStringLiteral("İşin Konusu"));
+    işinYeriKutusu_->lineEdit()->setAccessibleName(QStringLiteral("İşin Yeri"));
+    işinSayısıKutusu_->lineEdit()->setAccessibleName(QStringLiteral("İşin Sayısı"));
 
     auto* tarihSatırı = new QHBoxLayout;
     tarihSatırı->addWidget(işinTarihiKutusu_);

@@ -77,6 +77,10 @@ TakvimFormu::TakvimFormu(QWidget* sahip) : QDialog(sahip) {
     altlık_->setObjectName(QStringLiteral("Altlık"));
     static_cast<QFrame*>(altlık_)->setFrameShape(QFrame::StyledPanel);
     altlık_->setFocusPolicy(Qt::StrongFocus);
+    altlık_->setAccessibleName(QStringLiteral("Ayın günleri"));
+    ayEtiketi->setBuddy(ayKutusu_);
+    yılEtiketi->setBuddy(yılKutusu_);
+    ayKutusu_->setAccessibleName(QStringLiteral("Ay Listesi"));
     altlık_->setFixedSize(twipten(2 * IzgaraSol + 7 * HücreGenişliği),
                           twipten(IzgaraÜst + 6 * HücreYüksekliği));
     altlık_->installEventFilter(this);

@@ -242,6 +242,9 @@ QVariant İşListesiModeli::data(const QModelIndex& dizin, int rol) const {
         if (rol == Qt::ToolTipRole && dizin.column() != 5)
             return QVariant();
         return alanMetni(s, dizin.column());
+    case Qt::AccessibleTextRole:
+        // A screen reader reads a row by its first cell: the whole job as one sentence.
+        return dizin.column() == 0 ? okunacakSatır(satır(dizin.row())) : QVariant();
     case Qt::DecorationRole:
         if (dizin.column() == 0 && s.simge >= 1 && s.simge <= 3)
             return simgeler_[s.simge - 1];

@@ -66,12 +66,14 @@ YapılacakİşlerListesiFormu::YapılacakİşlerListesiFormu(QWidget* sahip) : Q
     YapılacakİşlerListesi->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The label's access key goes to the list.
     Etiket[0]->setBuddy(YapılacakİşlerListesi);
+    YapılacakİşlerListesi->setAccessibleName(QStringLiteral("Yapılacak İşler"));
 
     Etiket[1] = new QLabel(QStringLiteral("Açıklama"), this);
     Etiket[1]->setObjectName(QStringLiteral("Etiket1"));
     AçıklamaKutusu = new QPlainTextEdit(this);
     AçıklamaKutusu->setObjectName(QStringLiteral("AçıklamaKutusu"));
     AçıklamaKutusu->setReadOnly(true);
+    Etiket[1]->setBuddy(AçıklamaKutusu);
     AçıklamaKutusu->setFixedHeight(AçıklamaKutusu->fontMetrics().lineSpacing() * 3 + 12);
 
     BugünYapılacakİşleriListeleDüğmesi = düğme(QStringLiteral("&Bugünkü İşler"), this);

@@ -41,6 +41,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWidgetAction>
 #include <type_traits>
 
@@ -127,6 +128,9 @@ void AnaForm::denetimleriOluştur() {
     Etiket[1]->setGeometry(twipAlanı(ListeSolu, 170, 1035, EtiketYüksekliği));
     Etiket[0]->setBuddy(KlasörListesi);
     Etiket[1]->setBuddy(YapılacakİşlerListesi);
+    // A screen reader names a list or tree only by its own name, not by its label.
+    KlasörListesi->setAccessibleName(QStringLiteral("Klasörler"));
+    YapılacakİşlerListesi->setAccessibleName(QStringLiteral("Yapılacak İşler"));
     for (QLabel* e : {Etiket[0], Etiket[1]})
         e->resize(qMax(e->width(), e->sizeHint().width()),
                   qMax(e->height(), e->sizeHint().height()));
@@ -228,7 +232,8 @@ void AnaForm::menüleriOluştur() {
 }
 
 void AnaForm::düğmeÇubuğunuOluştur() {
-    DüğmeÇubuğu = addToolBar(QStringLiteral("DüğmeÇubuğu"));
+    // The bar's title is what a screen reader announces for it.
+    DüğmeÇubuğu = addToolBar(QStringLiteral("Araç Çubuğu"));
     DüğmeÇubuğu->setObjectName(QStringLiteral("DüğmeÇubuğu"));
     DüğmeÇubuğu->setMovable(false);
     DüğmeÇubuğu->setFloatable(false);
@@ -266,6 +271,14 @@ void AnaForm::düğmeÇubuğunuOluştur() {
         } else {
             Düğme[konum] = DüğmeÇubuğu->addSeparator();
         }
+    }
+    // Printing has no menu entry: its key makes it reachable without the mouse.
+    Düğme[12]->setShortcut(QKeySequence::Print);
+    // The button that shows the commands a narrow window cannot fit carries only an arrow.
+    if (auto* uzantı =
+            DüğmeÇubuğu->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+        uzantı->setAccessibleName(QStringLiteral("Diğer düğmeler"));
+        uzantı->setToolTip(QStringLiteral("Sığmayan düğmeleri göster"));
     }
 }
 
@@ -392,9 +405,11 @@ void AnaForm::olaylarıBağla() {
         YapılacakİşlerListesi_OLECompleteDrag();
         meşguliyetBitti();
     };
-    QObject::connect(TümKlasörlerOnayı, &QCheckBox::clicked, this,
+    // The boxes react to their state, so that a key press or a screen reader's toggle does
+    // what a click does.
+    QObject::connect(TümKlasörlerOnayı, &QCheckBox::toggled, this,
                      [this] { TümKlasörlerOnayı_Click(); });
-    QObject::connect(SadeceBugünYapılacakİşleriListeleOnayı, &QCheckBox::clicked, this,
+    QObject::connect(SadeceBugünYapılacakİşleriListeleOnayı, &QCheckBox::toggled, this,
                      [this] { SadeceBugünYapılacakİşleriListeleOnayı_Click(); });
 
     // F3 and F5 are the window's own keys, whichever control has the focus; they work once

@@ -3,6 +3,7 @@
 #include "database/Klasorler.h"
 #include "lists/IsListesiModeli.h"
 
+#include <QContextMenuEvent>
 #include <QDrag>
 #include <QDragMoveEvent>
 #include <QLineEdit>
@@ -92,6 +93,17 @@ void KlasörAğacı::keyPressEvent(QKeyEvent* olay) {
     // Moving through the tree with the keys chooses the folder as a click does.
     if (currentItem() != önceki && state() != QAbstractItemView::EditingState && düğümTıklandı)
         düğümTıklandı();
+}
+
+// The menu key and Shift+F10 open the pop-up menu at the current node, as the right button
+// does over it.
+void KlasörAğacı::contextMenuEvent(QContextMenuEvent* olay) {
+    QTreeWidgetItem* düğüm = currentItem();
+    if (olay->reason() != QContextMenuEvent::Keyboard || !düğüm || !sağTuşBırakıldı)
+        return QTreeWidget::contextMenuEvent(olay);
+    damlaVurgusuAyarla(düğüm);
+    sağTuşBırakıldı(viewport()->mapToGlobal(visualItemRect(düğüm).center()));
+    olay->accept();
 }
 
 bool KlasörAğacı::işSürükleniyor(const QMimeData* veri) const {
@@ -196,6 +208,17 @@ void İşListesiGörünümü::mouseReleaseEvent(QMouseEvent* olay) {
             sağTuşBırakıldı(olay->globalPosition().toPoint());
         damlaVurgusu_ = -1;
     }
+}
+
+// The menu key and Shift+F10 open the pop-up menu at the current row.
+void İşListesiGörünümü::contextMenuEvent(QContextMenuEvent* olay) {
+    const QModelIndex d = currentIndex();
+    if (olay->reason() != QContextMenuEvent::Keyboard || !d.isValid() || !sağTuşBırakıldı)
+        return QTreeView::contextMenuEvent(olay);
+    damlaVurgusu_ = d.row();
+    sağTuşBırakıldı(viewport()->mapToGlobal(visualRect(d).center()));
+    damlaVurgusu_ = -1;
+    olay->accept();
 }
 
 void İşListesiGörünümü::startDrag(Qt::DropActions eylemler) {

@@ -45,6 +45,7 @@ protected:
     void mousePressEvent(QMouseEvent* olay) override;
     void mouseReleaseEvent(QMouseEvent* olay) override;
     void keyPressEvent(QKeyEvent* olay) override;
+    void contextMenuEvent(QContextMenuEvent* olay) override;
     void dragEnterEvent(QDragEnterEvent* olay) override;
     void dragMoveEvent(QDragMoveEvent* olay) override;
     void dragLeaveEvent(QDragLeaveEvent* olay) override;
@@ -88,6 +89,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* olay) override;
     void mouseReleaseEvent(QMouseEvent* olay) override;
+    void contextMenuEvent(QContextMenuEvent* olay) override;
     void startDrag(Qt::DropActions eylemler) override;
 
 private:

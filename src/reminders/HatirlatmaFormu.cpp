@@ -79,6 +79,8 @@ HatırlatmaFormu::HatırlatmaFormu(QWidget* sahip) : QDialog(sahip) {
     auto* açıklamaEtiketi = new QLabel(QStringLiteral("Açıklama"), this);
     AçıklamaKutusu = new QPlainTextEdit(this);
     AçıklamaKutusu->setReadOnly(true);
+    açıklamaEtiketi->setBuddy(AçıklamaKutusu);
+    YapılacakİşlerListesi->setAccessibleName(QStringLiteral("Hatırlatılacak İşler"));
     AçıklamaKutusu->setFixedHeight(AçıklamaKutusu->fontMetrics().lineSpacing() * 3 + 12);
 
     const QString seçenekBaşlıkları[3] = {QStringLiteral("İş y&apıldı "),
@@ -135,8 +137,11 @@ HatırlatmaFormu::HatırlatmaFormu(QWidget* sahip) : QDialog(sahip) {
 
     connect(YapılacakİşlerListesi, &QTreeWidget::itemSelectionChanged, this,
             [this] { Sessizce([this] { açıklamayıGöster(); }); });
-    connect(seçenekGrubu_, &QButtonGroup::idClicked, this,
-            [this](int i) { Sessizce([&] { İşSonucuSeçenekleri_Click(i); }); });
+    // The option taken, however it was chosen: click, key or a screen reader's action.
+    connect(seçenekGrubu_, &QButtonGroup::idToggled, this, [this](int i, bool seçili) {
+        if (seçili)
+            Sessizce([&] { İşSonucuSeçenekleri_Click(i); });
+    });
     connect(OnaylaDüğmesi, &QPushButton::clicked, this, [this] { OnaylaDüğmesi_Click(); });
     connect(DeğişiklikYapDüğmesi, &QPushButton::clicked, this,
             [this] { DeğişiklikYapDüğmesi_Click(); });
@@ -221,6 +226,7 @@ void HatırlatmaFormu::listeyiDoldur(const QList<HatırlatılacakİŞ>& işler,
         auto* öğe = new QTreeWidgetItem(
             QStringList{s.tarih, s.saat, s.konu, s.yer, s.sayı, s.açıklama, s.isNo});
         öğe->setIcon(0, hatırlatSimgesi_);
+        öğe->setData(0, Qt::AccessibleTextRole, okunacakSatır(s));
         öğe->setData(0, TarihRolü, iş.tarih);
         öğe->setData(0, SimgeRolü, 1);
         öğe->setData(0, KaçırılanRolü, kaçırılan);

@@ -38,6 +38,7 @@ SabahÖzetiFormu::SabahÖzetiFormu(QWidget* sahip) : QDialog(sahip) {
     BaşlıkEtiketi->setFont(kalın);
 
     İşlerListesi = hatırlatmaListesi(this, QStringLiteral("İşlerListesi"));
+    İşlerListesi->setAccessibleName(QStringLiteral("Sabah Özeti İşleri"));
 
     YazdırDüğmesi = düğme(QStringLiteral("&Yazdır..."), this);
     AyrıntıGösterDüğmesi = düğme(QStringLiteral("Ayrıntı &Göster"), this);
@@ -77,6 +78,7 @@ void SabahÖzetiFormu::doldur(const QList<İşSatırı>& işler, const QDate& il
             QStringList{s.tarih, s.saat, s.konu, s.yer, s.sayı, s.açıklama, s.isNo});
         if (s.simge >= 1 && s.simge <= 3)
             öğe->setIcon(0, simgeler[s.simge - 1]);
+        öğe->setData(0, Qt::AccessibleTextRole, okunacakSatır(s));
         satırlar.append(öğe);
     }
     İşlerListesi->addTopLevelItems(satırlar);

@@ -107,6 +107,8 @@ AramaİşlemleriFormu::AramaİşlemleriFormu(QWidget* sahip) : QDialog(sahip) {
         Etiket[i]->setObjectName(QStringLiteral("Etiket%1").arg(i));
     Etiket[0]->setBuddy(AranacakYerKutusu);
     Etiket[1]->setBuddy(ArananKutusu);
+    Etiket[2]->setBuddy(AramaSonuçlarıListesi);
+    AramaSonuçlarıListesi->setAccessibleName(QStringLiteral("Arama Sonuçları"));
 
     auto* çerçeveDüzeni = new QGridLayout(Çerçeve);
     çerçeveDüzeni->addWidget(Etiket[0], 0, 0);

@@ -121,6 +121,15 @@ private:
         İptalDüğmesi->setObjectName(QStringLiteral("İptalDüğmesi"));
         İptalDüğmesi->setAutoDefault(false);
 
+        // The number boxes sit inside a sentence; a screen reader needs their own names.
+        Etiket1->setBuddy(SesDosyasıKutusu);
+        for (auto [kutu, ad] :
+             {std::pair{ÇekmeliListeSaklanacakSayıKutusu, "Saklanacak değer sayısı"},
+              std::pair{SabahÖzetiGünSayısıKutusu, "Sabah özetindeki iş günü sayısı"}}) {
+            kutu->setAccessibleName(QString::fromUtf8(ad));
+            kutu->DeğerKutusu()->setAccessibleName(QString::fromUtf8(ad));
+        }
+
         auto* düzen = new QVBoxLayout(this);
         auto* saklaSatırı = new QHBoxLayout;
         saklaSatırı->setSpacing(4);
