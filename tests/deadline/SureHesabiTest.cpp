@@ -131,6 +131,7 @@ private slots:
         QVERIFY(!takvim_.işGünüMü(t("01.05.2026")));
         QVERIFY(takvim_.işGünüMü(t("01.05.2008"))); // before Labour Day was a holiday
         QVERIFY(!takvim_.işGünüMü(t("01.05.2009")));
+        QVERIFY(takvim_.işGünüMü(t("15.07.2016"))); // a holiday from 2017 on
         // The law's days hold without the file.
         QVERIFY(!TatilTakvimi::metinden(QString()).işGünüMü(t("29.10.2026")));
         QVERIFY(takvim_.bayramlarBiliniyor(2040));
