@@ -88,6 +88,17 @@ void kopyala(const QString& dosya, const QString& eski, const QString& hedef, co
     çalıştır(aktaran.db, "PRAGMA yeni.synchronous=FULL", hedef);
     çalıştır(aktaran.db, "BEGIN", dosya);
     sonuç = sqlite3_exec(aktaran.db, "SELECT sqlcipher_export('yeni')", nullptr, nullptr, nullptr);
+    if (sonuç == SQLITE_OK) {
+        // The copy gets a salt of its own: a file that does not store its identity (made by
+        // an older tool) gives the copy the one derived from its own start, so that the
+        // database keeps its identity under the new key.
+        try {
+            kimliğiSakla(aktaran.db, "yeni", kimlik(aktaran.db, "main", dosya), hedef);
+        } catch (...) {
+            sqlite3_exec(aktaran.db, "ROLLBACK", nullptr, nullptr, nullptr);
+            throw;
+        }
+    }
     if (sonuç != SQLITE_OK) {
         const Hata h = hata(aktaran.db, sonuç, hedef);
         sqlite3_exec(aktaran.db, "ROLLBACK", nullptr, nullptr, nullptr);

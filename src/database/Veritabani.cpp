@@ -7,6 +7,7 @@
 #include "database/VeritabaniIc.h"
 #include "database/VeritabaniKurulumu.h"
 
+#include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QThread>
+#include <QUuid>
 #include <atomic>
 #include <utility>
 #include <vector>
@@ -360,6 +362,94 @@ QStringList şemaSorunları(sqlite3* db, const QString& dosya) {
     else
         alanlarıDenetle("YapilacakIslerTablosu", VeritabanıKurulumu::işAlanları());
     return sorunlar;
+}
+
+namespace {
+// Whether the schema (main or an attached one) has the table.
+bool tabloVar(sqlite3* db, const QByteArray& şema, const char* tablo, const QString& dosya) {
+    const QByteArray sql = "SELECT count(*) FROM \"" + şema +
+                           "\".sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE";
+    sqlite3_stmt* d = nullptr;
+    int sonuç = sqlite3_prepare_v2(db, sql.constData(), -1, &d, nullptr);
+    if (sonuç == SQLITE_OK) {
+        sqlite3_bind_text(d, 1, tablo, -1, SQLITE_STATIC);
+        sonuç = sqlite3_step(d);
+    }
+    const bool var = sonuç == SQLITE_ROW && sqlite3_column_int(d, 0) > 0;
+    sqlite3_finalize(d);
+    if (sonuç != SQLITE_ROW)
+        throw hata(db, sonuç, dosya);
+    return var;
+}
+} // namespace
+
+QString saklıKimlik(sqlite3* db, const char* şema, const QString& dosya) {
+    const QByteArray ş(şema);
+    if (!tabloVar(db, ş, BilgiTablosu, dosya))
+        return QString();
+    const QByteArray sql =
+        "SELECT Degeri FROM \"" + ş + "\"." + BilgiTablosu + " WHERE Adi = '" + KimlikAdı + "'";
+    sqlite3_stmt* d = nullptr;
+    int sonuç = sqlite3_prepare_v2(db, sql.constData(), -1, &d, nullptr);
+    // A table of that name made by someone else, without these fields, holds no identity.
+    if (sonuç == SQLITE_ERROR) {
+        sqlite3_finalize(d);
+        return QString();
+    }
+    if (sonuç == SQLITE_OK)
+        sonuç = sqlite3_step(d);
+    QString değer;
+    if (sonuç == SQLITE_ROW && sqlite3_column_type(d, 0) != SQLITE_NULL)
+        değer =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, 0))).trimmed();
+    sqlite3_finalize(d);
+    if (sonuç != SQLITE_ROW && sonuç != SQLITE_DONE)
+        throw hata(db, sonuç, dosya);
+    return değer;
+}
+
+QString tuzKimliği(const QString& dosya) {
+    QFile f(dosya);
+    QByteArray tuz;
+    if (f.open(QIODevice::ReadOnly))
+        tuz = f.read(16);
+    if (tuz.size() != 16)
+        throw Hata(HataNo::DiskVeyaAğHatası,
+                   QStringLiteral("Veritabanı dosyasının başı okunamadı: %1").arg(dosya));
+    return QString::fromLatin1(
+        QCryptographicHash::hash("Tarvela-kimlik:" + tuz, QCryptographicHash::Sha256)
+            .toHex()
+            .left(32));
+}
+
+QString kimlik(sqlite3* db, const char* şema, const QString& dosya) {
+    const QString saklı = saklıKimlik(db, şema, dosya);
+    return saklı.isEmpty() ? tuzKimliği(dosya) : saklı;
+}
+
+QString yeniKimlik() {
+    return QUuid::createUuid().toString(QUuid::Id128);
+}
+
+void kimliğiSakla(sqlite3* db, const char* şema, const QString& kimlik, const QString& dosya) {
+    const QByteArray ş = QByteArray("\"") + şema + "\".";
+    çalıştır(
+        db,
+        ("CREATE TABLE IF NOT EXISTS " + ş + BilgiTablosu + " (Adi TEXT PRIMARY KEY, Degeri TEXT)")
+            .constData(),
+        dosya);
+    const QByteArray sql = "INSERT OR IGNORE INTO " + ş + BilgiTablosu +
+                           " (Adi, Degeri) VALUES ('" + KimlikAdı + "', ?)";
+    sqlite3_stmt* d = nullptr;
+    int sonuç = sqlite3_prepare_v2(db, sql.constData(), -1, &d, nullptr);
+    if (sonuç == SQLITE_OK) {
+        const QByteArray değer = kimlik.toUtf8();
+        sqlite3_bind_text(d, 1, değer.constData(), int(değer.size()), SQLITE_TRANSIENT);
+        sonuç = sqlite3_step(d);
+    }
+    sqlite3_finalize(d);
+    if (sonuç != SQLITE_DONE)
+        throw hata(db, sonuç, dosya);
 }
 
 } // namespace Veritabanıİç
@@ -866,6 +956,14 @@ void günlükYedek(Bağlantı& b) {
             sqlite3_exec(b.db, "ROLLBACK", nullptr, nullptr, nullptr);
             throw h;
         }
+        // The copy starts with a salt of its own: a file that does not store its identity
+        // gives the copy the one derived from its own start, so that a restored copy keeps
+        // the identities of the calendar export. A copy without it is still a copy.
+        try {
+            kimliğiSakla(b.db, "yedek", kimlik(b.db, "main", b.dosya), geçici);
+        } catch (const Hata& h) {
+            qWarning().noquote() << "Yedeğe veritabanı kimliği yazılamadı:" << h.açıklama();
+        }
         çalıştır(b.db, "COMMIT");
         çalıştır(b.db, "DETACH DATABASE yedek");
         bağlı = false;
@@ -1026,6 +1124,12 @@ std::shared_ptr<Veritabanı> Veritabanı::anahtarlaAç(const QString& yol, const
 
 QString Veritabanı::yol() const {
     return iç_->bağlantı->dosya;
+}
+
+QString Veritabanı::kimlik() {
+    Bağlantı& b = *iç_->bağlantı;
+    dosyaDenetle(b);
+    return Veritabanıİç::kimlik(b.db, "main", b.dosya);
 }
 
 void Veritabanı::işlem(const std::function<void()>& iş) {

@@ -87,6 +87,10 @@ public:
     void işlem(const std::function<void()>& iş);
 
     QString yol() const;
+    // The database's identity: the same on every computer that opens the file, by whatever
+    // path, and as long as the file lives (also under a new office key and in a restored
+    // daily copy); never derived from a path. 32 hexadecimal digits.
+    QString kimlik();
 
     // "Has anything changed since I last looked?": a number that changes when another
     // computer has written to the database since it was last asked, and stays the same for

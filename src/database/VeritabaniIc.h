@@ -42,6 +42,26 @@ QString parolaAyıkla(const QString& bağlantı);
 // before the engine is asked; 0 when the file looks openable read-write.
 int yolDenetle(const QString& dosya, QString* açıklama);
 
+// The database's identity, the same on every computer whatever path reaches the file (the
+// calendar export builds its event identities on it). The database tool stores a random one
+// in a new file, in the table VeritabaniBilgileri under the name "Kimlik". A file made
+// before has none: its identity is derived from the 16 random bytes that SQLCipher puts at
+// the start of every file it creates (the key's salt), which no write changes. Copies that
+// get a salt of their own (the daily copy, a copy under a new office key) have the source's
+// identity stored in them, so that it survives them.
+inline constexpr const char* BilgiTablosu = "VeritabaniBilgileri";
+inline constexpr const char* KimlikAdı = "Kimlik";
+// The stored identity of the schema ("main" or an attached one); empty when none is stored.
+QString saklıKimlik(sqlite3* db, const char* şema, const QString& dosya);
+// The identity derived from the start of the file.
+QString tuzKimliği(const QString& dosya);
+// The stored identity, or the one derived from the file.
+QString kimlik(sqlite3* db, const char* şema, const QString& dosya);
+// A new random identity (32 hexadecimal digits, the form of the derived ones).
+QString yeniKimlik();
+// Stores the identity in the schema unless it has one (makes the table when missing).
+void kimliğiSakla(sqlite3* db, const char* şema, const QString& kimlik, const QString& dosya);
+
 // Removes the daily copies left half-made by processes that no longer run.
 void yarımYedekleriTemizle(const QString& klasör);
 

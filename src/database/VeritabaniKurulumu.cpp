@@ -182,6 +182,8 @@ void oluştur(const QString& dosya, const QString& parola) {
             çalıştır(k.db, "BEGIN IMMEDIATE", geçici);
             çalıştır(k.db, Şema, geçici);
             çalıştır(k.db, HatırlatmaDizini, geçici);
+            // The file's identity, made once here and kept by every copy of the file.
+            kimliğiSakla(k.db, "main", yeniKimlik(), geçici);
             çalıştır(k.db, "COMMIT", geçici);
         } catch (...) {
             sqlite3_close_v2(k.db);

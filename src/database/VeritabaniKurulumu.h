@@ -14,8 +14,9 @@ namespace VeritabanıKurulumu {
 inline const QString DosyaAdı = QStringLiteral("Lodra.vtb");
 inline const QString Parola = QStringLiteral("KMZ1994");
 
-// Creates an empty, encrypted database with both tables and their indexes. Refuses (Hata
-// 3204) when the file exists already; the file appears only when complete.
+// Creates an empty, encrypted database with both tables and their indexes, and a random
+// identity of the database (the table VeritabaniBilgileri, see Veritabanı::kimlik). Refuses
+// (Hata 3204) when the file exists already; the file appears only when complete.
 void oluştur(const QString& dosya, const QString& parola = Parola);
 
 // Integrity and schema check of an existing file. Empty when the file is sound, otherwise

@@ -22,19 +22,45 @@ bool ayırıcıMı(QChar c) {
     return c == u' ' || c == u'/' || c == u'-' || c == u'.';
 }
 
-// Marks the characters of every word (a run between separators) that has no small letter:
-// such a word was typed in capitals on purpose ("KADIKÖY", "2026/154 E.") and keeps every
-// letter as typed.
+// The straight and the typographic apostrophe: Turkish writes the suffix of a proper name
+// after one ("İZMİR’de").
+bool kesmeMi(QChar c) {
+    return c == u'\'' || c == u'\u2019';
+}
+
+bool küçükHarfVar(QStringView parça) {
+    for (const QChar c : parça)
+        if (c.isLower())
+            return true;
+    return false;
+}
+
+// Marks the characters that keep every letter as typed: a word (a run between separators)
+// without a small letter was typed in capitals on purpose ("KADIKÖY", "2026/154 E."), and so
+// was the part of a word before an apostrophe that has no small letter ("İZMİR" of
+// "İZMİR'de"), whose suffix follows the rule.
 QList<bool> büyükHarfliKelimeler(const QString& metin) {
     QList<bool> korunan(metin.size(), false);
     qsizetype baş = 0;
     while (baş < metin.size()) {
         qsizetype son = baş;
-        bool küçükVar = false;
-        for (; son < metin.size() && !ayırıcıMı(metin[son]); ++son)
-            küçükVar = küçükVar || metin[son].isLower();
-        for (qsizetype i = baş; i < son; ++i)
-            korunan[i] = !küçükVar;
+        while (son < metin.size() && !ayırıcıMı(metin[son]))
+            ++son;
+        const QStringView kelime = QStringView(metin).mid(baş, son - baş);
+        if (!küçükHarfVar(kelime)) {
+            for (qsizetype i = baş; i < son; ++i)
+                korunan[i] = true;
+        } else {
+            qsizetype parçaBaşı = baş;
+            for (qsizetype i = baş; i < son; ++i) {
+                if (!kesmeMi(metin[i]))
+                    continue;
+                if (!küçükHarfVar(QStringView(metin).mid(parçaBaşı, i - parçaBaşı)))
+                    for (qsizetype j = parçaBaşı; j < i; ++j)
+                        korunan[j] = true;
+                parçaBaşı = i + 1;
+            }
+        }
         baş = son + 1;
     }
     return korunan;

@@ -11,7 +11,9 @@ QChar TürkçeBüyük(QChar harf);
 // around it removed, "I" and "İ" first made small ("ı", "i"), then the character after each
 // blank, "/", "-" and "." and the first character made capital. Other capitals stay. A word
 // between those separators that has no small letter is left exactly as typed, so
-// "KADIKÖY adliyesi" gives "KADIKÖY Adliyesi" and "ANKARA İLİ" stays as it is.
+// "KADIKÖY adliyesi" gives "KADIKÖY Adliyesi" and "ANKARA İLİ" stays as it is; so is the
+// part of a word before an apostrophe (' or ’) that has no small letter, while the suffix
+// after it follows the rule: "İZMİR’de keşif" gives "İZMİR’de Keşif".
 QString İlkHarfleriBüyüt(const QString& metin);
 
 // The form two entries are compared in when the case of their letters does not count,

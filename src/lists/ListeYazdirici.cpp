@@ -1,6 +1,7 @@
 #include "lists/ListeYazdirici.h"
 
 #include "controls/KayitYeriSor.h"
+#include "controls/KullaniciDosyasi.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "lists/CupsKuyrugu.h"
@@ -13,6 +14,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
@@ -21,6 +23,8 @@
 
 namespace {
 constexpr double MmİnçBaşına = 25.4;
+// Dots per inch of a PDF page, as a printer's high resolution.
+constexpr int PdfÇözünürlüğü = 1200;
 
 std::function<void(QProgressDialog*, int)>& ilerlemeİşleyicisi() {
     static std::function<void(QProgressDialog*, int)> işleyici;
@@ -136,18 +140,39 @@ QPageLayout pdfSayfası() {
 }
 
 Çizim pdfYaz(const QString& dosya, const QPageLayout& sayfa, const QList<İşSatırı>& satırlar,
-             const QString& başlık, double sayıSütunu,
-             const std::function<bool(int, int)>& sürsün) {
-    QPrinter yazıcı(QPrinter::HighResolution);
-    yazıcı.setOutputFormat(QPrinter::PdfFormat);
-    yazıcı.setOutputFileName(dosya);
-    yazıcı.setDocName(başlık);
-    yazıcı.setCreator(ÜrünAdı);
-    yazıcı.setPageLayout(sayfa);
-    const Çizim sonuç = çiz(yazıcı, satırlar, başlık, sayıSütunu, sürsün);
-    if (sonuç != Çizim::Bitti)
-        QFile::remove(dosya);
-    return sonuç;
+             const QString& başlık, double sayıSütunu, const std::function<bool(int, int)>& sürsün,
+             QString* hata) {
+    using KullanıcıDosyası::Sonuç;
+    // The pages go into a temporary file beside the target, which replaces an old file only
+    // when the last page is written.
+    const Sonuç sonuç = KullanıcıDosyası::yaz(
+        dosya,
+        [&](QIODevice& aygıt) {
+            QPdfWriter yazıcı(&aygıt);
+            yazıcı.setResolution(PdfÇözünürlüğü);
+            yazıcı.setTitle(başlık);
+            yazıcı.setCreator(ÜrünAdı);
+            yazıcı.setPageLayout(sayfa);
+            switch (çiz(yazıcı, satırlar, başlık, sayıSütunu, sürsün)) {
+            case Çizim::Bitti:
+                return Sonuç::Yazıldı;
+            case Çizim::İptal:
+                return Sonuç::Vazgeçildi;
+            case Çizim::Başarısız:
+                break;
+            }
+            return Sonuç::Yazılamadı;
+        },
+        hata);
+    switch (sonuç) {
+    case Sonuç::Yazıldı:
+        return Çizim::Bitti;
+    case Sonuç::Vazgeçildi:
+        return Çizim::İptal;
+    case Sonuç::Yazılamadı:
+        break;
+    }
+    return Çizim::Başarısız;
 }
 } // namespace ListeYazdırıcı
 
@@ -233,12 +258,14 @@ YazdırmaSonucu ListeyiYazdır(QWidget* sahip, const QList<İşSatırı>& satır
         const QString dosya = pdfDosyasıSor(sahip, başlık);
         if (dosya.isEmpty())
             return YazdırmaSonucu::İptal;
+        QString neden;
         const Çizim çizim = ilerlemeyleÇiz(sahip, [&](std::function<bool(int, int)> sürsün) {
             return ListeYazdırıcı::pdfYaz(dosya, ListeYazdırıcı::pdfSayfası(), satırlar, başlık,
-                                          sayıSütunu, sürsün);
+                                          sayıSütunu, sürsün, &neden);
         });
         return sonuç(çizim, QStringLiteral("\"") + QDir::toNativeSeparators(dosya) +
-                                QStringLiteral("\" dosyasına yazılamıyor."));
+                                QStringLiteral("\" dosyasına yazılamıyor.") +
+                                (neden.isEmpty() ? QString() : QStringLiteral("\r\n") + neden));
     }
 
     if (!Yazıcılar::yüklüMü(yazıcıAdı))

@@ -35,10 +35,12 @@ enum class Çizim { Bitti, İptal, Başarısız };
 // `sürsün` is asked whether to go on (page number, page count).
 Çizim çiz(QPagedPaintDevice& cihaz, const QList<İşSatırı>& satırlar, const QString& başlık,
           double sayıSütunu, const std::function<bool(int, int)>& sürsün = {});
-// The same pages into a PDF file on paper of the given layout.
+// The same pages into a PDF file on paper of the given layout. The file is written under a
+// temporary name beside it and put in place only when complete: on failure or cancel an old
+// file stays as it was (the reason of a failure in `hata`).
 Çizim pdfYaz(const QString& dosya, const QPageLayout& sayfa, const QList<İşSatırı>& satırlar,
              const QString& başlık, double sayıSütunu,
-             const std::function<bool(int, int)>& sürsün = {});
+             const std::function<bool(int, int)>& sürsün = {}, QString* hata = nullptr);
 // The layout of a PDF file: the locale's paper, all of it printable.
 QPageLayout pdfSayfası();
 } // namespace ListeYazdırıcı

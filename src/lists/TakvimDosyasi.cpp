@@ -1,12 +1,10 @@
 #include "lists/TakvimDosyasi.h"
 
+#include "controls/KullaniciDosyasi.h"
 #include "database/Deyimler.h"
 #include "database/Veritabani.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QIODevice>
 #include <QTimeZone>
 
 #include <libical/ical.h>
@@ -65,19 +63,16 @@ QList<İş> oku(Veritabanı& vt, const QList<qint32>& numaralar) {
     return işler;
 }
 
-QString kimlik(qint32 isNo, const QString& veritabanıYolu) {
-    const QString dosya = QDir::cleanPath(QFileInfo(veritabanıYolu).absoluteFilePath());
-    const QByteArray özet =
-        QCryptographicHash::hash(dosya.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    return QString::number(isNo) + u'-' + QString::fromLatin1(özet) + QStringLiteral("@tarvela");
+QString kimlik(qint32 isNo, const QString& veritabanıKimliği) {
+    return QString::number(isNo) + u'-' + veritabanıKimliği + QStringLiteral("@tarvela");
 }
 
 QString yerelSaatDilimi() {
     return QString::fromUtf8(QTimeZone::systemTimeZoneId());
 }
 
-QByteArray metin(const QList<İş>& işler, const QString& veritabanıYolu, const QString& saatDilimi,
-                 const QDateTime& damga) {
+QByteArray metin(const QList<İş>& işler, const QString& veritabanıKimliği,
+                 const QString& saatDilimi, const QDateTime& damga) {
     Bileşen takvim(icalcomponent_new_vcalendar());
     icalcomponent* t = takvim.get();
     icalcomponent_add_property(t, icalproperty_new_version("2.0"));
@@ -110,7 +105,7 @@ QByteArray metin(const QList<İş>& işler, const QString& veritabanıYolu, cons
     for (const İş& iş : işler) {
         icalcomponent* olay = icalcomponent_new_vevent();
         icalcomponent_add_property(
-            olay, icalproperty_new_uid(kimlik(iş.isNo, veritabanıYolu).toUtf8().constData()));
+            olay, icalproperty_new_uid(kimlik(iş.isNo, veritabanıKimliği).toUtf8().constData()));
         icalcomponent_add_property(olay, icalproperty_new_dtstamp(zamanDamgası));
 
         const icaltimetype başlangıç = icalZamanı(iş.tarih, iş.saat);
@@ -159,12 +154,13 @@ QByteArray metin(const QList<İş>& işler, const QString& veritabanıYolu, cons
 }
 
 bool yaz(const QString& yol, const QByteArray& metin, QString* hata) {
-    QSaveFile dosya(yol);
-    if (dosya.open(QIODevice::WriteOnly) && dosya.write(metin) == metin.size() && dosya.commit())
-        return true;
-    if (hata)
-        *hata = dosya.errorString();
-    return false;
+    using KullanıcıDosyası::Sonuç;
+    return KullanıcıDosyası::yaz(
+               yol,
+               [&](QIODevice& aygıt) {
+                   return aygıt.write(metin) == metin.size() ? Sonuç::Yazıldı : Sonuç::Yazılamadı;
+               },
+               hata) == Sonuç::Yazıldı;
 }
 
 } // namespace TakvimDosyası

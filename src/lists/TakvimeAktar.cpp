@@ -39,7 +39,7 @@ bool TakvimeAktar(QWidget* sahip, const QList<qint32>& numaralar) {
     bool hazır = false;
     Adım([&] {
         auto& vt = AçıkVeritabanı::al();
-        metin = TakvimDosyası::metin(TakvimDosyası::oku(vt, numaralar), vt.yol(),
+        metin = TakvimDosyası::metin(TakvimDosyası::oku(vt, numaralar), vt.kimlik(),
                                      TakvimDosyası::yerelSaatDilimi(), ProgramSaati::şimdi());
         hazır = true;
     });

@@ -108,8 +108,12 @@ YapılacakİşlerListesiFormu::YapılacakİşlerListesiFormu(QWidget* sahip) : Q
     Adım([this] { sütunlarıKur(); });
     izleyici = std::make_unique<Listeİzleyicisi>(this, [this] { yenile(); });
 
+    // The arrow keys select the row they move to; a mouse click makes the row current before
+    // it selects it, so the click is heard on its own once the row is selected.
     connect(YapılacakİşlerListesi->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { Sessizce([this] { açıklamayıGöster(); }); });
+    connect(YapılacakİşlerListesi, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& satır) { YapılacakİşlerListesi_ItemClick(satır); });
     connect(YapılacakİşlerListesi->header(), &QHeaderView::sectionClicked, this,
             [this](int sütun) { YapılacakİşlerListesi_ColumnClick(sütun); });
     const std::pair<QPushButton*, void (YapılacakİşlerListesiFormu::*)()> eylemler[] = {
@@ -256,6 +260,14 @@ void YapılacakİşlerListesiFormu::TümİşleriListeleDüğmesi_Click() {
 
 void YapılacakİşlerListesiFormu::YapılacakİşlerListesi_ColumnClick(int sütun) {
     Sessizce([&] { Sıralama::BaşlıkTıkla(YapılacakİşlerListesi, *işModeli, sütun); });
+}
+
+void YapılacakİşlerListesiFormu::YapılacakİşlerListesi_ItemClick(const QModelIndex& satır) {
+    Sessizce([&] {
+        if (satır.isValid() &&
+            YapılacakİşlerListesi->selectionModel()->isRowSelected(satır.row(), {}))
+            AçıklamaKutusu->setPlainText(işModeli->metin(satır.row(), 5));
+    });
 }
 
 void YapılacakİşlerListesiFormu::açıklamayıGöster() {

@@ -7,6 +7,7 @@
 
 class Listeİzleyicisi;
 class QLabel;
+class QModelIndex;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeView;
@@ -36,6 +37,8 @@ public:
     // Writes the listed jobs, in the order shown, to an iCalendar file.
     void DışaAktarDüğmesi_Click();
     void YapılacakİşlerListesi_ColumnClick(int sütun);
+    // A click on a row: when the row is selected, its description goes into AçıklamaKutusu.
+    void YapılacakİşlerListesi_ItemClick(const QModelIndex& satır);
 
     QLabel* Etiket[2] = {}; // 0 the title line, 1 "Açıklama"
     QTreeView* YapılacakİşlerListesi = nullptr;

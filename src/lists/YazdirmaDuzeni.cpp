@@ -85,15 +85,24 @@ private:
 
     void açıklamaSatırı(const QString& satır) { yaz(Yazdırma::AçıklamaSütunu, satır, true); }
 
-    // A word wider than the column is cut into pieces that fit; all but the last stand on
-    // lines of their own, and the last starts the line that collects the next words.
+    // How wide a line of the description may be before it runs past the printable width.
+    // A page too narrow to hold the column still gets lines of the column's width.
+    double satırSınırı() const {
+        const double kalan = W() - Yazdırma::AçıklamaSütunu;
+        return kalan > 0 ? kalan : Yazdırma::AçıklamaGenişliği;
+    }
+
+    // A word that would run past the printable width even on a line of its own is cut into
+    // pieces that fit; all but the last stand on lines of their own, and the last starts the
+    // line that collects the next words.
     QString böl(QString sözcük) {
-        while (genişlik(sözcük) > Yazdırma::AçıklamaGenişliği && sözcük.size() > 1) {
+        const double sınır = satırSınırı();
+        while (genişlik(sözcük) > sınır && sözcük.size() > 1) {
             // The longest start that fits, at least one character (never half a pair).
             qsizetype az = 1, çok = sözcük.size() - 1;
             while (az < çok) {
                 const qsizetype orta = (az + çok + 1) / 2;
-                if (genişlik(sözcük.left(orta)) <= Yazdırma::AçıklamaGenişliği)
+                if (genişlik(sözcük.left(orta)) <= sınır)
                     az = orta;
                 else
                     çok = orta - 1;
@@ -111,7 +120,7 @@ private:
     void sözcükEkle(QString& satır, const QString& sözcük) {
         if (sözcük.isEmpty())
             return;
-        if (genişlik(sözcük) > Yazdırma::AçıklamaGenişliği) {
+        if (genişlik(sözcük) > satırSınırı()) {
             if (!satır.isEmpty())
                 açıklamaSatırı(satır);
             if (sayfaSonu())
@@ -120,9 +129,14 @@ private:
             return;
         }
         // The width is tested before the word is added, so a line may end one word past
-        // the column.
-        if (genişlik(satır) <= Yazdırma::AçıklamaGenişliği) {
-            satır = satır.isEmpty() ? sözcük : satır + u' ' + sözcük;
+        // the column, a word wider than the column included (printed whole); but never past
+        // the printable width: such a word starts the next line instead.
+        const QString uzun = satır + u' ' + sözcük;
+        if (satır.isEmpty()) {
+            satır = sözcük;
+        } else if (genişlik(satır) <= Yazdırma::AçıklamaGenişliği &&
+                   genişlik(uzun) <= satırSınırı()) {
+            satır = uzun;
         } else {
             açıklamaSatırı(satır);
             satır = sözcük;

@@ -15,9 +15,14 @@ void tercihleriOku() {
     Adımlar({
         [&] { t.girişlerSaklansın = ayarSayıOku(Ayar::GirişlerSaklansın); },
         [&] {
-            // A field keeps between 1 and 20 entries, whatever a hand-edited store says.
+            // "0" is what the preferences window stores with keeping turned off, and reads
+            // back as keeping off; otherwise a field keeps between 1 and 20 entries, whatever
+            // a hand-edited store says.
             const int sayı = ayarSayıOku(Ayar::SaklanacakGirişSayısı);
-            t.saklanacakGirişSayısı = static_cast<std::uint8_t>(std::clamp(sayı, 1, 20));
+            t.saklanacakGirişSayısı =
+                static_cast<std::uint8_t>(std::clamp(sayı, 0, SaklanacakGirişEnÇok));
+            if (t.saklanacakGirişSayısı == 0)
+                t.girişlerSaklansın = 0;
         },
         [&] { t.ilkHarflerBüyük = ayarSayıOku(Ayar::İlkHarflerBüyük); },
         [&] { t.otomatikBaşlasın = ayarSayıOku(Ayar::OtomatikBaşlasın); },
@@ -29,12 +34,9 @@ void tercihleriOku() {
         [&] { t.kaçırılanHatırlatmalar = ayarSayıOku(Ayar::KaçırılanHatırlatmalar); },
         [&] { t.sabahÖzeti = ayarSayıOku(Ayar::SabahÖzeti); },
         [&] {
-            const int gün = ayarSayıOku(Ayar::SabahÖzetiGünSayısı);
-            if (gün < 0 || gün > SabahÖzetiEnÇokGün)
-                throw Hata(6, QStringLiteral("Taşma: sabah özetinin gün sayısı 0 ile %1 "
-                                             "arasında olmalı.")
-                                  .arg(SabahÖzetiEnÇokGün));
-            t.sabahÖzetiGünSayısı = gün;
+            // Limited like the entry count: a hand-edited store never stops the start.
+            t.sabahÖzetiGünSayısı =
+                std::clamp(ayarSayıOku(Ayar::SabahÖzetiGünSayısı), 0, SabahÖzetiEnÇokGün);
         },
     });
 }

@@ -27,9 +27,12 @@ struct TercihDeğerleri {
 
 // The morning summary covers at most this many working days after today.
 inline constexpr int SabahÖzetiEnÇokGün = 30;
+// A field keeps at most this many remembered entries (0: keeping is off).
+inline constexpr int SaklanacakGirişEnÇok = 20;
 
 TercihDeğerleri& tercihler();
 
 // Reads the preference values from the store. A value that is not a number is reported
-// through the common error reporter and the preference keeps the value it had.
+// through the common error reporter and the preference keeps the value it had; a number out
+// of its key's range is limited to it. An entry count of 0 reads as keeping entries off.
 void tercihleriOku();

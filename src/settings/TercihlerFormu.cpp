@@ -29,7 +29,7 @@ namespace {
 
 const QString VarsayılanSesDosyası = QStringLiteral("Alarm.wav");
 constexpr int EnAzGiriş = 1;
-constexpr int EnÇokGiriş = 20;
+constexpr int EnÇokGiriş = SaklanacakGirişEnÇok;
 
 class TercihlerFormu : public QDialog {
 public:
@@ -291,8 +291,12 @@ private:
                 t.girişlerSaklansın = bayrak(ÇekmeliListelereGirilenDeğerleriSaklaOnayı);
                 const qint64 sayı =
                     AyarliKutu::baştakiSayı(ÇekmeliListeSaklanacakSayıKutusu->Text());
+                // Keeping turned off stores "0" for the count as well (the emptied box), which
+                // reads back as keeping off; turned on, the count is one the box allows.
                 t.saklanacakGirişSayısı =
-                    static_cast<std::uint8_t>(std::clamp<qint64>(sayı, EnAzGiriş, EnÇokGiriş));
+                    t.girişlerSaklansın == 1
+                        ? static_cast<std::uint8_t>(std::clamp<qint64>(sayı, EnAzGiriş, EnÇokGiriş))
+                        : 0;
                 ayarYaz(Ayar::GirişlerSaklansın, t.girişlerSaklansın);
                 ayarYaz(Ayar::SaklanacakGirişSayısı, t.saklanacakGirişSayısı);
             },

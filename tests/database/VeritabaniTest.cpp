@@ -5,11 +5,13 @@
 
 #include "controls/ProgramSaati.h"
 #include "database/AnahtarSayaci.h"
+#include "database/BuroAnahtari.h"
 #include "database/Deyimler.h"
 #include "database/JetCevirici.h"
 #include "database/Klasorler.h"
 #include "database/TurkceBenzer.h"
 
+#include <QRegularExpression>
 #include <QSysInfo>
 
 #include <sys/stat.h>
@@ -416,6 +418,57 @@ private slots:
         QCOMPARE(işSayısı(*vt), 300);
         vt->Execute(Deyim::J6(1));
         QCOMPARE(işSayısı(*Veritabanı::OpenDatabase(k + "/Lodra.vtb")), 299);
+    }
+
+    // The database's identity, on which the calendar export builds its event identities:
+    // made by the tool with the file, read alike through any path and from any copy of the
+    // file. A file made before identities were stored is accepted as it was; its identity is
+    // derived from its own start, and writes, the day's copy (restored or not) and a new
+    // office key keep it.
+    void databaseIdentity() {
+        const QRegularExpression biçim(QStringLiteral("^[0-9a-f]{32}$"));
+        const auto kimlik = [](const QString& yol, const QString& anahtar = "KMZ1994") {
+            return Veritabanı::anahtarlaAç(yol, anahtar)->kimlik();
+        };
+        const QString asıl = kimlik(vtDosyası());
+        QVERIFY2(biçim.match(asıl).hasMatch(), qPrintable(asıl));
+        // Another computer reaches the folder by another path.
+        const QString bağ = vtKökü() + "-baska-yol";
+        QFile::remove(bağ);
+        QVERIFY(QFile::link(vtKökü(), bağ));
+        QCOMPARE(kimlik(bağ + "/Lodra.vtb"), asıl);
+        QFile::remove(bağ);
+        // Another file is another database.
+        const QString ikinci = vtKökü() + "/ikinci.vtb";
+        VeritabanıKurulumu::oluştur(ikinci);
+        const QString ikincininKimliği = kimlik(ikinci);
+        QVERIFY(biçim.match(ikincininKimliği).hasMatch() && ikincininKimliği != asıl);
+        // A stored identity stays under a new office key.
+        BüroAnahtarı::anahtarDeğiştir(ikinci, "KMZ1994", "ofisin yeni anahtarı");
+        QCOMPARE(kimlik(ikinci, "ofisin yeni anahtarı"), ikincininKimliği);
+
+        // A file of an older tool, without the table.
+        hamDeyim(vtDosyası(), "KMZ1994", "DROP TABLE VeritabaniBilgileri");
+        QCOMPARE(VeritabanıKurulumu::denetle(vtDosyası()), QStringList());
+        QCOMPARE(araç({"denetle", vtDosyası()}), 0);
+        auto vt = Veritabanı::OpenDatabase(vtDosyası());
+        const QString eski = vt->kimlik();
+        QVERIFY2(biçim.match(eski).hasMatch() && eski != asıl, qPrintable(eski));
+        QVERIFY(QFile::link(vtKökü(), bağ));
+        QCOMPARE(kimlik(bağ + "/Lodra.vtb"), eski);
+        QFile::remove(bağ);
+        vt->Execute(Deyim::J6(1));
+        QCOMPARE(vt->kimlik(), eski);
+        // The day's copy, made at that first write, starts with a salt of its own.
+        const QString kopya = vtKökü() + "/Yedekler/Lodra-2026-12-06.vtb";
+        QVERIFY(içerik(kopya).left(16) != içerik(vtDosyası()).left(16));
+        QCOMPARE(kimlik(kopya), eski);
+        VeritabanıKurulumu::geriYükle(kopya, vtDosyası());
+        QCOMPARE(vt->kimlik(), eski);
+        vt.reset();
+        BüroAnahtarı::anahtarDeğiştir(vtDosyası(), "KMZ1994", "ofisin yeni anahtarı");
+        QVERIFY(içerik(vtDosyası()).left(16) != içerik(kopya).left(16));
+        QCOMPARE(kimlik(vtDosyası(), "ofisin yeni anahtarı"), eski);
     }
 
     // The due-job query reads the partial reminder index (no sort step); files made without

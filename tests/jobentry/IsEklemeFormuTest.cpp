@@ -121,7 +121,7 @@ private slots:
             yaz(f->işinTarihiKutusu(), "7a/12x/2026");
             f->saatKutusu()->setCurrentIndex(9);
             yaz(f->işinKonusuKutusu(), "o'nun davası");
-            yaz(f->işinYeriKutusu(), "  KADIKÖY adliyesi ");
+            yaz(f->işinYeriKutusu(), "  İZMİR'de KADIKÖY adliyesi ");
             yaz(f->işinSayısıKutusu(), "2026/15 e.");
             yaz(f->açıklamaKutusu(), " tanık 'Ali' gelecek ");
             tıkla(f->kaydetDüğmesi());
@@ -144,12 +144,12 @@ private slots:
         QCOMPARE(iş["IsinTarihi"].toDate(), QDate(2026, 12, 7));
         QCOMPARE(iş["IsinSaati"].toTime(), QTime(9, 0));
         QCOMPARE(iş["IsinKonusu"].toString(), QString("O’nun Davası"));
-        QCOMPARE(iş["IsinYeri"].toString(), QString("KADIKÖY Adliyesi"));
+        QCOMPARE(iş["IsinYeri"].toString(), QString("İZMİR’de KADIKÖY Adliyesi"));
         QCOMPARE(iş["IsinSayisi"].toString(), QString("2026/15 E."));
         QCOMPARE(iş["Aciklama"].toString(), QString("tanık ’Ali’ gelecek"));
         QVERIFY(iş["Hatirlatma"].toBool() && !iş["IsYapildi"].toBool());
         QCOMPARE(AyarDeposu::GetSetting("Yapilacak Is Bilgileri\\Yerler", "Sira-1"),
-                 QString("KADIKÖY Adliyesi"));
+                 QString("İZMİR’de KADIKÖY Adliyesi"));
     }
 
     // The checks themselves are tested without the window; here: an information box stops

@@ -114,6 +114,19 @@ private slots:
             {"KADIKöy İLİ-iSTANBUL", "KADıKöy İLİ-İSTANBUL"},
             {"a-", "A-"},
             {"   ", ""},
+            // A capital İ in a mixed-case word keeps its dot.
+            {"İcra dairesi", "İcra Dairesi"},
+            {"İTİRAZ ve İstinaf", "İTİRAZ Ve İstinaf"},
+            // The part before an apostrophe without a small letter stays as typed (a proper
+            // name in capitals); its suffix follows the rule.
+            {"İZMİR'de keşif", "İZMİR'de Keşif"},
+            {"İZMİR’de keşif", "İZMİR’de Keşif"},
+            {"KADIKÖY’de duruşma", "KADIKÖY’de Duruşma"},
+            {"KADIKÖY'İN icra dairesi", "KADIKÖY'İN İcra Dairesi"},
+            {"ANKARA’dakİ iş", "ANKARA’daki İş"},
+            {"istanbul'da O'NUN", "İstanbul'da O'NUN"},
+            {"Kadıköy'de", "Kadıköy'de"},
+            {"2026'da", "2026'da"},
         };
         for (const auto& [girdi, beklenen] : örnekler)
             QCOMPARE(İlkHarfleriBüyüt(girdi), beklenen);

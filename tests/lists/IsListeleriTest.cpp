@@ -3,6 +3,7 @@
 // moc cannot read names with Turkish letters; it needs none of these.
 #ifndef Q_MOC_RUN
 #include "AnaFormTestDestegi.h"
+#include "DosyaBoyuSiniri.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
@@ -17,12 +18,14 @@
 #include "settings/AyarDeposu.h"
 #endif
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimeZone>
 #include <QTreeView>
 
@@ -217,7 +220,8 @@ private slots:
         işEkle("1-Anahtar", QDate(2027, 1, 4), QTime(9, 5), QStringLiteral("Keşif"));
         const auto işler = TakvimDosyası::oku(AçıkVeritabanı::al(), {2, 1});
         const QString dosya = yol_ + QStringLiteral(".ics");
-        const QByteArray metin = TakvimDosyası::metin(işler, yol_, Dilim, Damga);
+        const QString vtKimliği = AçıkVeritabanı::al().kimlik();
+        const QByteArray metin = TakvimDosyası::metin(işler, vtKimliği, Dilim, Damga);
         // The zone's rules travel in the file; the reader here would know the zone anyway.
         QVERIFY(metin.contains("BEGIN:VTIMEZONE"));
         const auto olaylar = çözümle(metin);
@@ -239,13 +243,14 @@ private slots:
         QVERIFY(duruşma.alarmVar && duruşma.alarmBaşta);
 
         // An event keeps its identity when exported again later; the same job number in
-        // another database file, or another job, is another event.
+        // another database, or another job, is another event.
         QVERIFY(duruşma.uid != keşif.uid);
-        auto kimlik = [&](const QString& yol, const QDateTime& damga) {
-            return çözümle(TakvimDosyası::metin(işler, yol, Dilim, damga)).value(0).uid;
+        QCOMPARE(keşif.uid, QStringLiteral("2-") + vtKimliği + QStringLiteral("@tarvela"));
+        auto kimlik = [&](const QString& vt, const QDateTime& damga) {
+            return çözümle(TakvimDosyası::metin(işler, vt, Dilim, damga)).value(0).uid;
         };
-        QCOMPARE(kimlik(yol_, Damga.addDays(3)), keşif.uid);
-        QVERIFY(kimlik(yol_ + QStringLiteral("-baska"), Damga) != keşif.uid);
+        QCOMPARE(kimlik(vtKimliği, Damga.addDays(3)), keşif.uid);
+        QVERIFY(kimlik(QString(32, u'0'), Damga) != keşif.uid);
 
         // The menu command writes the file the user names.
         dosyaAdı(dosya);
@@ -257,6 +262,111 @@ private slots:
         QVERIFY(!TakvimeAktar(nullptr, {1}));
         QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Question);
         QCOMPARE(çözümle(oku(dosya)).size(), 2);
+    }
+
+    // A real mouse click on a row shows its description, as the arrow keys do (Part 6.1,
+    // "Row click"); a click that takes the selection away leaves the box as it was.
+    void rowClickShowsTheDescription() {
+        for (int i = 1; i <= 3; ++i)
+            işEkle("1-Anahtar", Bugün, QTime(8 + i, 0), QStringLiteral("İş %1").arg(i), true, false,
+                   "", "", QStringLiteral("Açıklama %1").arg(i));
+        Form f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        listele(f, 4);
+        QCOMPARE(f.AçıklamaKutusu->toPlainText(), QStringLiteral("Açıklama 1"));
+        QTreeView* liste = f.YapılacakİşlerListesi;
+        const auto tıkla = [&](int satır, Qt::KeyboardModifiers tuşlar = {}) {
+            const QRect alan = liste->visualRect(f.işModeli->index(satır, 2));
+            QVERIFY(alan.isValid() && liste->viewport()->rect().contains(alan.center()));
+            QTest::mouseClick(liste->viewport(), Qt::LeftButton, tuşlar, alan.center());
+        };
+        tıkla(2);
+        QCOMPARE(liste->currentIndex().row(), 2);
+        QCOMPARE(f.AçıklamaKutusu->toPlainText(), QStringLiteral("Açıklama 3"));
+        tıkla(0);
+        QCOMPARE(f.AçıklamaKutusu->toPlainText(), QStringLiteral("Açıklama 1"));
+        tıkla(1);
+        QCOMPARE(f.AçıklamaKutusu->toPlainText(), QStringLiteral("Açıklama 2"));
+        // Ctrl and a click on the selected row take the selection away: not a selected row.
+        tıkla(1, Qt::ControlModifier);
+        QVERIFY(!liste->selectionModel()->isRowSelected(1, {}));
+        QCOMPARE(f.AçıklamaKutusu->toPlainText(), QStringLiteral("Açıklama 2"));
+    }
+
+    // The event identity comes from the database file itself: the same job exported on two
+    // computers that reach the shared folder by different paths, or exported again later,
+    // is the same event; a job of another database is another.
+    void eventIdentityIsTheSameOnEveryComputer() {
+        işEkle("1-Anahtar", Bugün, QTime(9, 0), QStringLiteral("Keşif"));
+        QTemporaryDir klasör;
+        int sıra = 0;
+        const auto uid = [&](const QString& vt) {
+            AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(vt));
+            const QString dosya = klasör.filePath(QStringLiteral("%1.ics").arg(++sıra));
+            dosyaAdı(dosya);
+            if (!TakvimeAktar(nullptr, {1}))
+                return QStringLiteral("yazılamadı");
+            return çözümle(oku(dosya)).value(0).uid;
+        };
+        const QString bu = uid(yol_);
+        QVERIFY2(bu.startsWith(QStringLiteral("1-")) && bu.endsWith(QStringLiteral("@tarvela")),
+                 qPrintable(bu));
+        // The other computer's mount: the same folder under another path.
+        const QString bağ = klasör.filePath(QStringLiteral("sunucu"));
+        QVERIFY(QFile::link(QFileInfo(yol_).absolutePath(), bağ));
+        QCOMPARE(uid(bağ + QStringLiteral("/Lodra.vtb")), bu);
+        ProgramSaati::ayarla(QDateTime(Bugün.addDays(40), QTime(8, 0)));
+        QCOMPARE(uid(yol_), bu);
+        const QString başka = AnaFormTest::yeniVeritabanı();
+        işEkle("1-Anahtar", Bugün, QTime(9, 0), QStringLiteral("Keşif"));
+        QVERIFY(uid(başka) != bu);
+    }
+
+    // The calendar file replaces an existing one only when complete: a write-protected file
+    // (also for the administrator) or a write that fails half-way leaves the old file byte for
+    // byte, and no temporary file in the folder.
+    void exportKeepsTheOldFileUnlessComplete() {
+        işEkle("1-Anahtar", Bugün, QTime(9, 0), QStringLiteral("Keşif"));
+        QTemporaryDir klasör;
+        const QString dosya = klasör.filePath(QStringLiteral("takvim.ics"));
+        const QByteArray eski = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nEND:VCALENDAR\r\n";
+        {
+            QFile f(dosya);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(eski);
+        }
+        const auto aktar = [&] {
+            dosyaAdı(dosya);
+            MesajKutusuTest::yanıtla(QMessageBox::Yes); // "Üzerine yazılsın mı?"
+            return TakvimeAktar(nullptr, {1});
+        };
+        const auto dokunulmadı = [&] {
+            QCOMPARE(oku(dosya), eski);
+            QCOMPARE(QDir(klasör.path())
+                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                    QDir::NoDotAndDotDot),
+                     QStringList{QStringLiteral("takvim.ics")});
+        };
+        QVERIFY(
+            QFile::setPermissions(dosya, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        QVERIFY(!aktar());
+        QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Warning);
+        QVERIFY2(MesajKutusuTest::son().metin.contains(QStringLiteral("yazmaya karşı korunuyor")),
+                 qPrintable(MesajKutusuTest::son().metin));
+        dokunulmadı();
+
+        QVERIFY(QFile::setPermissions(dosya, QFile::ReadOwner | QFile::WriteOwner |
+                                                 QFile::ReadGroup | QFile::ReadOther));
+        {
+            DosyaBoyuSınırı sınır(64);
+            QVERIFY(!aktar());
+        }
+        QCOMPARE(MesajKutusuTest::son().simge, QMessageBox::Warning);
+        dokunulmadı();
+
+        QVERIFY(aktar());
+        QCOMPARE(çözümle(oku(dosya)).size(), 1);
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #ifndef Q_MOC_RUN
 #include "AnaFormTestDestegi.h"
+#include "DosyaBoyuSiniri.h"
 #include "controls/MesajKutusu.h"
 #include "controls/Modal.h"
 #include "controls/ProgramSaati.h"
@@ -15,10 +16,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 QList<İşSatırı> satırlar(int sayı) {
@@ -90,6 +95,19 @@ QStringList açıklamaSatırları(const QList<YerleşikMetin>& sayfa) {
 }
 const QList<YazıcıBilgisi> İkiYazıcı{{"Ofis", "ipp://sunucu/printers/Ofis"},
                                      {"Kat2", "Kat 2 koridor"}};
+
+mode_t kipi(const QString& yol) {
+    struct stat bilgi {};
+    ::stat(QFile::encodeName(yol).constData(), &bilgi);
+    return bilgi.st_mode & 07777;
+}
+
+// Everything in the folder, hidden files included.
+QStringList klasörde(const QString& klasör) {
+    return QDir(klasör).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
 } // namespace
 
 class YazdirmaTest : public QObject {
@@ -166,9 +184,19 @@ private slots:
             << QStringList{"Duruşma saat onda başlayacak tanık", "listesi verilecek"};
         QTest::newRow("tabs and runs of blanks") << "a\t\tb   c " << QStringList{"a b c"};
         QTest::newRow("empty") << "" << QStringList{};
-        QTest::newRow("a word wider than the column is split")
+        // The page is 200 mm wide: a line from 150 mm may be 50 mm long before it runs past
+        // the printable width.
+        QTest::newRow("a word wider than the column is printed whole while it fits the page")
             << "kısa ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789ABCD son"
-            << QStringList{"kısa", "ABCDEFGHIJKLMNOPQRSTUVWXYZ01", "23456789ABCD son"};
+            << QStringList{"kısa ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789ABCD", "son"};
+        QTest::newRow("a word that fits alone but not after the line starts the next one")
+            << "kısa " + QString(48, u'Ş') + " son"
+            << QStringList{"kısa", QString(48, u'Ş'), "son"};
+        QTest::newRow("a word exactly as wide as the rest of the page is whole")
+            << QString(50, u'x') + " son" << QStringList{QString(50, u'x'), "son"};
+        QTest::newRow("a word wider than the page is cut at the printable width")
+            << "kısa " + QString(50, u'A') + QString(10, u'B') + " son"
+            << QStringList{"kısa", QString(50, u'A'), QString(10, u'B') + " son"};
     }
     void description() {
         QFETCH(QString, metin);
@@ -276,6 +304,73 @@ private slots:
         seç("PDF dosyası");
         QCOMPARE(ListeyiYazdır(nullptr, satırlar(3), "L"), YazdırmaSonucu::İptal);
         QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
+    }
+
+    // Overwriting an existing PDF file: the user agrees, and the print fails (the file is
+    // write-protected, or a write fails half-way) or is cancelled half-way; the old file stays
+    // byte for byte with its permissions, and no temporary file is left in the folder. A
+    // print that succeeds replaces it whole.
+    void overwriteKeepsTheOldFileUnlessComplete() {
+        QTemporaryDir klasör;
+        const QString yol = klasör.filePath("rapor.pdf");
+        const QByteArray eski = "%PDF-1.4 eski rapor, elle yazılmış\n";
+        {
+            QFile f(yol);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(eski);
+        }
+        const auto yazdır = [&](int satırSayısı) {
+            seç("PDF dosyası", yol);
+            MesajKutusuTest::yanıtla(QMessageBox::Yes); // "Üzerine yazılsın mı?"
+            return ListeyiYazdır(nullptr, satırlar(satırSayısı), "Rapor");
+        };
+        const auto dokunulmadı = [&](mode_t izinler) {
+            QFile f(yol);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), eski);
+            QCOMPARE(kipi(yol), izinler);
+            QCOMPARE(klasörde(klasör.path()), QStringList{"rapor.pdf"});
+        };
+        const mode_t okunur = 0444, yazılır = 0644;
+
+        // Write-protected in a writable folder: refused, also for the administrator.
+        QVERIFY(::chmod(QFile::encodeName(yol).constData(), okunur) == 0);
+        QCOMPARE(yazdır(2), YazdırmaSonucu::Başarısız);
+        QCOMPARE(MesajKutusuTest::kayıtlar().first().simge, QMessageBox::Question);
+        QVERIFY2(MesajKutusuTest::son().metin.contains("rapor.pdf\" dosyasına yazılamıyor.") &&
+                     MesajKutusuTest::son().metin.contains("yazmaya karşı korunuyor"),
+                 qPrintable(MesajKutusuTest::son().metin));
+        dokunulmadı(okunur);
+        MesajKutusuTest::temizle();
+
+        // A write that fails half-way (the file size limit stands for a full disk).
+        QVERIFY(::chmod(QFile::encodeName(yol).constData(), yazılır) == 0);
+        {
+            DosyaBoyuSınırı sınır(4096);
+            QCOMPARE(yazdır(200), YazdırmaSonucu::Başarısız);
+        }
+        QVERIFY(MesajKutusuTest::son().metin.contains("dosyasına yazılamıyor."));
+        dokunulmadı(yazılır);
+        MesajKutusuTest::temizle();
+
+        // Cancelled on the third page of a long list: nothing said, nothing changed.
+        ListeYazdiriciTest::ilerlemede([](QProgressDialog* p, int sayfa) {
+            if (sayfa == 3)
+                p->cancel();
+        });
+        QCOMPARE(yazdır(600), YazdırmaSonucu::İptal);
+        QCOMPARE(MesajKutusuTest::kayıtlar().size(), 1); // the question only
+        dokunulmadı(yazılır);
+        ListeYazdiriciTest::ilerlemede({});
+
+        // Complete: the new pages in place of the old file, with its permissions.
+        QCOMPARE(yazdır(3), YazdırmaSonucu::Yazdırıldı);
+        QFile yeni(yol);
+        QVERIFY(yeni.open(QIODevice::ReadOnly));
+        const QByteArray içerik = yeni.readAll();
+        QVERIFY(içerik.startsWith("%PDF-") && içerik.contains("%%EOF") && içerik != eski);
+        QCOMPARE(kipi(yol), yazılır);
+        QCOMPARE(klasörde(klasör.path()), QStringList{"rapor.pdf"});
     }
 
     // The choice window stays above a reminder window that does, and the button comes back.

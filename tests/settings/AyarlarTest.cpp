@@ -110,12 +110,29 @@ private slots:
             QCOMPARE(sayı->Text(), QStringLiteral("0"));
             tıkla(düğme(d, "TamamDüğmesi"));
         });
+        // Part 9.2: both values become "0"; read back, keeping stays off and the window
+        // shows it so.
         QCOMPARE(ayar("Girisler Saklansin"), QStringLiteral("0"));
-        QCOMPARE(ayar("Saklanacak Giris Sayisi"), QStringLiteral("1"));
+        QCOMPARE(ayar("Saklanacak Giris Sayisi"), QStringLiteral("0"));
         for (const char* b : {"Yerler", "Sayilar"})
             QVERIFY(AyarDeposu::GetAllSettings(QStringLiteral("Yapilacak Is Bilgileri\\") + b)
                         .isEmpty());
         QCOMPARE(tercihler().girişlerSaklansın, 0);
+        QCOMPARE(int(tercihler().saklanacakGirişSayısı), 0);
+        tercihleriOku();
+        QCOMPARE(tercihler().girişlerSaklansın, 0);
+        QCOMPARE(int(tercihler().saklanacakGirişSayısı), 0);
+        aç([](QDialog* d) {
+            QVERIFY(!onay(d, "ÇekmeliListelereGirilenDeğerleriSaklaOnayı")->isChecked());
+            auto* sayı = denetim<AyarliKutu>(d, "ÇekmeliListeSaklanacakSayıKutusu");
+            QVERIFY(!sayı->isEnabled());
+            QCOMPARE(sayı->Text(), QStringLiteral("0"));
+            // Ticked again: the default count, stored on confirm.
+            tıkla(onay(d, "ÇekmeliListelereGirilenDeğerleriSaklaOnayı"));
+            tıkla(düğme(d, "TamamDüğmesi"));
+        });
+        QCOMPARE(ayar("Girisler Saklansin"), QStringLiteral("1"));
+        QCOMPARE(ayar("Saklanacak Giris Sayisi"), QStringLiteral("3"));
     }
 
     // Boxes read from the store and written back on confirm: the summary's day count only
@@ -249,14 +266,38 @@ private slots:
         }
     }
 
-    // A hand-edited store cannot make a field keep fewer than 1 or more than 20 entries.
-    void storedCountIsClampedOnRead() {
-        for (const auto& [kayıtlı, okunan] :
-             {std::pair<const char*, int>{"0", 1}, {"70000", 20}, {"12", 12}}) {
+    // A stored count of 0 (what the window stores with keeping off) reads as keeping off,
+    // whatever the flag says; otherwise a hand-edited store cannot make a field keep more
+    // than 20 entries.
+    void storedCountIsLimitedOnRead() {
+        for (const auto& [kayıtlı, okunan] : {std::pair<const char*, int>{"0", 0},
+                                              {"-4", 0},
+                                              {"70000", 20},
+                                              {"12", 12},
+                                              {"1", 1}}) {
+            ayarYaz(Ayar::GirişlerSaklansın, QStringLiteral("1"));
             ayarYaz(Ayar::SaklanacakGirişSayısı, QString::fromLatin1(kayıtlı));
             tercihleriOku();
             QCOMPARE(int(tercihler().saklanacakGirişSayısı), okunan);
+            QCOMPARE(tercihler().girişlerSaklansın, okunan == 0 ? 0 : 1);
         }
+        QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
+    }
+
+    // The morning summary's day count is limited the same way, without a message (out of
+    // range it stopped the start with "Hata 6 Taşma").
+    void morningSummaryDaysAreLimitedOnRead() {
+        for (const auto& [kayıtlı, okunan] : {std::pair<const char*, int>{"99", 30},
+                                              {"31", 30},
+                                              {"-1", 0},
+                                              {"30", 30},
+                                              {"0", 0},
+                                              {"7", 7}}) {
+            ayarYaz(Ayar::SabahÖzetiGünSayısı, QString::fromLatin1(kayıtlı));
+            tercihleriOku();
+            QCOMPARE(tercihler().sabahÖzetiGünSayısı, okunan);
+        }
+        QVERIFY(MesajKutusuTest::kayıtlar().isEmpty());
     }
 
     // A nested section's keys come in their numbers' order and are not listed by the parent
