@@ -264,8 +264,8 @@ private slots:
         QCOMPARE(çözümle(oku(dosya)).size(), 2);
     }
 
-    // A real mouse click on a row shows its description, as the arrow keys do (Part 6.1,
-    // "Row click"); a click that takes the selection away leaves the box as it was.
+    // A real mouse click on a row shows its description, as the arrow keys do; a click that
+    // takes the selection away leaves the box as it was.
     void rowClickShowsTheDescription() {
         for (int i = 1; i <= 3; ++i)
             işEkle("1-Anahtar", Bugün, QTime(8 + i, 0), QStringLiteral("İş %1").arg(i), true, false,

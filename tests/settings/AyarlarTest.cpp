@@ -110,8 +110,7 @@ private slots:
             QCOMPARE(sayı->Text(), QStringLiteral("0"));
             tıkla(düğme(d, "TamamDüğmesi"));
         });
-        // Part 9.2: both values become "0"; read back, keeping stays off and the window
-        // shows it so.
+        // Both values become "0"; read back, keeping stays off and the window shows it so.
         QCOMPARE(ayar("Girisler Saklansin"), QStringLiteral("0"));
         QCOMPARE(ayar("Saklanacak Giris Sayisi"), QStringLiteral("0"));
         for (const char* b : {"Yerler", "Sayilar"})
