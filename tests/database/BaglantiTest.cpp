@@ -559,7 +559,11 @@ private slots:
         const QString dosya = klasör + "/Lodra.vtb";
         VeritabanıKurulumu::örnekVeriDoldur(dosya, {3, 40, QDate(2026, 12, 1), 7});
         ProgramSaati::ayarla(QDateTime(QDate(2026, 12, 1), QTime(9, 0)));
-        Veritabanı::OpenDatabase(dosya)->Execute(Deyim::J10(1));
+        const QString kimlik = [&] {
+            auto vt = Veritabanı::OpenDatabase(dosya);
+            vt->Execute(Deyim::J10(1));
+            return vt->kimlik();
+        }();
         const QString ilkKopya = klasör + "/Yedekler/Lodra-2026-12-01.vtb";
 
         QString çıktı;
@@ -579,8 +583,10 @@ private slots:
                  1);
         QCOMPARE(içerik(dosya), önce);
 
-        // The counter went along: the copy would have been refused otherwise.
+        // The counter went along: the copy would have been refused otherwise. The identity
+        // (calendar events) went along too.
         auto vt = Veritabanı::anahtarlaAç(dosya, Anahtar);
+        QCOMPARE(vt->kimlik(), kimlik);
         ProgramSaati::ayarla(QDateTime(QDate(2026, 12, 2), QTime(9, 0)));
         vt->Execute(Deyim::J10(2));
         QCOMPARE(işSayısı(*vt), 40);
