@@ -559,6 +559,7 @@ private slots:
         const QString dosya = klasör + "/Lodra.vtb";
         VeritabanıKurulumu::örnekVeriDoldur(dosya, {3, 40, QDate(2026, 12, 1), 7});
         ProgramSaati::ayarla(QDateTime(QDate(2026, 12, 1), QTime(9, 0)));
+        hamDeyim(dosya, "KMZ1994", "DROP TABLE VeritabaniBilgileri"); // a file of an older tool
         const QString kimlik = [&] {
             auto vt = Veritabanı::OpenDatabase(dosya);
             vt->Execute(Deyim::J10(1));
