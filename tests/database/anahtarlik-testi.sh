@@ -30,8 +30,9 @@ printf 'gecici-anahtarlik-parolasi' |
     gnome-keyring-daemon --foreground --unlock --components=secrets >"$gecici/daemon.log" 2>&1 &
 daemon=$!
 # Ready means: our daemon owns the name (asked of the bus itself) and answers with its login
-# collection. Each probe is an explicit question; the loop ends as soon as both hold, fails
-# at once when the daemon exits, and gives a loaded machine a minute.
+# collection. While it starts up it may still turn a call down now and then, so it counts as
+# ready after three answers in a row. The loop fails at once when the daemon exits, and gives
+# a loaded machine a minute.
 sahibi_var() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
         org.freedesktop.DBus.NameHasOwner string:org.freedesktop.secrets 2>/dev/null |
@@ -43,12 +44,14 @@ hazir() {
             org.freedesktop.Secret.Service.ReadAlias string:default 2>/dev/null |
         grep -q collection/login
 }
+yanit=0
 for _ in $(seq 600); do
-    hazir && break
+    if hazir; then yanit=$((yanit + 1)); else yanit=0; fi
+    if [ "$yanit" -ge 3 ]; then break; fi
     kill -0 "$daemon" 2>/dev/null || { cat "$gecici/daemon.log" >&2; hata "anahtarlık kapandı"; }
     sleep 0.1
 done
-hazir || { cat "$gecici/daemon.log" >&2; hata "anahtarlık başlatılamadı"; }
+[ "$yanit" -ge 3 ] || { cat "$gecici/daemon.log" >&2; hata "anahtarlık başlatılamadı"; }
 
 anahtar='Anahtarlik-Testi;2026'
 klasor=$gecici/ofis
