@@ -201,8 +201,8 @@ private:
     void tercihleriAç(bool sahipli);
     void kapalıTut();
     void düğümdenİşListele(QTreeWidgetItem* düğüm, bool durumYazılsın);
-    // After a change refused because of another computer: the tree read again from the file,
-    // the folder selected before selected again when it is still there, and its jobs listed.
+    // After a change refused because of another computer: the tree and the job list brought
+    // up to date with the file in place, as the other computers' changes are.
     void ağacıYenile();
     // Row i of the job list as it shows it, with the folder key it was listed from.
     İşSatırı gösterilenSatır(int i) const;

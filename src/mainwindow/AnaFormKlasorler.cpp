@@ -204,11 +204,9 @@ void AnaForm::YeniKlasörEkle() {
 }
 
 void AnaForm::ağacıYenile() {
-    const QString seçili = seçiliKlasörAnahtarı();
-    KlasörListesiniYenile();
-    if (QTreeWidgetItem* d = KlasörListesi->anahtarlıDüğüm(seçili))
-        KlasörListesi->setCurrentItem(d);
-    Adım([this] { seçiliKlasörüTıkla(); });
+    listelerOkunuyor();
+    Adım([this] { klasörleriEşitle(); });
+    Adım([this] { işListesiniYenile(); });
 }
 
 void AnaForm::KlasörSil() {
