@@ -364,15 +364,15 @@ QStringList şemaSorunları(sqlite3* db, const QString& dosya) {
     return sorunlar;
 }
 
-namespace {
-// Whether the schema (main or an attached one) has the table.
-bool tabloVar(sqlite3* db, const QByteArray& şema, const char* tablo, const QString& dosya) {
-    const QByteArray sql = "SELECT count(*) FROM \"" + şema +
-                           "\".sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE";
+bool şemadaVar(sqlite3* db, const char* şema, const char* tür, const char* ad,
+               const QString& dosya) {
+    const QByteArray sql = QByteArray("SELECT count(*) FROM \"") + şema +
+                           "\".sqlite_master WHERE type = ? AND name = ? COLLATE NOCASE";
     sqlite3_stmt* d = nullptr;
     int sonuç = sqlite3_prepare_v2(db, sql.constData(), -1, &d, nullptr);
     if (sonuç == SQLITE_OK) {
-        sqlite3_bind_text(d, 1, tablo, -1, SQLITE_STATIC);
+        sqlite3_bind_text(d, 1, tür, -1, SQLITE_STATIC);
+        sqlite3_bind_text(d, 2, ad, -1, SQLITE_STATIC);
         sonuç = sqlite3_step(d);
     }
     const bool var = sonuç == SQLITE_ROW && sqlite3_column_int(d, 0) > 0;
@@ -381,11 +381,10 @@ bool tabloVar(sqlite3* db, const QByteArray& şema, const char* tablo, const QSt
         throw hata(db, sonuç, dosya);
     return var;
 }
-} // namespace
 
 QString saklıKimlik(sqlite3* db, const char* şema, const QString& dosya) {
     const QByteArray ş(şema);
-    if (!tabloVar(db, ş, BilgiTablosu, dosya))
+    if (!şemadaVar(db, şema, "table", BilgiTablosu, dosya))
         return QString();
     const QByteArray sql =
         "SELECT Degeri FROM \"" + ş + "\"." + BilgiTablosu + " WHERE Adi = '" + KimlikAdı + "'";

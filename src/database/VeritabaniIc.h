@@ -42,6 +42,11 @@ QString parolaAyıkla(const QString& bağlantı);
 // before the engine is asked; 0 when the file looks openable read-write.
 int yolDenetle(const QString& dosya, QString* açıklama);
 
+// Whether the schema ("main" or an attached one) holds an object of the type ("table",
+// "index") and name, the name compared without regard to case.
+bool şemadaVar(sqlite3* db, const char* şema, const char* tür, const char* ad,
+               const QString& dosya);
+
 // The database's identity, the same on every computer whatever path reaches the file (the
 // calendar export builds its event identities on it). The database tool stores a random one
 // in a new file, in the table VeritabaniBilgileri under the name "Kimlik". A file made

@@ -71,19 +71,7 @@ const char* const HatırlatmaDizini =
     "(IsinTarihi, IsinSaati) WHERE Hatirlatma = 1 AND IsYapildi = 0";
 
 bool hatırlatmaDiziniVar(sqlite3* db, const QString& dosya) {
-    sqlite3_stmt* d = nullptr;
-    int sonuç = sqlite3_prepare_v2(db,
-                                   "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND "
-                                   "name = 'HatirlatmaZamani' COLLATE NOCASE",
-                                   -1, &d, nullptr);
-    if (sonuç != SQLITE_OK)
-        throw hata(db, sonuç, dosya);
-    sonuç = sqlite3_step(d);
-    const bool var = sonuç == SQLITE_ROW && sqlite3_column_int(d, 0) > 0;
-    sqlite3_finalize(d);
-    if (sonuç != SQLITE_ROW)
-        throw hata(db, sonuç, dosya);
-    return var;
+    return Veritabanıİç::şemadaVar(db, "main", "index", "HatirlatmaZamani", dosya);
 }
 
 struct Kapatıcı {
