@@ -10,7 +10,7 @@
 #include "database/Deyimler.h"
 #include "database/TurkceBenzer.h"
 #include "database/Veritabani.h"
-#include "database/VeritabaniIc.h"
+#include "database/dosya/DosyaIc.h"
 #include "database/VeritabaniKurulumu.h"
 #include "lists/IsListesiModeli.h"
 #include "lists/YapilacakIslerListesiFormu.h"

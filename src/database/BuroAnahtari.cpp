@@ -1,7 +1,7 @@
 #include "database/BuroAnahtari.h"
 
 #include "database/Veritabani.h"
-#include "database/VeritabaniIc.h"
+#include "database/dosya/DosyaIc.h"
 
 #include <QDir>
 #include <QFile>

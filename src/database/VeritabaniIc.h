@@ -1,15 +1,9 @@
 #pragma once
 
-// Inner helpers of the database layer shared by the engine access and the database tool.
-// Not for the windows.
-
-#define SQLITE_HAS_CODEC 1
-#include <sqlcipher/sqlite3.h>
-
-#include "controls/Hata.h"
+// Inner helpers of the database layer that do not depend on the engine, shared by the
+// engines, the database tool and the tests. Not for the windows.
 
 #include <QString>
-#include <QStringList>
 
 namespace Veritabanıİç {
 
@@ -19,55 +13,23 @@ int beklemeSüresi();
 void beklemeSüresiniAyarla(int ms);
 // How many times statements of this process have waited for a lock (for measurements).
 long beklemeSayısı();
+void beklemeSay();
 // For tests of the windows: the database step after the next `atlanacak` ones (a recordset
-// opened, or a write begun) throws Hata with the number instead of touching the file.
+// opened, or a write begun) throws Hata with the number instead of touching the database.
 void sonrakiAdımdaHata(int numara, int atlanacak = 0);
+// Called by the engines at the start of such a step: throws the planned error when its turn
+// has come.
+void planlıHatayıAt();
 
-// The program's error for an engine result code; the file path helps to tell a vanished
-// file from a vanished folder.
-Hata hata(sqlite3* db, int kod, const QString& dosya = QString());
-// Runs internal statements; throws the mapped error.
-void çalıştır(sqlite3* db, const char* sql, const QString& dosya = QString());
-// The first column of the first row of an internal statement (a pragma's answer); throws the
-// mapped error when it gives no row.
-QString tekSatır(sqlite3* db, const char* sql, const QString& dosya = QString());
-// Sets the key, the durable-commit settings and the Turkish LIKE on a fresh connection.
-void hazırla(sqlite3* db, const QString& parola);
-// Problems of the schema: a missing table or field, a field whose type cannot hold the
-// program's values, an extra field that cannot stay empty. Other objects are no problem.
-QStringList şemaSorunları(sqlite3* db, const QString& dosya);
 // The password inside a connect text such as ";Pwd=KMZ1994".
 QString parolaAyıkla(const QString& bağlantı);
-// The category of a path that cannot be opened (3024, 3044, 3051, 3055, 3043), checked
-// before the engine is asked; 0 when the file looks openable read-write.
-int yolDenetle(const QString& dosya, QString* açıklama);
 
-// Whether the schema ("main" or an attached one) holds an object of the type ("table",
-// "index") and name, the name compared without regard to case.
-bool şemadaVar(sqlite3* db, const char* şema, const char* tür, const char* ad,
-               const QString& dosya);
-
-// The database's identity, the same on every computer whatever path reaches the file (the
-// calendar export builds its event identities on it). The database tool stores a random one
-// in a new file, in the table VeritabaniBilgileri under the name "Kimlik". A file made
-// before has none: its identity is derived from the 16 random bytes that SQLCipher puts at
-// the start of every file it creates (the key's salt), which no write changes. Copies that
-// get a salt of their own (the daily copy, a copy under a new office key) have the source's
-// identity stored in them, so that it survives them.
+// The database's identity, the same on every computer whatever path or address reaches it
+// (the calendar export builds its event identities on it). The database tool stores a
+// random one in a new database, in the table VeritabaniBilgileri under the name "Kimlik".
 inline constexpr const char* BilgiTablosu = "VeritabaniBilgileri";
 inline constexpr const char* KimlikAdı = "Kimlik";
-// The stored identity of the schema ("main" or an attached one); empty when none is stored.
-QString saklıKimlik(sqlite3* db, const char* şema, const QString& dosya);
-// The identity derived from the start of the file.
-QString tuzKimliği(const QString& dosya);
-// The stored identity, or the one derived from the file.
-QString kimlik(sqlite3* db, const char* şema, const QString& dosya);
-// A new random identity (32 hexadecimal digits, the form of the derived ones).
+// A new random identity (32 hexadecimal digits).
 QString yeniKimlik();
-// Stores the identity in the schema unless it has one (makes the table when missing).
-void kimliğiSakla(sqlite3* db, const char* şema, const QString& kimlik, const QString& dosya);
-
-// Removes the daily copies left half-made by processes that no longer run.
-void yarımYedekleriTemizle(const QString& klasör);
 
 } // namespace Veritabanıİç

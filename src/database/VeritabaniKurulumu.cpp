@@ -3,7 +3,7 @@
 #include "controls/ProgramSaati.h"
 #include "database/Klasorler.h"
 #include "database/Veritabani.h"
-#include "database/VeritabaniIc.h"
+#include "database/dosya/DosyaIc.h"
 
 #include <QFile>
 #include <QFileInfo>

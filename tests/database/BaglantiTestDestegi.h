@@ -3,7 +3,7 @@
 #include "SahteAnaForm.h"
 #include "TestOrtami.h"
 #include "database/Veritabani.h"
-#include "database/VeritabaniIc.h"
+#include "database/dosya/DosyaIc.h"
 #include "database/VeritabaniKurulumu.h"
 #include "settings/AyarDeposu.h"
 

@@ -14,7 +14,7 @@
 #include "controls/ProgramSaati.h"
 #include "database/Deyimler.h"
 #include "database/Veritabani.h"
-#include "database/VeritabaniIc.h"
+#include "database/dosya/DosyaIc.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

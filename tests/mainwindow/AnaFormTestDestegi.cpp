@@ -3,7 +3,7 @@
 #include "TestOrtami.h"
 #include "controls/Siralama.h"
 #include "database/Veritabani.h"
-#include "database/VeritabaniIc.h"
+#include "database/dosya/DosyaIc.h"
 #include "database/VeritabaniKurulumu.h"
 #include "lists/IsListesiModeli.h"
 #include "mainwindow/AnaForm.h"

@@ -4,7 +4,9 @@
    that includes it back);
  - a core file (one listed in a target_sources(tarvela_cekirdek ...) block, and every project
    header it reaches) that includes a header of a Qt module other than QtCore, or a project
-   header whose source is compiled into the GUI library.
+   header whose source is compiled into the GUI library;
+ - a file outside database/ that includes a header of one of the database engines
+   (database/<engine>/...): the windows reach the database through its face only.
 Usage: bagimlilik.py SRC_DIR QT_INCLUDE_DIRS(':'-separated)"""
 import os
 import re
@@ -24,11 +26,20 @@ files = {}
 for folder in sorted(os.listdir(src)):
     d = os.path.join(src, folder)
     if os.path.isdir(d):
-        for name in sorted(os.listdir(d)):
-            if name.endswith(('.cpp', '.h')):
-                files[f'{folder}/{name}'] = includes(os.path.join(d, name))
+        for root, dirs, names in os.walk(d):
+            dirs.sort()
+            for name in sorted(names):
+                if name.endswith(('.cpp', '.h')):
+                    path = os.path.join(root, name)
+                    files[os.path.relpath(path, src)] = includes(path)
 
 errors = []
+
+for f, incs in files.items():
+    for kind, inc in incs:
+        if (kind == '"' and inc.startswith('database/') and inc.count('/') > 1 and
+                not f.startswith('database/')):
+            errors.append(f'{f} includes the engine header {inc}; use database/Veritabani.h')
 
 # Folder graph and its strongly connected components (Tarjan).
 edges = {}

@@ -1,0 +1,667 @@
+#include "database/dosya/DosyaMotoru.h"
+
+#include "controls/ProgramSaati.h"
+#include "database/JetCevirici.h"
+#include "database/Veritabani.h"
+#include "database/dosya/DosyaIc.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+#include <atomic>
+#include <utility>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Veritabanıİç;
+
+namespace {
+
+// The stored forms "YYYY-MM-DD" and "HH:MM:SS" read directly: Qt's general parsers cost more
+// than everything else of a row. Anything else is left to them (an invalid result here).
+bool rakam(char c) {
+    return c >= '0' && c <= '9';
+}
+int sayı(const char* m, int n) {
+    int s = 0;
+    for (int i = 0; i < n; ++i)
+        s = s * 10 + (m[i] - '0');
+    return s;
+}
+QDate saklananTarih(const char* m, int n) {
+    if (n < 10 || m[4] != '-' || m[7] != '-')
+        return QDate();
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (!rakam(m[i]))
+            return QDate();
+    return QDate(sayı(m, 4), sayı(m + 5, 2), sayı(m + 8, 2));
+}
+QTime saklananSaat(const char* m, int n) {
+    if (n != 8 || m[2] != ':' || m[5] != ':')
+        return QTime();
+    for (int i : {0, 1, 3, 4, 6, 7})
+        if (!rakam(m[i]))
+            return QTime();
+    return QTime(sayı(m, 2), sayı(m + 3, 2), sayı(m + 6, 2));
+}
+
+// A stored value as the program reads it.
+QVariant okunan(AlanTürü tür, sqlite3_stmt* d, int sütun) {
+    const int değerTürü = sqlite3_column_type(d, sütun);
+    if (tür == AlanTürü::EvetHayır) {
+        if (değerTürü == SQLITE_NULL)
+            return false;
+        if (değerTürü == SQLITE_TEXT) {
+            const QString m =
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, sütun)));
+            return m.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
+                   m.toLongLong() != 0;
+        }
+        return sqlite3_column_int64(d, sütun) != 0;
+    }
+    if (değerTürü == SQLITE_NULL)
+        return QVariant();
+    switch (tür) {
+    case AlanTürü::Sayaç:
+        return qint64(sqlite3_column_int64(d, sütun));
+    case AlanTürü::Tarih: {
+        const QDate hızlı =
+            saklananTarih(reinterpret_cast<const char*>(sqlite3_column_text(d, sütun)),
+                          sqlite3_column_bytes(d, sütun));
+        if (hızlı.isValid())
+            return hızlı;
+        const QString m =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, sütun)));
+        const QDate t = QDate::fromString(m.left(10), Qt::ISODate);
+        return t.isValid() ? QVariant(t) : QVariant();
+    }
+    case AlanTürü::Saat: {
+        const QTime hızlı =
+            saklananSaat(reinterpret_cast<const char*>(sqlite3_column_text(d, sütun)),
+                         sqlite3_column_bytes(d, sütun));
+        if (hızlı.isValid())
+            return hızlı;
+        const QString m =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, sütun)));
+        QTime z = QTime::fromString(m, QStringLiteral("HH:mm:ss"));
+        if (!z.isValid())
+            z = QTime::fromString(m, QStringLiteral("H:mm:ss"));
+        if (!z.isValid())
+            z = QTime::fromString(m, QStringLiteral("H:mm"));
+        return z.isValid() ? QVariant(z) : QVariant();
+    }
+    default: {
+        // Straight from the stored UTF-8: one conversion instead of the engine's and a copy.
+        const auto* veri = reinterpret_cast<const char*>(sqlite3_column_text(d, sütun));
+        return QString::fromUtf8(veri, sqlite3_column_bytes(d, sütun));
+    }
+    }
+}
+
+// A value in the face's stored types bound as the file keeps it: dates as YYYY-MM-DD,
+// times as HH:MM:SS, yes/no as 0/1.
+void bağla(sqlite3* db, sqlite3_stmt* d, int sıra, const QVariant& değer) {
+    int sonuç;
+    if (!değer.isValid() || değer.isNull())
+        sonuç = sqlite3_bind_null(d, sıra);
+    else if (değer.typeId() == QMetaType::LongLong)
+        sonuç = sqlite3_bind_int64(d, sıra, değer.toLongLong());
+    else if (değer.typeId() == QMetaType::Bool)
+        sonuç = sqlite3_bind_int64(d, sıra, değer.toBool() ? 1 : 0);
+    else {
+        const QString m = değer.typeId() == QMetaType::QDate
+                              ? değer.toDate().toString(QStringLiteral("yyyy-MM-dd"))
+                          : değer.typeId() == QMetaType::QTime
+                              ? değer.toTime().toString(QStringLiteral("HH:mm:ss"))
+                              : değer.toString();
+        sonuç = sqlite3_bind_text16(d, sıra, m.utf16(), int(m.size() * 2), SQLITE_TRANSIENT);
+    }
+    if (sonuç != SQLITE_OK)
+        throw hata(db, sonuç);
+}
+
+// Statements sent by the program may read and change rows of the two tables only.
+int yetkiDenetimi(void*, int işlem, const char* a, const char*, const char*, const char*) {
+    const auto sistemTablosu = [&]() { return a && sqlite3_strnicmp(a, "sqlite_", 7) == 0; };
+    switch (işlem) {
+    case SQLITE_SELECT:
+    case SQLITE_FUNCTION:
+        return SQLITE_OK;
+    case SQLITE_READ:
+    case SQLITE_INSERT:
+    case SQLITE_UPDATE:
+    case SQLITE_DELETE:
+        return sistemTablosu() ? SQLITE_DENY : SQLITE_OK;
+    default:
+        return SQLITE_DENY;
+    }
+}
+
+struct Bağlantı {
+    sqlite3* db = nullptr;
+    QString dosya;
+    QString parola;
+    dev_t aygıt = 0;
+    ino_t düğüm = 0;
+    QDate yedekDenenenGün;
+    // True while a transaction of several steps runs: its writes join it.
+    bool işlemde = false;
+    // The change counter's statement, prepared once, and the number of this opening of the
+    // file (a file opened afresh starts its counter anew).
+    sqlite3_stmt* sürüm = nullptr;
+    quint64 kuşak = 0;
+    ~Bağlantı() { kapat(); }
+    void kapat() {
+        sqlite3_finalize(sürüm);
+        sürüm = nullptr;
+        if (db)
+            sqlite3_close_v2(db);
+        db = nullptr;
+    }
+};
+
+std::atomic<quint64> açılışSayısı{0};
+
+QString yedekKlasörü(const QString& dosya) {
+    return QFileInfo(dosya).absolutePath() + QStringLiteral("/Yedekler");
+}
+
+constexpr int SaklananYedekSayısı = 7;
+
+// The checks after the password has been proven: the tables and every page. A failure here
+// is the file's, not the folder's.
+void içeriğiDenetle(sqlite3* db, const QString& dosya) {
+    try {
+        const QStringList sorunlar = şemaSorunları(db, dosya);
+        if (!sorunlar.isEmpty())
+            throw Hata(HataNo::VeritabanıDeğil,
+                       QStringLiteral("Dosya bir Tarvela veritabanı değil: ") +
+                           sorunlar.join("; "));
+        // Every page is read once, so that a damaged page is found now and not in the
+        // middle of the work.
+        const QString durum = tekSatır(db, "PRAGMA quick_check", dosya);
+        if (durum != QLatin1String("ok"))
+            throw Hata(VeritabanıHataNo::Bozuk,
+                       QStringLiteral("Veritabanı dosyası bozuk: ") + durum.left(200));
+    } catch (const Hata& h) {
+        if (h.numara() != HataNo::VeritabanıDeğil && h.numara() != VeritabanıHataNo::Bozuk)
+            throw;
+        throw AçılanDosyaHatası(h);
+    }
+}
+
+void aç(Bağlantı& b) {
+    b.kapat();
+    QString açıklama;
+    if (const int yolHatası = yolDenetle(b.dosya, &açıklama))
+        throw Hata(yolHatası, açıklama);
+    const QByteArray yerel = QFile::encodeName(b.dosya);
+    sqlite3* db = nullptr;
+    // Read-write and never create: a missing file stays missing.
+    int sonuç = sqlite3_open_v2(yerel.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (sonuç != SQLITE_OK) {
+        const Hata h = hata(db, sonuç, b.dosya);
+        sqlite3_close_v2(db);
+        throw h;
+    }
+    try {
+        if (sqlite3_db_readonly(db, "main") == 1)
+            throw Hata(HataNo::DosyaAçılamıyor,
+                       QStringLiteral("Veritabanı dosyası salt okunur: %1").arg(b.dosya));
+        hazırla(db, b.parola);
+        // The first read proves the key; a file that is no database fails here.
+        sonuç = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        if ((sonuç & 0xff) == SQLITE_BUSY)
+            throw Hata(HataNo::DosyaAçılamıyor,
+                       QStringLiteral("Veritabanı dosyası başka bir bilgisayarda kilitli."));
+        if (sonuç != SQLITE_OK)
+            throw hata(db, sonuç, b.dosya);
+        içeriğiDenetle(db, b.dosya);
+        // Durable commits with a rollback journal beside the file.
+        çalıştır(db, "PRAGMA synchronous=FULL", b.dosya);
+        sqlite3_stmt* g = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &g, nullptr) == SQLITE_OK &&
+            sqlite3_step(g) == SQLITE_ROW &&
+            sqlite3_stricmp(reinterpret_cast<const char*>(sqlite3_column_text(g, 0)), "delete") !=
+                0) {
+            sqlite3_finalize(g);
+            g = nullptr;
+            çalıştır(db, "PRAGMA journal_mode=DELETE", b.dosya);
+        }
+        sqlite3_finalize(g);
+    } catch (...) {
+        sqlite3_close_v2(db);
+        throw;
+    }
+    struct stat bilgi {};
+    if (::stat(yerel.constData(), &bilgi) == 0) {
+        b.aygıt = bilgi.st_dev;
+        b.düğüm = bilgi.st_ino;
+    }
+    b.db = db;
+    b.kuşak = ++açılışSayısı;
+}
+
+// Before every statement: the file must still be the one that was opened. A file that is
+// gone is reported and never made again; a file put in its place (a restored copy) is
+// opened afresh.
+void dosyaDenetle(Bağlantı& b) {
+    planlıHatayıAt();
+    struct stat bilgi {};
+    const QByteArray yerel = QFile::encodeName(b.dosya);
+    if (::stat(yerel.constData(), &bilgi) != 0) {
+        QString açıklama;
+        int no = yolDenetle(b.dosya, &açıklama);
+        if (no == 0) {
+            no = HataNo::DiskVeyaAğHatası;
+            açıklama = QStringLiteral("Veritabanı dosyasına ulaşılamıyor.");
+        }
+        throw Hata(no, açıklama);
+    }
+    if (!b.db || bilgi.st_dev != b.aygıt || bilgi.st_ino != b.düğüm)
+        aç(b);
+}
+
+sqlite3_stmt* hazırlaDeyim(Bağlantı& b, const QString& sql) {
+    const QByteArray metin = sql.toUtf8();
+    sqlite3_stmt* d = nullptr;
+    const char* kalan = nullptr;
+    sqlite3_set_authorizer(b.db, yetkiDenetimi, nullptr);
+    const int sonuç = sqlite3_prepare_v2(b.db, metin.constData(), int(metin.size()), &d, &kalan);
+    sqlite3_set_authorizer(b.db, nullptr, nullptr);
+    if (sonuç != SQLITE_OK) {
+        sqlite3_finalize(d);
+        throw hata(b.db, sonuç, b.dosya);
+    }
+    if (!d)
+        throw Hata(JetÇevirici::SözdizimiHatası, QStringLiteral("Boş deyim."));
+    while (kalan && *kalan && (*kalan == ' ' || *kalan == '\n' || *kalan == '\t' || *kalan == '\r'))
+        ++kalan;
+    if (kalan && *kalan) {
+        sqlite3_finalize(d);
+        throw Hata(JetÇevirici::DeyimSonundaFazlalık,
+                   QStringLiteral("SQL deyiminin sonundan sonra karakter bulundu."));
+    }
+    return d;
+}
+
+struct DeyimSilici {
+    sqlite3_stmt* d;
+    ~DeyimSilici() { sqlite3_finalize(d); }
+};
+
+std::function<void(const QString&)>& yedekUyarısıAlıcısı() {
+    static std::function<void(const QString&)> alıcı;
+    return alıcı;
+}
+
+// A day's copy that could not be made: on standard error every time, to the user once a
+// day.
+void yedekUyarısı(const QString& neden) {
+    qWarning().noquote() << "Günlük yedek alınamadı:" << neden;
+    static QDate bildirilenGün;
+    const QDate bugün = ProgramSaati::bugün();
+    if (bildirilenGün == bugün || !yedekUyarısıAlıcısı())
+        return;
+    bildirilenGün = bugün;
+    yedekUyarısıAlıcısı()(neden);
+}
+
+// Keeps an encrypted copy of the file before the first write of each day: Yedekler/
+// Lodra-YYYY-MM-DD.vtb beside the file, the newest few kept. The copy is made with the
+// engine's own export inside one read transaction, so it is consistent while other
+// computers write. A copy that cannot be made does not stop the work; the user is told.
+void günlükYedek(Bağlantı& b) {
+    const QDate bugün = ProgramSaati::bugün();
+    if (b.yedekDenenenGün == bugün)
+        return;
+    b.yedekDenenenGün = bugün;
+    const QString klasör = yedekKlasörü(b.dosya);
+    const QString ad =
+        QStringLiteral("Lodra-%1.vtb").arg(bugün.toString(QStringLiteral("yyyy-MM-dd")));
+    const QString hedef = klasör + u'/' + ad;
+    if (QFileInfo::exists(hedef))
+        return;
+    if (!QDir().mkpath(klasör)) {
+        yedekUyarısı(QStringLiteral("Yedek klasörü oluşturulamadı: %1").arg(klasör));
+        return;
+    }
+    const QString geçici =
+        hedef + QStringLiteral(".yeni-%1-%2").arg(bilgisayarAdı()).arg(::getpid());
+    QFile::remove(geçici);
+    // The connection never creates files, so the copy is started as an empty file.
+    {
+        QFile boş(geçici);
+        if (!boş.open(QIODevice::WriteOnly)) {
+            yedekUyarısı(QStringLiteral("Yedek dosyası oluşturulamadı: %1").arg(geçici));
+            return;
+        }
+    }
+    bool bağlı = false;
+    try {
+        sqlite3_stmt* d = nullptr;
+        int sonuç = sqlite3_prepare_v2(b.db, "ATTACH DATABASE ? AS yedek KEY ?", -1, &d, nullptr);
+        if (sonuç != SQLITE_OK)
+            throw hata(b.db, sonuç);
+        {
+            DeyimSilici silici{d};
+            bağla(b.db, d, 1, QFile::encodeName(geçici).constData());
+            bağla(b.db, d, 2, b.parola);
+            sonuç = sqlite3_step(d);
+            if (sonuç != SQLITE_DONE)
+                throw hata(b.db, sonuç);
+        }
+        bağlı = true;
+        çalıştır(b.db, "BEGIN");
+        sonuç = sqlite3_exec(b.db, "SELECT sqlcipher_export('yedek')", nullptr, nullptr, nullptr);
+        if (sonuç != SQLITE_OK) {
+            const Hata h = hata(b.db, sonuç);
+            sqlite3_exec(b.db, "ROLLBACK", nullptr, nullptr, nullptr);
+            throw h;
+        }
+        // The copy starts with a salt of its own: a file that does not store its identity
+        // gives the copy the one derived from its own start, so that a restored copy keeps
+        // the identities of the calendar export. A copy without it is still a copy.
+        try {
+            kimliğiSakla(b.db, "yedek", kimlik(b.db, "main", b.dosya), geçici);
+        } catch (const Hata& h) {
+            qWarning().noquote() << "Yedeğe veritabanı kimliği yazılamadı:" << h.açıklama();
+        }
+        çalıştır(b.db, "COMMIT");
+        çalıştır(b.db, "DETACH DATABASE yedek");
+        bağlı = false;
+        if (!QFile::rename(geçici, hedef)) {
+            QFile::remove(geçici);
+            yedekUyarısı(QStringLiteral("Yedek yerine konamadı: %1").arg(hedef));
+            return;
+        }
+    } catch (const Hata& h) {
+        if (bağlı)
+            sqlite3_exec(b.db, "DETACH DATABASE yedek", nullptr, nullptr, nullptr);
+        QFile::remove(geçici);
+        QFile::remove(geçici + QStringLiteral("-journal"));
+        yedekUyarısı(h.açıklama());
+        return;
+    }
+    yarımYedekleriTemizle(klasör);
+    QStringList yedekler = QDir(klasör).entryList({QStringLiteral("Lodra-\?\?\?\?-\?\?-\?\?.vtb")},
+                                                  QDir::Files, QDir::Name);
+    while (yedekler.size() > SaklananYedekSayısı)
+        QFile::remove(klasör + u'/' + yedekler.takeFirst());
+}
+
+// Runs one write in an immediate transaction. When another computer holds the lock past
+// the engine's wait, the whole write is tried again until the wait time is over; then the
+// user is told that the database is in use.
+template <class İş> void yazma(Bağlantı& b, İş&& iş) {
+    if (b.işlemde) {
+        iş();
+        return;
+    }
+    dosyaDenetle(b);
+    // A file or folder that became read-only is reported before anything is tried.
+    QString açıklama;
+    if (const int yolHatası = yolDenetle(b.dosya, &açıklama))
+        throw Hata(yolHatası, açıklama);
+    günlükYedek(b);
+    QElapsedTimer süre;
+    süre.start();
+    while (true) {
+        int sonuç = sqlite3_exec(b.db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        if (sonuç == SQLITE_OK) {
+            try {
+                // The lock is ours now; if the file was replaced while this computer waited
+                // for it, the write goes to the new file.
+                struct stat bilgi {};
+                if (::stat(QFile::encodeName(b.dosya).constData(), &bilgi) != 0 ||
+                    bilgi.st_dev != b.aygıt || bilgi.st_ino != b.düğüm) {
+                    sqlite3_exec(b.db, "ROLLBACK", nullptr, nullptr, nullptr);
+                    dosyaDenetle(b);
+                    continue;
+                }
+                iş();
+                sonuç = sqlite3_exec(b.db, "COMMIT", nullptr, nullptr, nullptr);
+                if (sonuç == SQLITE_OK)
+                    return;
+            } catch (const Hata& h) {
+                if (!sqlite3_get_autocommit(b.db))
+                    sqlite3_exec(b.db, "ROLLBACK", nullptr, nullptr, nullptr);
+                if (h.numara() != VeritabanıHataNo::Meşgul)
+                    throw;
+                sonuç = SQLITE_BUSY;
+            }
+            if (!sqlite3_get_autocommit(b.db))
+                sqlite3_exec(b.db, "ROLLBACK", nullptr, nullptr, nullptr);
+        }
+        if ((sonuç & 0xff) != SQLITE_BUSY && (sonuç & 0xff) != SQLITE_LOCKED)
+            throw hata(b.db, sonuç, b.dosya);
+        if (süre.elapsed() >= beklemeSüresi())
+            throw hata(b.db, SQLITE_BUSY);
+        QThread::msleep(20);
+    }
+}
+
+void adımAt(Bağlantı& b, sqlite3_stmt* d) {
+    const int sonuç = sqlite3_step(d);
+    if (sonuç != SQLITE_DONE && sonuç != SQLITE_ROW)
+        throw hata(b.db, sonuç, b.dosya);
+}
+
+class Dosya final : public VeritabanıMotoru {
+public:
+    explicit Dosya(std::shared_ptr<Bağlantı> b) : b_(std::move(b)) {}
+
+    QString yol() const override { return b_->dosya; }
+
+    // Reads rows of the statement: with `hepsi` false only the first row (and whether a
+    // second one exists), otherwise every row. The statement is finished before returning,
+    // so no lock is kept while the program works through the rows.
+    OkunanSatırlar oku(const QString& deyim, bool hepsi, bool* değiştirilebilir,
+                       QString* tablo) override {
+        const JetÇevirici::Sonuç çeviri = JetÇevirici::çevir(deyim);
+        Bağlantı& b = *b_;
+        // Inside a transaction the lock is held and the file cannot have been replaced.
+        if (!b.işlemde)
+            dosyaDenetle(b);
+        if (değiştirilebilir)
+            *değiştirilebilir = çeviri.değiştirilebilir;
+        if (tablo)
+            *tablo = çeviri.tablo;
+        QElapsedTimer süre;
+        süre.start();
+        OkunanSatırlar o;
+        while (true) {
+            sqlite3_stmt* d = hazırlaDeyim(b, çeviri.sql);
+            DeyimSilici silici{d};
+            const int ilk = çeviri.değiştirilebilir ? 1 : 0;
+            const int sütunSayısı = sqlite3_column_count(d);
+            o = OkunanSatırlar();
+            std::vector<AlanTürü> türler;
+            for (int s = ilk; s < sütunSayısı; ++s) {
+                const QString ad = QString::fromUtf8(sqlite3_column_name(d, s));
+                o.adlar << ad;
+                türler.push_back(alanTürü(ad));
+            }
+            int sonuç;
+            qsizetype okunanSatır = 0;
+            while ((sonuç = sqlite3_step(d)) == SQLITE_ROW) {
+                if (!hepsi && okunanSatır == 1) {
+                    o.dahaVar = true;
+                    sonuç = SQLITE_DONE;
+                    break;
+                }
+                ++okunanSatır;
+                o.satırNo.push_back(ilk ? sqlite3_column_int64(d, 0) : 0);
+                for (int s = ilk; s < sütunSayısı; ++s)
+                    o.hücreler.push_back(okunan(türler[s - ilk], d, s));
+            }
+            if (sonuç == SQLITE_DONE)
+                return o;
+            if ((sonuç & 0xff) == SQLITE_BUSY && süre.elapsed() < beklemeSüresi()) {
+                QThread::msleep(20);
+                continue;
+            }
+            throw hata(b.db, sonuç, b.dosya);
+        }
+    }
+
+    void yazma(const std::function<void()>& iş) override { ::yazma(*b_, iş); }
+
+    void işlem(const std::function<void()>& iş) override {
+        Bağlantı& b = *b_;
+        if (b.işlemde)
+            throw Hata(HataNo::Beklenmeyen, QStringLiteral("İç içe işlem açılamaz."));
+        ::yazma(b, [&]() {
+            struct Bayrak {
+                bool& b;
+                ~Bayrak() { b = false; }
+            } bayrak{b.işlemde = true};
+            iş();
+        });
+    }
+
+    void ekle(const QString& tablo, const QStringList& adlar,
+              const QList<QVariant>& değerler) override {
+        QStringList sütunlar, yerler;
+        for (const QString& ad : adlar) {
+            sütunlar << tırnaklı(ad);
+            yerler << QStringLiteral("?");
+        }
+        const QString sql =
+            adlar.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tırnaklı(tablo))
+                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                  .arg(tırnaklı(tablo), sütunlar.join(", "), yerler.join(", "));
+        sqlite3_stmt* d = hazırlaDeyim(*b_, sql);
+        DeyimSilici silici{d};
+        for (int i = 0; i < değerler.size(); ++i)
+            bağla(b_->db, d, i + 1, değerler[i]);
+        adımAt(*b_, d);
+    }
+
+    std::optional<std::vector<QVariant>> satırıKilitle(const QString& tablo, qint64 satır,
+                                                       const QStringList& adlar) override {
+        // The write transaction holds the file's write lock already.
+        QStringList okunanlar;
+        for (const QString& ad : adlar)
+            okunanlar << tırnaklı(ad);
+        sqlite3_stmt* d = hazırlaDeyim(*b_, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                                .arg(okunanlar.join(", "), tırnaklı(tablo)));
+        DeyimSilici silici{d};
+        sqlite3_bind_int64(d, 1, satır);
+        const int sonuç = sqlite3_step(d);
+        if (sonuç == SQLITE_DONE)
+            return std::nullopt;
+        if (sonuç != SQLITE_ROW)
+            throw hata(b_->db, sonuç, b_->dosya);
+        std::vector<QVariant> değerler;
+        for (int s = 0; s < adlar.size(); ++s)
+            değerler.push_back(okunan(alanTürü(adlar[s]), d, s));
+        return değerler;
+    }
+
+    qint64 güncelle(const QString& tablo, qint64 satır, const QStringList& adlar,
+                    const QList<QVariant>& değerler) override {
+        QStringList atamalar;
+        for (const QString& ad : adlar)
+            atamalar << tırnaklı(ad) + QStringLiteral(" = ?");
+        sqlite3_stmt* d = hazırlaDeyim(*b_, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                                .arg(tırnaklı(tablo), atamalar.join(", ")));
+        DeyimSilici silici{d};
+        int i = 1;
+        for (const QVariant& değer : değerler)
+            bağla(b_->db, d, i++, değer);
+        sqlite3_bind_int64(d, i, satır);
+        adımAt(*b_, d);
+        return sqlite3_changes(b_->db);
+    }
+
+    qint64 sil(const QString& tablo, qint64 satır) override {
+        sqlite3_stmt* d = hazırlaDeyim(
+            *b_, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(tırnaklı(tablo)));
+        DeyimSilici silici{d};
+        sqlite3_bind_int64(d, 1, satır);
+        adımAt(*b_, d);
+        return sqlite3_changes(b_->db);
+    }
+
+    qint64 çalıştır(const QString& deyim) override {
+        const JetÇevirici::Sonuç çeviri = JetÇevirici::çevir(deyim);
+        Bağlantı& b = *b_;
+        qint64 değişen = 0;
+        ::yazma(b, [&]() {
+            sqlite3_stmt* d = hazırlaDeyim(b, çeviri.sql);
+            DeyimSilici silici{d};
+            while (true) {
+                const int sonuç = sqlite3_step(d);
+                if (sonuç == SQLITE_DONE)
+                    break;
+                if (sonuç != SQLITE_ROW)
+                    throw hata(b.db, sonuç, b.dosya);
+            }
+            değişen = sqlite3_changes(b.db);
+        });
+        return değişen;
+    }
+
+    quint64 değişiklikDamgası() override {
+        Bağlantı& b = *b_;
+        struct stat bilgi {};
+        if (!b.db || ::stat(QFile::encodeName(b.dosya).constData(), &bilgi) != 0 ||
+            bilgi.st_dev != b.aygıt || bilgi.st_ino != b.düğüm)
+            dosyaDenetle(b);
+        if (!b.sürüm) {
+            const int sonuç =
+                sqlite3_prepare_v2(b.db, "PRAGMA data_version", -1, &b.sürüm, nullptr);
+            if (sonuç != SQLITE_OK)
+                throw hata(b.db, sonuç, b.dosya);
+        }
+        // A look, not a wait: while another computer writes, the answer comes at the next
+        // look.
+        sqlite3_busy_handler(b.db, nullptr, nullptr);
+        const int sonuç = sqlite3_step(b.sürüm);
+        const quint64 sürüm = sonuç == SQLITE_ROW ? quint64(sqlite3_column_int64(b.sürüm, 0)) : 0;
+        sqlite3_reset(b.sürüm);
+        sqlite3_busy_handler(b.db, kilidiBekle, nullptr);
+        if (sonuç != SQLITE_ROW)
+            throw hata(b.db, sonuç, b.dosya);
+        return (b.kuşak << 40) ^ sürüm;
+    }
+
+    QString kimlik() override {
+        dosyaDenetle(*b_);
+        return Veritabanıİç::kimlik(b_->db, "main", b_->dosya);
+    }
+
+private:
+    // Names come from the engine's own column list of this table, never from the caller.
+    static QString tırnaklı(const QString& ad) {
+        QString a = ad;
+        a.replace(u'"', QStringLiteral("\"\""));
+        return u'"' + a + u'"';
+    }
+
+    std::shared_ptr<Bağlantı> b_;
+};
+
+} // namespace
+
+void GünlükYedek::uyarıAlıcısıAyarla(std::function<void(const QString&)> alıcı) {
+    yedekUyarısıAlıcısı() = std::move(alıcı);
+}
+
+namespace DosyaMotoru {
+std::shared_ptr<VeritabanıMotoru> aç(const QString& dosya, const QString& anahtar) {
+    auto b = std::make_shared<Bağlantı>();
+    b->dosya = dosya;
+    b->parola = anahtar;
+    ::aç(*b);
+    // Copies left half-made by a program that was stopped go at the next start.
+    if (QFileInfo(yedekKlasörü(dosya)).isDir())
+        yarımYedekleriTemizle(yedekKlasörü(dosya));
+    return std::make_shared<Dosya>(std::move(b));
+}
+} // namespace DosyaMotoru
