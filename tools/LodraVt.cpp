@@ -1,8 +1,9 @@
 // LodraVt: makes and looks after the job database file Lodra.vtb.
 //
 //   LodraVt olustur KLASÖR [--ornek] [--klasor N] [--is N]
+//   LodraVt olustur postgresql://...
 //   LodraVt ornek KLASÖR|DOSYA [--klasor N] [--is N] [--tohum N]
-//   LodraVt denetle KLASÖR|DOSYA
+//   LodraVt denetle KLASÖR|DOSYA|postgresql://...
 //   LodraVt dizin-ekle KLASÖR|DOSYA
 //   LodraVt geri-yukle YEDEK KLASÖR|DOSYA
 //   LodraVt anahtar-degistir KLASÖR|DOSYA [--yeni-anahtar-dosyasi DOSYA]
@@ -12,6 +13,8 @@
 #include "database/BuroAnahtari.h"
 #include "database/GizliServisDeposu.h"
 #include "database/VeritabaniKurulumu.h"
+#include "database/sunucu/SunucuIc.h"
+#include "database/sunucu/SunucuKurulumu.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -58,6 +61,11 @@ const char* const Yardım =
     "                          Önce programları kapatınız.\n"
     "\n"
     "YER bir klasör (içindeki Lodra.vtb kullanılır) ya da bir dosya yolu olabilir.\n"
+    "\n"
+    "Sunucu: olustur ve denetle, KLASÖR yerine bir PostgreSQL adresi de alır\n"
+    "(postgresql://kullanıcı@sunucu/veritabanı). Veritabanını ve kullanıcıları yönetici\n"
+    "oluşturur; olustur, boş veritabanına tabloları, dizinleri, kimliği ve değişiklik\n"
+    "bildirimlerini ekler. Parola adresten, ~/.pgpass'ten ya da PGPASSWORD'dan okunur.\n"
     "Büro anahtarı (en az 12 karakter) dosyayı programın sabit parolası yerine şifreler;\n"
     "komut satırında verilmez. Gerektiğinde anahtarlıktan okunur ya da uçbirimde sorulur.\n"
     "      --buro-anahtari     olustur: büro anahtarını uçbirimde iki kez sorar.\n"
@@ -168,6 +176,31 @@ int main(int argc, char** argv) {
     }
 
     try {
+        if ((komut == "olustur" || komut == "denetle") && konumlar.size() == 1 &&
+            Sunucuİç::adresMi(konumlar.first())) {
+            const QString adres = konumlar.first();
+            const QString gösterilen = Sunucuİç::gösterilenAdres(adres);
+            if (komut == "olustur") {
+                if (örnekle)
+                    return kullanımHatası(
+                        QStringLiteral("--ornek yalnız bir dosya oluştururken kullanılır."));
+                SunucuKurulumu::oluştur(adres);
+                çıkış() << "Oluşturuldu (sunucu): " << gösterilen << "\n";
+                return 0;
+            }
+            QStringList uyarılar;
+            const QStringList sorunlar = SunucuKurulumu::denetle(adres, QString(), &uyarılar);
+            if (sorunlar.isEmpty()) {
+                çıkış() << "Sağlam: " << gösterilen << "\n";
+                for (const QString& u : uyarılar)
+                    çıkış() << "  Uyarı: " << u << "\n";
+                return 0;
+            }
+            hataÇıkışı() << "Sorunlu: " << gösterilen << "\n";
+            for (const QString& s : sorunlar)
+                hataÇıkışı() << "  " << s << "\n";
+            return 1;
+        }
         if (komut == "olustur") {
             if (konumlar.size() != 1)
                 return kullanımHatası(QStringLiteral("olustur bir klasör ister."));

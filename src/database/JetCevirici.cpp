@@ -1,9 +1,12 @@
 #include "database/JetCevirici.h"
 
 #include "controls/Hata.h"
+#include "database/VeritabaniKurulumu.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTime>
 #include <vector>
 
@@ -217,11 +220,192 @@ qsizetype kapanış(const std::vector<Belirteç>& b, qsizetype aç) {
     return -1;
 }
 
+const QStringList& sunucuTabloları() {
+    static const QStringList tablolar = {QStringLiteral("KlasorBilgileriTablosu"),
+                                         QStringLiteral("YapilacakIslerTablosu")};
+    return tablolar;
+}
+
+const QStringList& tablonunAlanları(const QString& tablo) {
+    static const QStringList yok;
+    if (tablo.compare(sunucuTabloları()[0], Qt::CaseInsensitive) == 0)
+        return VeritabanıKurulumu::klasörAlanları();
+    if (tablo.compare(sunucuTabloları()[1], Qt::CaseInsensitive) == 0)
+        return VeritabanıKurulumu::işAlanları();
+    return yok;
+}
+
+// A name as the schema spells it (the statement may write it in another case), quoted.
+QString sunucuAdı(const QString& ad) {
+    QString yazım = ad;
+    for (const QStringList* liste : {&sunucuTabloları(), &VeritabanıKurulumu::klasörAlanları(),
+                                     &VeritabanıKurulumu::işAlanları()})
+        for (const QString& bilinen : *liste)
+            if (bilinen.compare(ad, Qt::CaseInsensitive) == 0)
+                yazım = bilinen;
+    return tırnakla(yazım, u'"');
+}
+
+bool sözcükMü(const Belirteç& x) {
+    static const QSet<QString> sözcükler = {
+        "SELECT", "FROM",   "WHERE",  "AND",  "OR",       "NOT",    "ORDER",   "BY",
+        "ASC",    "DESC",   "LIKE",   "IS",   "NULL",     "INSERT", "INTO",    "VALUES",
+        "UPDATE", "SET",    "DELETE", "AS",   "DISTINCT", "IN",     "BETWEEN", "GROUP",
+        "HAVING", "JOIN",   "INNER",  "LEFT", "RIGHT",    "OUTER",  "ON",      "UNION",
+        "ALL",    "EXISTS", "CASE",   "WHEN", "THEN",     "ELSE",   "END"};
+    return x.tür == Tür::Ad && !x.köşeli && sözcükler.contains(x.metin.toUpper());
+}
+
+// The functions a statement may call on the server.
+bool izinliİşlev(const QString& ad) {
+    static const QSet<QString> işlevler = {"count", "sum",    "min",   "max",   "avg",
+                                           "abs",   "length", "lower", "upper", "coalesce"};
+    return işlevler.contains(ad.toLower());
+}
+
+// A literal lifted into a parameter.
+QVariant tarihDeğeri(const QString& iç) {
+    const QString m = tarihMetni(iç);
+    if (m.size() == 10)
+        return QDate::fromString(m, Qt::ISODate);
+    if (m.size() == 8)
+        return QTime::fromString(m, QStringLiteral("HH:mm:ss"));
+    return QDateTime::fromString(m, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QVariant sayıDeğeri(const QString& metin) {
+    bool tamam = false;
+    const qint64 tam = metin.toLongLong(&tamam);
+    if (tamam)
+        return tam;
+    return metin.toDouble();
+}
+
+// The text for the server of the tokens, `tablo` being the one table of a changeable
+// recordset (empty otherwise) and `kaynak` the table after the top-level FROM.
+QString sunucuMetni(const std::vector<Belirteç>& b, const QString& tablo, const QString& kaynak,
+                    QList<QVariant>& parametreler) {
+    QStringList parçalar;
+    const auto yer = [&](const QVariant& değer) {
+        parametreler << değer;
+        return QStringLiteral("$%1").arg(parametreler.size());
+    };
+    const auto sözcük = [&](qsizetype i, const char* s) {
+        return i >= 0 && i < qsizetype(b.size()) && anahtarSözcük(b[i], s);
+    };
+    // The ORDER BY at the top level: the file puts empty values first when rising and last
+    // when falling; the server does the opposite unless told.
+    bool sıralamada = false, azalan = false, terimVar = false;
+    int derinlik = 0;
+    const auto terimiBitir = [&]() {
+        if (sıralamada && terimVar)
+            parçalar << (azalan ? QStringLiteral("NULLS LAST") : QStringLiteral("NULLS FIRST"));
+        azalan = terimVar = false;
+    };
+    for (qsizetype i = 0; i < qsizetype(b.size()); ++i) {
+        const Belirteç& x = b[i];
+        switch (x.tür) {
+        case Tür::Ad:
+            if (!x.köşeli && anahtarSözcük(x, "True")) {
+                parçalar << QStringLiteral("true");
+            } else if (!x.köşeli && anahtarSözcük(x, "False")) {
+                parçalar << QStringLiteral("false");
+            } else if (!x.köşeli && anahtarSözcük(x, "Mod")) {
+                parçalar << QStringLiteral("%");
+            } else if (sözcükMü(x)) {
+                parçalar << x.metin.toUpper();
+                if (derinlik == 0 && anahtarSözcük(x, "BY") && sözcük(i - 1, "ORDER"))
+                    sıralamada = true;
+                if (sıralamada && anahtarSözcük(x, "DESC"))
+                    azalan = true;
+            } else if (!x.köşeli && i + 1 < qsizetype(b.size()) && işaret(b[i + 1], "(")) {
+                if (!izinliİşlev(x.metin))
+                    sözdizimi(QStringLiteral("bilinmeyen işlev %1").arg(x.metin.left(40)));
+                parçalar << x.metin.toLower();
+            } else {
+                if (sözcük(i - 1, "FROM") || sözcük(i - 1, "INTO") || sözcük(i - 1, "UPDATE") ||
+                    sözcük(i - 1, "JOIN")) {
+                    if (!sunucuTabloları().contains(x.metin, Qt::CaseInsensitive))
+                        throw Hata(3078, QStringLiteral("Tablo bulunamadı. (%1)").arg(x.metin));
+                }
+                parçalar << sunucuAdı(x.metin);
+                if (sıralamada) {
+                    terimVar = true;
+                    if (VeritabanıKurulumu::metinAlanıMı(x.metin))
+                        parçalar << QStringLiteral("COLLATE \"C\"");
+                }
+            }
+            if (i == 0 && !tablo.isEmpty())
+                parçalar << sunucuAdı(JetÇevirici::sunucuSatırNo(tablo)) << QStringLiteral(",");
+            if (anahtarSözcük(x, "LIKE") && !x.köşeli) {
+                if (i + 1 >= qsizetype(b.size()) || b[i + 1].tür != Tür::Metin)
+                    sözdizimi(QStringLiteral("LIKE bir metin deseni bekliyor"));
+                // Both sides in lower case under the Turkish rules: I/ı and İ/i pair up.
+                qsizetype alan = parçalar.size() - 2;
+                if (alan >= 0 && parçalar[alan] == QLatin1String("NOT"))
+                    --alan;
+                if (alan < 0 || !parçalar[alan].startsWith(u'"'))
+                    sözdizimi(QStringLiteral("LIKE bir alan adından sonra gelmeli"));
+                parçalar[alan] =
+                    QStringLiteral("lower(%1 COLLATE \"tr-x-icu\")").arg(parçalar[alan]);
+                parçalar << QStringLiteral("lower(%1::text COLLATE \"tr-x-icu\") ESCAPE '\\'")
+                                .arg(yer(benzerDeseni(b[i + 1].metin)));
+                ++i;
+            }
+            break;
+        case Tür::Metin:
+            parçalar << yer(x.metin);
+            break;
+        case Tür::Sayı:
+            parçalar << yer(sayıDeğeri(x.metin));
+            break;
+        case Tür::Tarih:
+            parçalar << yer(tarihDeğeri(x.metin));
+            break;
+        case Tür::İşaret:
+            if (x.metin == QLatin1String("."))
+                sözdizimi(QStringLiteral("nokta ile ad verilemez"));
+            if (x.metin == QLatin1String("(")) {
+                ++derinlik;
+            } else if (x.metin == QLatin1String(")")) {
+                --derinlik;
+            } else if (sıralamada && derinlik == 0 && x.metin == QLatin1String(",")) {
+                terimiBitir();
+            }
+            if (i == 1 && x.metin == QLatin1String("*") && anahtarSözcük(b[0], "SELECT") &&
+                !tablonunAlanları(kaynak).isEmpty()) {
+                // Only the program's fields: not the server's hidden row counter.
+                QStringList alanlar;
+                for (const QString& a : tablonunAlanları(kaynak))
+                    alanlar << sunucuAdı(a);
+                parçalar << alanlar.join(QStringLiteral(", "));
+            } else {
+                parçalar << (x.metin == QLatin1String("&") ? QStringLiteral("||") : x.metin);
+            }
+            break;
+        }
+    }
+    terimiBitir();
+    if (!tablo.isEmpty()) {
+        // Rows without an order of their own come in the order they were added, and rows that
+        // tie on the given order keep that order too.
+        parçalar << (sıralamada ? QStringLiteral(",") : QStringLiteral("ORDER BY"))
+                 << sunucuAdı(JetÇevirici::sunucuSatırNo(tablo));
+    }
+    return parçalar.join(u' ');
+}
+
 } // namespace
 
 namespace JetÇevirici {
 
-Sonuç çevir(const QString& jet) {
+QString sunucuSatırNo(const QString& tablo) {
+    return tablo.compare(QLatin1String("YapilacakIslerTablosu"), Qt::CaseInsensitive) == 0
+               ? QStringLiteral("IsNo")
+               : QStringLiteral("SatirNo");
+}
+
+Sonuç çevir(const QString& jet, Lehçe lehçe) {
     std::vector<Belirteç> b = böl(jet);
 
     // A trailing semicolon ends the statement; anything after one is a second statement.
@@ -263,6 +447,7 @@ Sonuç çevir(const QString& jet) {
     };
     bool tekTablo = false;
     qsizetype sıralama = -1;
+    QString kaynak; // the table after the top-level FROM
     if (sonuç.seçim) {
         qsizetype from = -1;
         int derinlik = 0;
@@ -293,6 +478,7 @@ Sonuç çevir(const QString& jet) {
                 düzSütunlar = düzSütunlar && (from - 1) % 2 == 1;
             }
             sonuç.tablo = tabloAdı(from + 1);
+            kaynak = sonuç.tablo;
             tekTablo = düzSütunlar && !sonuç.tablo.isEmpty();
             if (tekTablo && from + 2 < qsizetype(b.size()) &&
                 !anahtarSözcük(b[from + 2], "WHERE") && !anahtarSözcük(b[from + 2], "ORDER"))
@@ -323,6 +509,12 @@ Sonuç çevir(const QString& jet) {
             sonuç.tablo = tabloAdı(2);
     } else if (b.size() > 1 && anahtarSözcük(b[1], "INTO")) {
         sonuç.tablo = tabloAdı(2);
+    }
+
+    if (lehçe == Lehçe::Sunucu) {
+        sonuç.değiştirilebilir = tekTablo;
+        sonuç.sql = sunucuMetni(b, tekTablo ? sonuç.tablo : QString(), kaynak, sonuç.parametreler);
+        return sonuç;
     }
 
     QStringList parçalar;

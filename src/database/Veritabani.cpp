@@ -2,8 +2,11 @@
 
 #include "controls/TarihBicimi.h"
 #include "database/VeritabaniIc.h"
+#include "database/VeritabaniKurulumu.h"
 #include "database/VeritabaniMotoru.h"
 #include "database/dosya/DosyaMotoru.h"
+#include "database/sunucu/SunucuIc.h"
+#include "database/sunucu/SunucuMotoru.h"
 
 #include <QDate>
 #include <QHash>
@@ -239,7 +242,13 @@ std::shared_ptr<Veritabanı> Veritabanı::OpenDatabase(const QString& yol, bool 
 
 std::shared_ptr<Veritabanı> Veritabanı::anahtarlaAç(const QString& yol, const QString& anahtar) {
     auto iç = std::make_unique<İç>();
-    iç->motor = DosyaMotoru::aç(yol, anahtar);
+    if (Sunucuİç::adresMi(yol))
+        // The file's built-in password is never sent to a server; without a password of
+        // the user's, libpq finds one its own ways (the address, ~/.pgpass, a service file).
+        iç->motor =
+            SunucuMotoru::aç(yol, anahtar == VeritabanıKurulumu::Parola ? QString() : anahtar);
+    else
+        iç->motor = DosyaMotoru::aç(yol, anahtar);
     return std::shared_ptr<Veritabanı>(new Veritabanı(std::move(iç)));
 }
 

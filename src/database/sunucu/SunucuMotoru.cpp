@@ -1,0 +1,292 @@
+#include "database/sunucu/SunucuMotoru.h"
+
+#include "database/JetCevirici.h"
+#include "database/Veritabani.h"
+#include "database/VeritabaniIc.h"
+#include "database/sunucu/SunucuIc.h"
+
+#include <QDate>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QTime>
+
+using namespace Sunucuİç;
+
+namespace {
+
+// A cell of a text-format result as the program reads it (see KayıtKümesi::alan).
+QVariant okunan(AlanTürü tür, PGresult* r, int satır, int sütun) {
+    if (PQgetisnull(r, satır, sütun))
+        return tür == AlanTürü::EvetHayır ? QVariant(false) : QVariant();
+    const char* m = PQgetvalue(r, satır, sütun);
+    const int n = PQgetlength(r, satır, sütun);
+    switch (tür) {
+    case AlanTürü::EvetHayır:
+        return n > 0 && (m[0] == 't' || (m[0] >= '1' && m[0] <= '9'));
+    case AlanTürü::Sayaç:
+        return QByteArray(m, n).toLongLong();
+    case AlanTürü::Tarih: {
+        const QDate t = QDate::fromString(QString::fromLatin1(m, std::min(n, 10)), Qt::ISODate);
+        return t.isValid() ? QVariant(t) : QVariant();
+    }
+    case AlanTürü::Saat: {
+        const QTime z =
+            QTime::fromString(QString::fromLatin1(m, std::min(n, 8)), QStringLiteral("HH:mm:ss"));
+        return z.isValid() ? QVariant(z) : QVariant();
+    }
+    default:
+        return QString::fromUtf8(m, n);
+    }
+}
+
+// Names come from the schema's own column list, never from the caller.
+QString tırnaklı(const QString& ad) {
+    QString a = ad;
+    a.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + a + u'"';
+}
+
+class Sunucu final : public VeritabanıMotoru {
+public:
+    Sunucu(const QString& adres, const QString& parola) : adres_(adres), parola_(parola) {
+        bağlantıKur();
+    }
+
+    QString yol() const override { return adres_; }
+
+    OkunanSatırlar oku(const QString& deyim, bool, bool* değiştirilebilir,
+                       QString* tablo) override {
+        const JetÇevirici::Sonuç çeviri = JetÇevirici::çevir(deyim, JetÇevirici::Lehçe::Sunucu);
+        if (!yazmada_) {
+            Veritabanıİç::planlıHatayıAt();
+            hazırOl();
+        }
+        if (değiştirilebilir)
+            *değiştirilebilir = çeviri.değiştirilebilir;
+        if (tablo)
+            *tablo = çeviri.tablo;
+        // Every row at once: the server sends the whole result in one answer anyway.
+        const Sonuç r = gönder(çeviri.sql, çeviri.parametreler);
+        const int ilk = çeviri.değiştirilebilir ? 1 : 0;
+        const int sütunSayısı = PQnfields(r.get());
+        const int satırSayısı = PQntuples(r.get());
+        OkunanSatırlar o;
+        std::vector<AlanTürü> türler;
+        for (int s = ilk; s < sütunSayısı; ++s) {
+            o.adlar << QString::fromUtf8(PQfname(r.get(), s));
+            türler.push_back(alanTürü(o.adlar.last()));
+        }
+        o.hücreler.reserve(size_t(satırSayısı) * türler.size());
+        o.satırNo.reserve(size_t(satırSayısı));
+        for (int i = 0; i < satırSayısı; ++i) {
+            o.satırNo.push_back(ilk ? QByteArray(PQgetvalue(r.get(), i, 0)).toLongLong() : 0);
+            for (int s = ilk; s < sütunSayısı; ++s)
+                o.hücreler.push_back(okunan(türler[size_t(s - ilk)], r.get(), i, s));
+        }
+        return o;
+    }
+
+    // One transaction; a lock held by another computer longer than the wait gives Meşgul.
+    // A deadlock or a serialization failure (the server chose this write to give way) is
+    // tried again while the wait lasts.
+    void yazma(const std::function<void()>& iş) override {
+        if (yazmada_) {
+            iş();
+            return;
+        }
+        Veritabanıİç::planlıHatayıAt();
+        hazırOl();
+        QElapsedTimer süre;
+        süre.start();
+        while (true) {
+            try {
+                gönder(QStringLiteral("BEGIN"));
+                yazmada_ = true;
+                // The wait is a number of ours, not a value from outside.
+                gönder(QStringLiteral("SET LOCAL lock_timeout = %1")
+                           .arg(std::max(1, Veritabanıİç::beklemeSüresi())));
+                iş();
+                gönder(QStringLiteral("COMMIT"));
+                yazmada_ = false;
+                return;
+            } catch (const Hata& h) {
+                yazmada_ = false;
+                if (c_ && PQstatus(c_.get()) == CONNECTION_OK)
+                    PQclear(PQexec(c_.get(), "ROLLBACK"));
+                const bool yeniden =
+                    sonKod_ == QLatin1String("40001") || sonKod_ == QLatin1String("40P01");
+                if (!yeniden || süre.elapsed() >= Veritabanıİç::beklemeSüresi())
+                    throw;
+                Veritabanıİç::beklemeSay();
+                QThread::msleep(20);
+            }
+        }
+    }
+
+    void işlem(const std::function<void()>& iş) override {
+        if (işlemde_)
+            throw Hata(HataNo::Beklenmeyen, QStringLiteral("İç içe işlem açılamaz."));
+        yazma([&]() {
+            struct Bayrak {
+                bool& b;
+                ~Bayrak() { b = false; }
+            } bayrak{işlemde_ = true};
+            iş();
+        });
+    }
+
+    void ekle(const QString& tablo, const QStringList& adlar,
+              const QList<QVariant>& değerler) override {
+        QStringList sütunlar, yerler;
+        for (int i = 0; i < adlar.size(); ++i) {
+            sütunlar << tırnaklı(adlar[i]);
+            yerler << QStringLiteral("$%1").arg(i + 1);
+        }
+        gönder(adlar.isEmpty()
+                   ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tırnaklı(tablo))
+                   : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                         .arg(tırnaklı(tablo), sütunlar.join(", "), yerler.join(", ")),
+               değerler);
+    }
+
+    std::optional<std::vector<QVariant>> satırıKilitle(const QString& tablo, qint64 satır,
+                                                       const QStringList& adlar) override {
+        QStringList sütunlar;
+        for (const QString& ad : adlar)
+            sütunlar << tırnaklı(ad);
+        // FOR UPDATE: another computer's change of the row waits until this write ends.
+        const Sonuç r = gönder(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = $1 FOR UPDATE")
+                                   .arg(sütunlar.join(", "), tırnaklı(tablo),
+                                        tırnaklı(JetÇevirici::sunucuSatırNo(tablo))),
+                               {satır});
+        if (PQntuples(r.get()) == 0)
+            return std::nullopt;
+        std::vector<QVariant> değerler;
+        for (int s = 0; s < adlar.size(); ++s)
+            değerler.push_back(okunan(alanTürü(adlar[s]), r.get(), 0, s));
+        return değerler;
+    }
+
+    qint64 güncelle(const QString& tablo, qint64 satır, const QStringList& adlar,
+                    const QList<QVariant>& değerler) override {
+        QStringList atamalar;
+        for (int i = 0; i < adlar.size(); ++i)
+            atamalar << QStringLiteral("%1 = $%2").arg(tırnaklı(adlar[i])).arg(i + 1);
+        QList<QVariant> hepsi = değerler;
+        hepsi << satır;
+        const Sonuç r = gönder(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = $%4")
+                                   .arg(tırnaklı(tablo), atamalar.join(", "),
+                                        tırnaklı(JetÇevirici::sunucuSatırNo(tablo)))
+                                   .arg(hepsi.size()),
+                               hepsi);
+        return QByteArray(PQcmdTuples(r.get())).toLongLong();
+    }
+
+    qint64 sil(const QString& tablo, qint64 satır) override {
+        const Sonuç r =
+            gönder(QStringLiteral("DELETE FROM %1 WHERE %2 = $1")
+                       .arg(tırnaklı(tablo), tırnaklı(JetÇevirici::sunucuSatırNo(tablo))),
+                   {satır});
+        return QByteArray(PQcmdTuples(r.get())).toLongLong();
+    }
+
+    qint64 çalıştır(const QString& deyim) override {
+        const JetÇevirici::Sonuç çeviri = JetÇevirici::çevir(deyim, JetÇevirici::Lehçe::Sunucu);
+        qint64 değişen = 0;
+        yazma([&]() {
+            const Sonuç r = gönder(çeviri.sql, çeviri.parametreler);
+            değişen = QByteArray(PQcmdTuples(r.get())).toLongLong();
+        });
+        return değişen;
+    }
+
+    // Counts the change notices of other connections that arrived meanwhile; no statement
+    // is sent. A connection made anew may have missed some, so it counts as a change.
+    quint64 değişiklikDamgası() override {
+        if (!yazmada_)
+            hazırOl();
+        else
+            bildirimleriTopla();
+        return damga_;
+    }
+
+    QString kimlik() override {
+        if (!yazmada_) {
+            Veritabanıİç::planlıHatayıAt();
+            hazırOl();
+        }
+        const Sonuç r = gönder(QStringLiteral("SELECT \"Degeri\" FROM \"%1\" WHERE \"Adi\" = $1")
+                                   .arg(QLatin1String(Veritabanıİç::BilgiTablosu)),
+                               {QString::fromLatin1(Veritabanıİç::KimlikAdı)});
+        const QString değer = PQntuples(r.get()) ? metin(r.get(), 0, 0).trimmed() : QString();
+        if (değer.isEmpty())
+            throw AçılanDosyaHatası(Hata(HataNo::VeritabanıDeğil,
+                                         QStringLiteral("Sunucudaki veritabanının kimliği yok; "
+                                                        "LodraVt ile oluşturulmamış.")));
+        return değer;
+    }
+
+private:
+    void bağlantıKur() {
+        c_.reset();
+        Bağlantı c = bağlan(adres_, parola_);
+        const QStringList sorunlar = şemaSorunları(c.get());
+        if (!sorunlar.isEmpty())
+            throw AçılanDosyaHatası(
+                Hata(HataNo::VeritabanıDeğil, QStringLiteral("Veritabanı bir Tarvela veritabanı "
+                                                             "değil: ") +
+                                                  sorunlar.join("; ")));
+        Sunucuİç::çalıştır(c.get(), QStringLiteral("LISTEN %1").arg(QLatin1String(Kanal)));
+        c_ = std::move(c);
+    }
+
+    // Before a step outside a transaction: a connection that the server or the network
+    // dropped is made again, so that the user needs no restart.
+    void hazırOl() {
+        if (c_)
+            bildirimleriTopla();
+        if (!c_ || PQstatus(c_.get()) != CONNECTION_OK) {
+            bağlantıKur();
+            ++damga_;
+        }
+    }
+
+    void bildirimleriTopla() {
+        if (!c_)
+            return;
+        PQconsumeInput(c_.get());
+        const int ben = PQbackendPID(c_.get());
+        while (PGnotify* n = PQnotifies(c_.get())) {
+            if (n->be_pid != ben)
+                ++damga_;
+            PQfreemem(n);
+        }
+    }
+
+    Sonuç gönder(const QString& sql, const QList<QVariant>& değerler = {}) {
+        if (!c_)
+            throw Hata(HataNo::DiskVeyaAğHatası, QStringLiteral("Sunucuyla bağlantı koptu."));
+        sonKod_.clear();
+        try {
+            return Sunucuİç::çalıştır(c_.get(), sql, değerler, &sonKod_);
+        } catch (const Hata&) {
+            if (PQstatus(c_.get()) != CONNECTION_OK)
+                c_.reset();
+            throw;
+        }
+    }
+
+    QString adres_, parola_;
+    Bağlantı c_;
+    bool yazmada_ = false, işlemde_ = false;
+    quint64 damga_ = 0;
+    QString sonKod_;
+};
+
+} // namespace
+
+namespace SunucuMotoru {
+std::shared_ptr<VeritabanıMotoru> aç(const QString& adres, const QString& parola) {
+    return std::make_shared<Sunucu>(adres, parola);
+}
+} // namespace SunucuMotoru
