@@ -10,6 +10,8 @@
 #include <QThread>
 #include <QTime>
 
+#include <poll.h>
+
 using namespace Sunucuİç;
 
 namespace {
@@ -251,10 +253,18 @@ private:
         }
     }
 
+    // Reads what the server sent meanwhile, without a statement: change notices, and the
+    // server's word that it ended the connection followed by the connection's end.
     void bildirimleriTopla() {
         if (!c_)
             return;
-        PQconsumeInput(c_.get());
+        for (int i = 0; i < 16; ++i) {
+            pollfd okunacak{PQsocket(c_.get()), POLLIN, 0};
+            if (i > 0 && ::poll(&okunacak, 1, 0) <= 0)
+                break;
+            if (!PQconsumeInput(c_.get()) || PQstatus(c_.get()) != CONNECTION_OK)
+                return;
+        }
         const int ben = PQbackendPID(c_.get());
         while (PGnotify* n = PQnotifies(c_.get())) {
             if (n->be_pid != ben)
