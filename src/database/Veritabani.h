@@ -52,15 +52,18 @@ public:
     explicit AçılanDosyaHatası(const Hata& hata) : Hata(hata) {}
 };
 
-// The job database file, opened through SQLCipher. The program talks to it only through the
-// operations below; statement texts come in the catalogue's own form and are translated
-// here. Every failure is thrown as Hata with the program's error numbers.
+// The job database: a file opened through SQLCipher, or a database on a PostgreSQL server
+// when the path is an address (postgresql://...). The program talks to it only through the
+// operations below, the same for both; statement texts come in the catalogue's own form and
+// are translated here. Every failure is thrown as Hata with the program's error numbers.
 class Veritabanı {
 public:
     // The connect text that carries the database password.
     static inline const QString BağlantıMetni = QStringLiteral(";Pwd=KMZ1994");
 
-    // Opens the file shared and read-write. Never creates a file.
+    // Opens the file shared and read-write. Never creates a file. For a server, the password
+    // in the connect text is the user's (the built-in one is never sent to a server); a
+    // wrong or missing one gives BüroAnahtarı::AnahtarHatası.
     static std::shared_ptr<Veritabanı> OpenDatabase(const QString& yol, bool özel = false,
                                                     bool saltOkunur = false,
                                                     const QString& bağlantı = BağlantıMetni);

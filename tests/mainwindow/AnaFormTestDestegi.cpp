@@ -1,10 +1,11 @@
 #include "AnaFormTestDestegi.h"
 
+#include "SunucuTestDestegi.h"
 #include "TestOrtami.h"
 #include "controls/Siralama.h"
 #include "database/Veritabani.h"
-#include "database/dosya/DosyaIc.h"
 #include "database/VeritabaniKurulumu.h"
+#include "database/dosya/DosyaIc.h"
 #include "lists/IsListesiModeli.h"
 #include "mainwindow/AnaForm.h"
 #include "mainwindow/AnaFormDenetimleri.h"
@@ -18,6 +19,18 @@
 namespace AnaFormTest {
 
 QString yeniVeritabanı() {
+    if (qEnvironmentVariable("TARVELA_TEST_MOTORU") == QLatin1String("sunucu")) {
+        if (SunucuTest::yöneticiAdresi().isEmpty()) {
+            QTest::qSkip(SunucuTest::YokNedeni, __FILE__, __LINE__);
+            return QString();
+        }
+        // The database of the previous test goes once the new one is open.
+        static std::unique_ptr<SunucuTest::GeçiciVeritabanı> sunucu;
+        auto yeni = std::make_unique<SunucuTest::GeçiciVeritabanı>();
+        AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(yeni->adres()));
+        sunucu = std::move(yeni);
+        return AçıkVeritabanı::al().yol();
+    }
     static int sayı = 0;
     const QString klasör =
         TestOrtami::şimdiki().veritabanıKlasörü() + QStringLiteral("/vt%1").arg(++sayı);

@@ -13,7 +13,9 @@ struct sqlite3;
 // program's database, with folders and jobs added through the engine layer.
 namespace AnaFormTest {
 
-// Creates an empty database in a new folder and opens it; returns the file path.
+// Creates an empty database in a new folder and opens it; returns the file path. With
+// TARVELA_TEST_MOTORU=sunucu the database is on the test server (its address is returned),
+// and without a test server the test is skipped (empty result).
 QString yeniVeritabanı();
 void klasörEkle(const QString& anahtar, const QString& bağ, const QString& ad);
 // Adds a job and returns its job number.

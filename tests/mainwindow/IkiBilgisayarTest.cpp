@@ -67,7 +67,8 @@ private slots:
     void init() {
         TestOrtami::sıfırla();
         ProgramSaati::ayarla(QDateTime(Bugün, QTime(14, 35)));
-        yeniVeritabanı();
+        if (yeniVeritabanı().isEmpty())
+            return;
         b = ikinciBilgisayar();
     }
     void cleanup() { b.reset(); }

@@ -239,7 +239,19 @@ private:
                                                              "değil: ") +
                                                   sorunlar.join("; ")));
         Sunucuİç::çalıştır(c.get(), QStringLiteral("LISTEN %1").arg(QLatin1String(Kanal)));
+        PQsetNoticeReceiver(c.get(), &Sunucu::uyarıAlındı, this);
+        kesildi_ = false;
         c_ = std::move(c);
+    }
+
+    // The server's messages outside a statement. It says FATAL before it ends a connection
+    // (an administrator ended it, or the server stops); the connection is made anew at the
+    // next step, whether or not its end has reached this computer yet. Other notices are of
+    // no use to the user.
+    static void uyarıAlındı(void* bu, const PGresult* r) {
+        const char* önem = PQresultErrorField(r, PG_DIAG_SEVERITY_NONLOCALIZED);
+        if (önem && (qstrcmp(önem, "FATAL") == 0 || qstrcmp(önem, "PANIC") == 0))
+            static_cast<Sunucu*>(bu)->kesildi_ = true;
     }
 
     // Before a step outside a transaction: a connection that the server or the network
@@ -247,7 +259,7 @@ private:
     void hazırOl() {
         if (c_)
             bildirimleriTopla();
-        if (!c_ || PQstatus(c_.get()) != CONNECTION_OK) {
+        if (!c_ || kesildi_ || PQstatus(c_.get()) != CONNECTION_OK) {
             bağlantıKur();
             ++damga_;
         }
@@ -288,7 +300,7 @@ private:
 
     QString adres_, parola_;
     Bağlantı c_;
-    bool yazmada_ = false, işlemde_ = false;
+    bool yazmada_ = false, işlemde_ = false, kesildi_ = false;
     quint64 damga_ = 0;
     QString sonKod_;
 };
