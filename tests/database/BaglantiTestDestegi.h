@@ -3,8 +3,8 @@
 #include "SahteAnaForm.h"
 #include "TestOrtami.h"
 #include "database/Veritabani.h"
-#include "database/dosya/DosyaIc.h"
 #include "database/VeritabaniKurulumu.h"
+#include "database/dosya/DosyaIc.h"
 #include "settings/AyarDeposu.h"
 
 #include <QDialog>

@@ -102,7 +102,7 @@ private slots:
         {
             auto vt = Veritabanı::OpenDatabase(vtDosyası());
             for (const char* konu : {"İSTİNAFÇ duruşması", "ılıkğ", "ILIKĞ", "ilikğ", "Zeytin",
-                                        "zeytin", "%100 'tırnak' _x_", "Çağrı", "çağrı"})
+                                     "zeytin", "%100 'tırnak' _x_", "Çağrı", "çağrı"})
                 işEkle(*vt, konu);
             auto k = vt->OpenRecordset(Deyim::J7());
             k->AddNew(); // a job with nothing but its folder: empty date, time and texts
@@ -123,7 +123,7 @@ private slots:
         for (qint32 no : {1, 150, 301, 9999})
             deyimler << Deyim::J8(no);
         for (const char* aranan : {"istinafç", "ılıkğ", "ILIKĞ", "İlikğ", "zeytin", "%100",
-                                      "'tırnak'", "_x_", "ÇAĞRI", "*", "?"})
+                                   "'tırnak'", "_x_", "ÇAĞRI", "*", "?"})
             deyimler << Deyim::J14("IsinKonusu", aranan);
         deyimler << Deyim::J14("Aciklama", "a") << Deyim::J14("IsinYeri", "ş");
         for (const QString& d : deyimler)
