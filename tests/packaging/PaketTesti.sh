@@ -29,9 +29,13 @@ cpack --config "$build/CPackConfig.cmake" -B "$kok/paket" >"$kok/cpack.log" 2>&1
     { cat "$kok/cpack.log"; hata "paket yapılamadı"; }
 deb=$(ls "$kok"/paket/tarvela_*.deb)
 bagimliliklar=$(dpkg-deb -f "$deb" Depends)
-for gerekli in libqt6widgets6 libsqlcipher0 fonts-dejavu-core; do
+for gerekli in libqt6widgets6 libsqlcipher0 libpq5 fonts-dejavu-core; do
     grep -q "$gerekli" <<<"$bagimliliklar" || hata "bağımlılıklarda $gerekli yok: $bagimliliklar"
 done
+# The program is a client of an office's server; the server is never installed with it.
+if grep -q "postgresql" <<<"$bagimliliklar"; then
+    hata "paket bir PostgreSQL sunucusuna bağımlı: $bagimliliklar"
+fi
 
 r="$kok/kok"
 dpkg-deb -x "$deb" "$r"
