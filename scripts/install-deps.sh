@@ -7,6 +7,8 @@ paketler=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
     libsqlcipher-dev
+    # the PostgreSQL client library; a server and openssl for the tests' private server
+    libpq-dev postgresql-15 openssl
     libical-dev
     libcups2-dev cups printer-driver-cups-pdf poppler-utils
     qtkeychain-qt6-dev

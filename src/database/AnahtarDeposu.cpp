@@ -1,9 +1,13 @@
 #include "database/AnahtarDeposu.h"
 
+#include "database/SunucuListesi.h"
+
 #include <QDir>
 #include <QFileInfo>
 
 QString AnahtarDeposu::girişAdı(const QString& dosya) {
+    if (SunucuAdresi::adresMi(dosya))
+        return SunucuAdresi::parolayıAyır(dosya).adres;
     const QFileInfo bilgi(dosya);
     const QString gerçek = bilgi.canonicalFilePath();
     return gerçek.isEmpty() ? QDir::cleanPath(bilgi.absoluteFilePath()) : gerçek;

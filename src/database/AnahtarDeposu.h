@@ -7,8 +7,9 @@
 // moc cannot read Turkish identifiers; it needs nothing from this header.
 #ifndef Q_MOC_RUN
 
-// Where the office key of a database file is kept for this user between starts: the desktop
-// keyring. The key is never written anywhere else; without a keyring it is asked each start.
+// Where the office key of a database file, or the password of a database server, is kept for
+// this user between starts: the desktop keyring. The key is never written anywhere else; without a
+// keyring it is asked each start.
 class AnahtarDeposu {
 public:
     virtual ~AnahtarDeposu() = default;
@@ -19,7 +20,8 @@ public:
     virtual void sil(const QString& dosya) = 0;
 
     // The name a file's key is kept under: the file's full path with links resolved, so
-    // that every way of writing the same path finds the same key.
+    // that every way of writing the same path finds the same key. A server's password is
+    // kept under its URI without any password in it.
     static QString girişAdı(const QString& dosya);
 };
 

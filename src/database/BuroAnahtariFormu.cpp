@@ -6,6 +6,7 @@
 #include "controls/Twip.h"
 #include "database/AnahtarDeposu.h"
 #include "database/BuroAnahtari.h"
+#include "database/SunucuListesi.h"
 #include "database/Veritabani.h"
 
 #include <QDialog>
@@ -14,30 +15,54 @@
 #include <QPushButton>
 #include <exception>
 #include <functional>
+#include <optional>
 
 namespace {
 
-// Asks for the office key and tries each typed key at once; the third wrong key closes it.
-class BüroAnahtarıFormu : public QDialog {
+// What a secret window asks for and says.
+struct Soru {
+    QString pencereAdı, başlık, açıklama, etiket, kutuAdı, boş, yanlış;
+    int enÇokDeneme = 3;
+};
+
+const Soru BüroAnahtarıSorusu{
+    QStringLiteral("BüroAnahtarıFormu"), QStringLiteral("Büro Anahtarı"),
+    BüroAnahtarıMetinleri::Açıklama,     QStringLiteral("&Büro anahtarı :"),
+    QStringLiteral("AnahtarKutusu"),     BüroAnahtarıMetinleri::Boş,
+    BüroAnahtarıMetinleri::Yanlış,       3};
+
+// A server gets one try: a wrong password is the server's answer, told by the caller.
+const Soru SunucuParolasıSorusu{QStringLiteral("SunucuParolasıFormu"),
+                                QStringLiteral("Sunucu Parolası"),
+                                SunucuParolasıMetinleri::Açıklama,
+                                QStringLiteral("&Parola :"),
+                                QStringLiteral("ParolaKutusu"),
+                                SunucuParolasıMetinleri::Boş,
+                                QString(),
+                                1};
+
+// Asks for a secret (the office key, a server's password) and tries each typed one at once;
+// the last allowed wrong one closes it.
+class GizliSoruFormu : public QDialog {
 public:
-    BüroAnahtarıFormu(QWidget* sahip, std::function<bool(const QString&)> dene)
-        : QDialog(sahip), dene_(std::move(dene)) {
-        setObjectName(QStringLiteral("BüroAnahtarıFormu"));
-        setWindowTitle(QStringLiteral("Büro Anahtarı"));
+    GizliSoruFormu(QWidget* sahip, const Soru& soru, std::function<bool(const QString&)> dene)
+        : QDialog(sahip), soru_(soru), dene_(std::move(dene)) {
+        setObjectName(soru_.pencereAdı);
+        setWindowTitle(soru_.başlık);
         setFixedSize(twipten(5520), twipten(1800));
         tasarımYazısıKullan(this);
 
-        auto* açıklama = new QLabel(BüroAnahtarıMetinleri::Açıklama, this);
+        auto* açıklama = new QLabel(soru_.açıklama, this);
         açıklama->setObjectName(QStringLiteral("Etiket"));
         açıklama->setGeometry(twipAlanı(240, 180, 5040, 450));
         açıklama->setWordWrap(true);
 
-        auto* etiket = new QLabel(QStringLiteral("&Büro anahtarı :"), this);
+        auto* etiket = new QLabel(soru_.etiket, this);
         etiket->setObjectName(QStringLiteral("AnahtarEtiketi"));
         etiket->setGeometry(twipAlanı(240, 780, 1260, 255));
 
         kutu_ = new QLineEdit(this);
-        kutu_->setObjectName(QStringLiteral("AnahtarKutusu"));
+        kutu_->setObjectName(soru_.kutuAdı);
         kutu_->setGeometry(twipAlanı(1500, 735, 2300, 315));
         kutu_->setEchoMode(QLineEdit::Password);
         etiket->setBuddy(kutu_);
@@ -57,9 +82,9 @@ public:
         kutu_->setFocus();
     }
 
-    // The key that opened the file; empty when none did.
+    // The secret that opened the database; empty when none did.
     QString anahtar() const { return anahtar_; }
-    bool üçKezYanlış() const { return yanlış_ >= 3; }
+    bool hakBitti() const { return yanlış_ >= soru_.enÇokDeneme; }
     // An error met while trying a key goes on to the caller, not into this window.
     void hatayıAt() const {
         if (hata_)
@@ -70,7 +95,7 @@ private:
     void tamamla() {
         const QString yazılan = kutu_->text();
         if (yazılan.isEmpty()) {
-            MesajKutusu::bilgi(BüroAnahtarıMetinleri::Boş);
+            MesajKutusu::bilgi(soru_.boş);
             kutu_->setFocus();
             return;
         }
@@ -93,14 +118,15 @@ private:
         }
         ++yanlış_;
         kutu_->clear();
-        if (yanlış_ >= 3) {
+        if (hakBitti()) {
             reject();
             return;
         }
-        MesajKutusu::bilgi(BüroAnahtarıMetinleri::Yanlış);
+        MesajKutusu::bilgi(soru_.yanlış);
         kutu_->setFocus();
     }
 
+    const Soru& soru_;
     std::function<bool(const QString&)> dene_;
     QLineEdit* kutu_ = nullptr;
     QString anahtar_;
@@ -108,9 +134,73 @@ private:
     std::exception_ptr hata_;
 };
 
+SunucuAçmaTest::Açıcı& testAçıcısı() {
+    static SunucuAçmaTest::Açıcı açıcı;
+    return açıcı;
+}
+
+// Opens the server with the password given to libpq as its password keyword; without one,
+// libpq's own ways (a password file, a service) apply. The file's fixed password is never
+// sent to a server.
+std::shared_ptr<Veritabanı> sunucuyuAç(const QString& adres, const std::optional<QString>& parola) {
+    const QString bağlantı = parola ? QStringLiteral(";Pwd=") + *parola : QString();
+    if (testAçıcısı())
+        return testAçıcısı()(adres, bağlantı);
+    return Veritabanı::OpenDatabase(adres, false, false, bağlantı);
+}
+
+// A server: the password the URI carries or else the one kept for it; on a refusal (or with
+// none) the user is asked once, and the password that got in is kept in the keyring under the
+// URI without it.
+std::shared_ptr<Veritabanı> sunucuAç(QWidget* sahip, const QString& girilen) {
+    const auto [adres, verilen] = SunucuAdresi::parolayıAyır(girilen);
+    AnahtarDeposu& depo = AnahtarDeposuSeçimi::şimdiki();
+    const std::optional<QString> ilk = verilen.isEmpty() ? depo.oku(adres) : std::optional(verilen);
+    try {
+        auto vt = sunucuyuAç(adres, ilk);
+        if (!verilen.isEmpty())
+            depo.yaz(adres, verilen);
+        return vt;
+    } catch (const Hata& hata) {
+        if (hata.numara() != BüroAnahtarı::AnahtarHatası)
+            throw;
+    }
+
+    std::shared_ptr<Veritabanı> vt;
+    std::optional<Hata> reddi; // the server's answer to the typed password
+    GizliSoruFormu pencere(sahip, SunucuParolasıSorusu, [&](const QString& parola) {
+        try {
+            vt = sunucuyuAç(adres, parola);
+            return true;
+        } catch (const Hata& hata) {
+            if (hata.numara() != BüroAnahtarı::AnahtarHatası)
+                throw;
+            reddi = hata;
+            return false;
+        }
+    });
+    Modal::göster(&pencere);
+    pencere.hatayıAt();
+    if (!vt) {
+        if (reddi)
+            throw *reddi;
+        throw Hata(BüroAnahtarı::AnahtarHatası, SunucuParolasıMetinleri::Girilmedi);
+    }
+    depo.yaz(adres, pencere.anahtar());
+    return vt;
+}
+
 } // namespace
 
+namespace SunucuAçmaTest {
+void ayarla(Açıcı açıcı) {
+    testAçıcısı() = std::move(açıcı);
+}
+} // namespace SunucuAçmaTest
+
 std::shared_ptr<Veritabanı> VeritabanıAç(QWidget* sahip, const QString& dosya) {
+    if (SunucuAdresi::adresMi(dosya))
+        return sunucuAç(sahip, dosya);
     try {
         return Veritabanı::OpenDatabase(dosya, false, false, Veritabanı::BağlantıMetni);
     } catch (const Hata& hata) {
@@ -124,12 +214,13 @@ std::shared_ptr<Veritabanı> VeritabanıAç(QWidget* sahip, const QString& dosya
     if (const auto kayıtlı = depo.oku(dosya); kayıtlı && BüroAnahtarı::açarMı(dosya, *kayıtlı))
         return Veritabanı::anahtarlaAç(dosya, *kayıtlı);
 
-    BüroAnahtarıFormu pencere(
-        sahip, [&dosya](const QString& anahtar) { return BüroAnahtarı::açarMı(dosya, anahtar); });
+    GizliSoruFormu pencere(sahip, BüroAnahtarıSorusu, [&dosya](const QString& anahtar) {
+        return BüroAnahtarı::açarMı(dosya, anahtar);
+    });
     Modal::göster(&pencere);
     pencere.hatayıAt();
     if (pencere.anahtar().isEmpty())
-        throw Hata(BüroAnahtarı::AnahtarHatası, pencere.üçKezYanlış()
+        throw Hata(BüroAnahtarı::AnahtarHatası, pencere.hakBitti()
                                                     ? BüroAnahtarıMetinleri::ÜçKezYanlış
                                                     : BüroAnahtarıMetinleri::Girilmedi);
     auto vt = Veritabanı::anahtarlaAç(dosya, pencere.anahtar());

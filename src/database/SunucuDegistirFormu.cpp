@@ -17,7 +17,9 @@
 #include "settings/AyarTablosu.h"
 
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -31,7 +33,7 @@ public:
     explicit SunucuDeğiştirFormu(QWidget* sahip) : QDialog(sahip) {
         setObjectName(QStringLiteral("SunucuDeğiştirFormu"));
         setWindowTitle(QStringLiteral("Sunucu Değiştirme"));
-        setFixedSize(twipten(6495), twipten(2985));
+        setFixedSize(twipten(6495), twipten(3705));
         tasarımYazısıKullan(this);
 
         auto* listeEtiketi = new QLabel(QStringLiteral("&Sunucu Listesi"), this);
@@ -55,7 +57,18 @@ public:
         seçilen_->setWordWrap(true);
         seçilen_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-        // The three buttons stand in a column at 4710 twips, as wide as the window leaves
+        // A server's URI is typed or pasted below; it is added like a chosen folder.
+        auto* adresEtiketi = new QLabel(QStringLiteral("Sunucu a&dresi (postgresql://...)"), this);
+        adresEtiketi->setObjectName(QStringLiteral("Etiket3"));
+        adresEtiketi->setGeometry(twipAlanı(300, 2850, 3900, 255));
+        adres_ = new QLineEdit(this);
+        adres_->setObjectName(QStringLiteral("SunucuAdresiKutusu"));
+        adres_->setAccessibleName(QStringLiteral("Sunucu adresi"));
+        adres_->setGeometry(twipAlanı(300, 3120, 3900, 315));
+        adresEtiketi->setBuddy(adres_);
+        adres_->installEventFilter(this);
+
+        // The four buttons stand in a column at 4710 twips, as wide as the window leaves
         // them; a caption too long for one line takes two.
         const QRect sütun = twipAlanı(DüğmeSolu, 0, 6495 - DüğmeSolu - 105, 375);
         seç_ = new SatırKıranDüğme(QStringLiteral("&Yeni Sunucu Seç..."), this);
@@ -65,9 +78,11 @@ public:
         vazgeç_ = new SatırKıranDüğme(QStringLiteral("Vazgeç (Esc)"), this);
         vazgeç_->setObjectName(QStringLiteral("VaçgeçDüğmesi"));
         vazgeç_->setAutoDefault(false);
-        const int üstler[] = {480, 960, 2340};
+        adresEkle_ = new SatırKıranDüğme(QStringLiteral("Adresi &Ekle"), this);
+        adresEkle_->setObjectName(QStringLiteral("AdresEkleDüğmesi"));
+        const int üstler[] = {480, 960, 2340, 3090};
         int sıra = 0, altı = 0;
-        for (QPushButton* d : {seç_, bağlan_, vazgeç_}) {
+        for (QPushButton* d : {seç_, bağlan_, vazgeç_, adresEkle_}) {
             const int yükseklik = qMax(sütun.height(), d->heightForWidth(sütun.width()));
             const int üst = qMax(twipten(üstler[sıra++]), altı + 4);
             d->setGeometry(sütun.x(), üst, sütun.width(), yükseklik);
@@ -79,6 +94,7 @@ public:
         connect(seç_, &QPushButton::clicked, this, [this] { Adım([this] { sunucuSeç(); }); });
         connect(bağlan_, &QPushButton::clicked, this, [this] { bağlan(); });
         connect(vazgeç_, &QPushButton::clicked, this, [this] { reject(); });
+        connect(adresEkle_, &QPushButton::clicked, this, [this] { Adım([this] { adresEkle(); }); });
 
         // Load: the list as the store holds it, then the folder in use selected.
         Sessizce([this] {
@@ -99,16 +115,21 @@ public:
         }
     }
 
-private:
-    void sunucuSeç() {
-        const QString klasör = AğaGözat(this);
-        if (klasör.isEmpty())
-            return;
-        if (!DosyaVarMı(VeritabanıDosyası(klasör))) {
-            MesajKutusu::ünlem(BaglantiMetinleri::DosyaYok);
-            return;
+protected:
+    // Enter in the address box adds the address instead of pressing a button of the window.
+    bool eventFilter(QObject* nesne, QEvent* olay) override {
+        if (nesne == adres_ && olay->type() == QEvent::KeyPress) {
+            const int tuş = static_cast<QKeyEvent*>(olay)->key();
+            if (tuş == Qt::Key_Return || tuş == Qt::Key_Enter) {
+                Adım([this] { adresEkle(); });
+                return true;
+            }
         }
-        const int seçilecek = sunucular_.yeniSunucuSeç(klasör);
+        return QDialog::eventFilter(nesne, olay);
+    }
+
+private:
+    void listeyiYenile(int seçilecek) {
         {
             const QSignalBlocker engel(liste_);
             liste_->clear();
@@ -118,21 +139,42 @@ private:
         seçilen_->setText(sunucular_.klasör(seçilecek));
     }
 
-    void bağlan() {
-        const int konum = liste_->currentRow();
+    void sunucuSeç() {
+        const QString klasör = AğaGözat(this);
+        if (klasör.isEmpty())
+            return;
+        if (!DosyaVarMı(VeritabanıDosyası(klasör))) {
+            MesajKutusu::ünlem(BaglantiMetinleri::DosyaYok);
+            return;
+        }
+        listeyiYenile(sunucular_.yeniSunucuSeç(klasör));
+    }
+
+    // A typed server URI is checked by connecting to it (its password asked when the server
+    // wants one, and kept in the keyring), then stored and selected without its password.
+    void adresEkle() {
+        const QString yazılan = adres_->text().trimmed();
+        if (!SunucuAdresi::adresMi(yazılan)) {
+            MesajKutusu::ünlem(BaglantiMetinleri::AdresGeçersiz);
+            adres_->setFocus();
+            return;
+        }
+        std::shared_ptr<Veritabanı> vt;
+        if (!aç(yazılan, vt))
+            return;
+        vt.reset();
+        listeyiYenile(sunucular_.yeniSunucuSeç(SunucuAdresi::parolayıAyır(yazılan).adres));
+        adres_->clear();
+    }
+
+    // Opens the entry's database; false when it failed and the user has been told why.
+    bool aç(const QString& giriş, std::shared_ptr<Veritabanı>& vt) {
         try {
-            const QString klasör = sunucular_.klasör(konum);
             // With nothing selected there is no folder to look for the file in.
-            if (klasör.isEmpty())
+            if (giriş.isEmpty())
                 throw Hata(HataNo::DosyaBulunamadı, QStringLiteral("Sunucu seçilmedi."));
-            auto vt = VeritabanıAç(this, VeritabanıDosyası(klasör));
-            if (vt)
-                AçıkVeritabanı::ayarla(vt);
-            if (!vt || !AçıkVeritabanı::açıkMı()) {
-                MesajKutusu::ünlem(BaglantiMetinleri::AçılamadıTekrarDene);
-                liste_->setFocus();
-                return;
-            }
+            vt = VeritabanıAç(this, VeritabanıDosyası(giriş));
+            return true;
         } catch (const Hata& hata) {
             const QString metin = hata.numara() == BüroAnahtarı::AnahtarHatası
                                       ? hata.açıklama()
@@ -141,9 +183,22 @@ private:
                 HataBildir(hata);
             else
                 MesajKutusu::bilgi(metin);
-            return;
         } catch (const std::exception& hata) {
             HataBildir(hata);
+        }
+        return false;
+    }
+
+    void bağlan() {
+        const int konum = liste_->currentRow();
+        std::shared_ptr<Veritabanı> vt;
+        if (!aç(sunucular_.klasör(konum), vt))
+            return;
+        if (vt)
+            AçıkVeritabanı::ayarla(vt);
+        if (!vt || !AçıkVeritabanı::açıkMı()) {
+            MesajKutusu::ünlem(BaglantiMetinleri::AçılamadıTekrarDene);
+            liste_->setFocus();
             return;
         }
 
@@ -173,6 +228,8 @@ private:
     QPushButton* seç_ = nullptr;
     QPushButton* bağlan_ = nullptr;
     QPushButton* vazgeç_ = nullptr;
+    QLineEdit* adres_ = nullptr;
+    QPushButton* adresEkle_ = nullptr;
 };
 
 } // namespace

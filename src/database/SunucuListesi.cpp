@@ -3,7 +3,61 @@
 #include "settings/AyarDeposu.h"
 #include "settings/AyarTablosu.h"
 
+namespace SunucuAdresi {
+
+bool adresMi(const QString& giriş) {
+    return giriş.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
+           giriş.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+}
+
+namespace {
+QString çöz(QStringView kodlu) {
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(kodlu.toUtf8()));
+}
+} // namespace
+
+Ayrılmış parolayıAyır(const QString& adres) {
+    if (!adresMi(adres))
+        return {adres, QString()};
+    Ayrılmış sonuç;
+    const qsizetype başı = adres.indexOf(QLatin1String("://")) + 3;
+    // libpq reads user details up to the first "@" before any "/".
+    qsizetype son = başı;
+    while (son < adres.size() && adres.at(son) != u'@' && adres.at(son) != u'/')
+        ++son;
+    QString kalan = adres;
+    if (son < adres.size() && adres.at(son) == u'@') {
+        const QStringView kullanıcı = QStringView(adres).mid(başı, son - başı);
+        const qsizetype iki = kullanıcı.indexOf(u':');
+        if (iki >= 0) {
+            sonuç.parola = çöz(kullanıcı.mid(iki + 1));
+            const QStringView ad = kullanıcı.left(iki);
+            // With no user name left, the "@" goes too.
+            kalan = adres.left(başı) + (ad.isEmpty() ? QString() : ad.toString() + u'@') +
+                    adres.mid(son + 1);
+        }
+    }
+    const qsizetype soru = kalan.indexOf(u'?');
+    if (soru >= 0) {
+        QStringList kalanlar;
+        for (const QString& parça : kalan.mid(soru + 1).split(u'&', Qt::SkipEmptyParts)) {
+            const qsizetype eşit = parça.indexOf(u'=');
+            if (eşit >= 0 && çöz(QStringView(parça).left(eşit)) == QLatin1String("password"))
+                sonuç.parola = çöz(QStringView(parça).mid(eşit + 1));
+            else
+                kalanlar << parça;
+        }
+        kalan = kalan.left(soru) + (kalanlar.isEmpty() ? QString() : u'?' + kalanlar.join(u'&'));
+    }
+    sonuç.adres = kalan;
+    return sonuç;
+}
+
+} // namespace SunucuAdresi
+
 QString VeritabanıDosyası(const QString& klasör) {
+    if (SunucuAdresi::adresMi(klasör))
+        return klasör;
     // A root folder ("/", "C:/") already ends in a separator.
     if (klasör.endsWith(QLatin1Char('/')) || klasör.endsWith(QLatin1Char('\\')))
         return klasör + QStringLiteral("Lodra.vtb");
@@ -41,8 +95,10 @@ int SunucuListesi::seçilecekKonum() const {
 }
 
 int SunucuListesi::bul(const QString& klasör) const {
+    const Qt::CaseSensitivity kip =
+        SunucuAdresi::adresMi(klasör) ? Qt::CaseSensitive : Qt::CaseInsensitive;
     for (int i = 0; i < sayı(); ++i)
-        if (klasörler_.at(i).compare(klasör, Qt::CaseInsensitive) == 0)
+        if (klasörler_.at(i).compare(klasör, kip) == 0)
             return i;
     return -1;
 }
@@ -86,6 +142,16 @@ int SunucuListesi::yeniSunucuSeç(const QString& klasör) {
         hepsiniYaz();
     }
     return sayı() - 1;
+}
+
+void SunucuListesi::değiştir(int konum, const QString& giriş) {
+    if (konum < 0 || konum >= sayı())
+        return;
+    klasörler_[konum] = giriş;
+    if (anahtarlarSıralıMı())
+        AyarDeposu::SaveSetting(Bölüm::Sunucular, anahtarlar_.at(konum), giriş);
+    else
+        hepsiniYaz();
 }
 
 void SunucuListesi::unut() {

@@ -3,8 +3,10 @@
 #include <QString>
 #include <QStringList>
 
-// The known database folders ("Sunucular"/"Sunucu-n") with the rules for adding to them.
-// The list in memory follows the store: every change is written back at once.
+// The known databases ("Sunucular"/"Sunucu-n") with the rules for adding to them: each entry
+// is a folder holding the shared file, or the URI of a PostgreSQL server (never with a
+// password in it: that is kept in the keyring). The list in memory follows the store: every
+// change is written back at once.
 class SunucuListesi {
 public:
     // The most entries the change-server window lets the list grow to.
@@ -24,7 +26,8 @@ public:
     // The position the change-server window selects on opening; -1 when none is valid.
     int seçilecekKonum() const;
 
-    // Exact whole-entry comparison, case-insensitive; -1 when absent.
+    // Exact whole-entry comparison, case-insensitive for folders, case-sensitive for server
+    // URIs (a database or user name keeps its case); -1 when absent.
     int bul(const QString& klasör) const;
 
     // Appends a folder found at start-up and stores it; returns its position.
@@ -41,6 +44,9 @@ public:
     // some of them and the stored position would name another folder.
     void anahtarlarıDüzelt();
 
+    // Puts the entry in place of the one at the position and stores it.
+    void değiştir(int konum, const QString& giriş);
+
     // Forgets every server: the whole section goes from the store.
     void unut();
 
@@ -53,7 +59,20 @@ private:
     QStringList anahtarlar_;
 };
 
-// The database file of a server folder.
+// What to open for an entry: the database file of a server folder, or a server URI as it is.
 QString VeritabanıDosyası(const QString& klasör);
+
+// PostgreSQL connection URIs ("postgresql://" or "postgres://"), as libpq reads them.
+namespace SunucuAdresi {
+// True when the entry is a server URI rather than a folder.
+bool adresMi(const QString& giriş);
+struct Ayrılmış {
+    QString adres;  // the URI without any password
+    QString parola; // the password it carried, decoded; empty when none
+};
+// Takes the password out of the URI: the one after "user:" before the "@", and a "password"
+// parameter of the query (which libpq lets win over the first).
+Ayrılmış parolayıAyır(const QString& adres);
+} // namespace SunucuAdresi
 // "Sunucu-" followed by the 1-based number.
 QString SunucuAnahtarı(int sıra);

@@ -170,6 +170,11 @@ private:
         }
         if (form)
             form->durumYaz(2, BaglantiMetinleri::BağlantıTamam);
+        // A server URI written into the settings with its password loses it: the password
+        // is in the keyring now.
+        if (const QString temiz = SunucuAdresi::parolayıAyır(seçilenKlasör_).adres;
+            temiz != seçilenKlasör_)
+            liste.değiştir(konum, temiz);
         liste.anahtarlarıDüzelt();
         ayarYaz(Ayar::Veritabanı, konum);
         unsetCursor();
@@ -200,8 +205,10 @@ private:
             return;
         // A folder that failed is forgotten: the next attempt offers to look for it again.
         // A file that opened with the password was found where it was looked for: its
-        // folder stays known.
-        if (!anahtarYok && !dynamic_cast<const AçılanDosyaHatası*>(&hata))
+        // folder stays known. A server cannot be looked for in the folders: its URI stays
+        // for the next attempt.
+        if (!anahtarYok && !dynamic_cast<const AçılanDosyaHatası*>(&hata) &&
+            !SunucuAdresi::adresMi(seçilenKlasör_))
             SunucuListesi::yükle().unut();
         simgeGöster(QStringLiteral("BAGLANMA"));
         yenidenDene_->setEnabled(true);

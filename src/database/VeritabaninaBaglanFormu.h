@@ -25,6 +25,9 @@ inline const QString BağlanılamadıGenel =
     QStringLiteral("Bir hata dolayısıyla veritabanına bağlanılamadı!");
 inline const QString AçılamadıTekrarDene =
     QStringLiteral("Veritabanı açılamadı! Lütfen, tekrar deneyiniz.");
+inline const QString AdresGeçersiz =
+    QStringLiteral("Sunucu adresi postgresql:// ya da postgres:// ile başlamalıdır. Örnek:\r\n"
+                   "postgresql://kullanici@sunucu/tarvela");
 
 // What the user is told when opening fails with this error number; empty for the numbers that
 // go to the common error reporter instead.

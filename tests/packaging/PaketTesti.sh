@@ -32,10 +32,20 @@ bagimliliklar=$(dpkg-deb -f "$deb" Depends)
 for gerekli in libqt6widgets6 libsqlcipher0 fonts-dejavu-core; do
     grep -q "$gerekli" <<<"$bagimliliklar" || hata "bağımlılıklarda $gerekli yok: $bagimliliklar"
 done
+# The program is a client of an office's server; the server is never installed with it.
+if grep -q "postgresql" <<<"$bagimliliklar"; then
+    hata "paket bir PostgreSQL sunucusuna bağımlı: $bagimliliklar"
+fi
 
 r="$kok/kok"
 dpkg-deb -x "$deb" "$r"
 klasor="$r/usr/lib/tarvela"
+# A program that loads libpq makes the package depend on its library package.
+for program in Lodra LodraVt; do
+    if readelf -d "$klasor/$program" | grep -q 'NEEDED.*libpq\.so'; then
+        grep -q libpq5 <<<"$bagimliliklar" || hata "$program libpq kullanıyor, bağımlılıklarda libpq5 yok"
+    fi
+done
 # The links in bin lead to the program folder, and everything the build lays beside the
 # program lies beside the installed one too.
 for program in Lodra LodraVt; do
