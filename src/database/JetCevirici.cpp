@@ -517,9 +517,31 @@ Sonuç çevir(const QString& jet, Lehçe lehçe) {
         return sonuç;
     }
 
+    // A whole table in an order of plain field names, ascending: the terms, for an engine that
+    // reads the table in its own order and sorts the rows itself.
+    if (tekTablo && sıralama >= 2 && anahtarSözcük(b[sıralama - 2], "FROM")) {
+        QStringList alanlar;
+        bool düz = true;
+        for (qsizetype i = sıralama + 2; düz && i < qsizetype(b.size()); ++i) {
+            if (b[i].tür != Tür::Ad || anahtarSözcük(b[i], "ASC") || anahtarSözcük(b[i], "DESC"))
+                düz = false;
+            else
+                alanlar << b[i].metin;
+            if (i + 1 < qsizetype(b.size()) && anahtarSözcük(b[i + 1], "ASC"))
+                ++i;
+            if (i + 1 < qsizetype(b.size()) && !işaret(b[++i], ","))
+                düz = false;
+        }
+        if (düz && !alanlar.isEmpty())
+            sonuç.sıralamaAlanları = alanlar;
+    }
+
     QStringList parçalar;
+    qsizetype sıralamaParçası = -1;
     for (qsizetype i = 0; i < qsizetype(b.size()); ++i) {
         const Belirteç& x = b[i];
+        if (i == sıralama)
+            sıralamaParçası = parçalar.size();
         switch (x.tür) {
         case Tür::Ad:
             if (!x.köşeli && anahtarSözcük(x, "True"))
@@ -559,6 +581,9 @@ Sonuç çevir(const QString& jet, Lehçe lehçe) {
         // tie on the given order keep that order too.
         parçalar << (sıralama < 0 ? QStringLiteral("ORDER BY rowid") : QStringLiteral(", rowid"));
         sonuç.değiştirilebilir = true;
+        if (!sonuç.sıralamaAlanları.isEmpty())
+            sonuç.tabloSırasıyla =
+                parçalar.mid(0, sıralamaParçası).join(u' ') + QStringLiteral(" ORDER BY rowid");
     }
     sonuç.sql = parçalar.join(u' ');
     return sonuç;

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QVariant>
+#include <QStringList>
 
 // moc cannot read Turkish identifiers; it needs nothing from this header.
 #ifndef Q_MOC_RUN
@@ -28,6 +29,12 @@ struct Sonuç {
     // its $1, $2, ... placeholder: text as QString, #date# as QDate, #time# as QTime, a date
     // with a time as QDateTime, whole numbers as qint64, others as double.
     QList<QVariant> parametreler;
+    // A changeable SELECT of every row of its table in the order of plain field names,
+    // ascending: those names, and the same statement in the table's own order (by row id). An
+    // engine may read that and sort the rows itself (ties in row id order), which gives the
+    // same rows in the same order without walking an index across the whole table.
+    QStringList sıralamaAlanları;
+    QString tabloSırasıyla;
 };
 
 // The SQL the text is written for. For the server, names are quoted with the case of the

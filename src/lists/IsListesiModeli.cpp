@@ -62,24 +62,23 @@ void İşListesiModeli::doldur(KayıtKümesi& kayıtlar, bool anahtarlı, const 
         const int yapıldıNo = kayıtlar.alanNo(QStringLiteral("IsYapildi"));
         const int isNoNo = kayıtlar.alanNo(QStringLiteral("IsNo"));
         const int anahtarNo = anahtarlı ? kayıtlar.alanNo(QStringLiteral("Anahtari")) : -1;
+        QByteArray taslak;
         while (!kayıtlar.Eof()) {
             Satır s;
             const QDate tarih = kayıtlar.alan(tarihNo).toDate();
             s.gün = tarih.isValid() ? static_cast<qint32>(tarih.toJulianDay()) : 0;
             const QTime saat = kayıtlar.alan(saatNo).toTime();
             s.saniye = saat.isValid() ? saat.msecsSinceStartOfDay() / 1000 : -1;
-            const QString konu = kayıtlar.alan(konuNo).toString();
-            const QString yer = kayıtlar.alan(yerNo).toString();
-            const QString sayı = kayıtlar.alan(sayıNo).toString();
-            const QString açıklama = kayıtlar.alan(açıklamaNo).toString();
-            s.metin.reserve(konu.size() + yer.size() + sayı.size() + açıklama.size());
-            s.metin.append(konu);
-            s.sınır[0] = static_cast<quint32>(s.metin.size());
-            s.metin.append(yer);
-            s.sınır[1] = static_cast<quint32>(s.metin.size());
-            s.metin.append(sayı);
-            s.sınır[2] = static_cast<quint32>(s.metin.size());
-            s.metin.append(açıklama);
+            // The four texts are gathered in a reused buffer, then copied once at their size.
+            taslak.truncate(0);
+            kayıtlar.utf8Ekle(konuNo, taslak);
+            s.sınır[0] = static_cast<quint32>(taslak.size());
+            kayıtlar.utf8Ekle(yerNo, taslak);
+            s.sınır[1] = static_cast<quint32>(taslak.size());
+            kayıtlar.utf8Ekle(sayıNo, taslak);
+            s.sınır[2] = static_cast<quint32>(taslak.size());
+            kayıtlar.utf8Ekle(açıklamaNo, taslak);
+            s.metin = QByteArray(taslak.constData(), taslak.size());
             s.simge = static_cast<qint8>(
                 işSimgesi(kayıtlar.alan(yapıldıNo).toBool(), kayıtlar.alan(hatırlatmaNo).toBool()));
             s.isNo = kayıtlar.alan(isNoNo).toLongLong();
@@ -109,13 +108,15 @@ QString İşListesiModeli::alanMetni(const Satır& s, int sütun) const {
     case 1:
         return saatMetni(s.saniye);
     case 2:
-        return s.metin.left(s.sınır[0]);
+        return QString::fromUtf8(QByteArrayView(s.metin).first(s.sınır[0]));
     case 3:
-        return s.metin.mid(s.sınır[0], s.sınır[1] - s.sınır[0]);
+        return QString::fromUtf8(
+            QByteArrayView(s.metin).sliced(s.sınır[0], s.sınır[1] - s.sınır[0]));
     case 4:
-        return s.metin.mid(s.sınır[1], s.sınır[2] - s.sınır[1]);
+        return QString::fromUtf8(
+            QByteArrayView(s.metin).sliced(s.sınır[1], s.sınır[2] - s.sınır[1]));
     case 5:
-        return s.metin.mid(s.sınır[2]);
+        return QString::fromUtf8(QByteArrayView(s.metin).sliced(s.sınır[2]));
     case 6:
         return QString::number(s.isNo);
     default:
@@ -301,7 +302,7 @@ Qt::DropActions İşListesiModeli::supportedDragActions() const {
 qint64 İşListesiModeli::metinBaytı() const {
     qint64 toplam = 0;
     for (const Satır& s : satırlar_)
-        toplam += s.metin.size() * qint64(sizeof(QChar));
+        toplam += s.metin.size();
     for (const QString& a : anahtarlar_)
         toplam += a.size() * qint64(sizeof(QChar));
     return toplam;

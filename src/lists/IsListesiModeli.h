@@ -72,7 +72,9 @@ public:
 
 private:
     struct Satır {
-        QString metin;         // subject, place, number and description one after the other
+        // Subject, place, number and description one after the other, in UTF-8 as stored: a
+        // text becomes a string only when it is shown or asked for.
+        QByteArray metin;
         quint32 sınır[3] = {}; // where place, number and description start in `metin`
         qint32 gün = 0;        // Julian day of the date; 0 when there is none
         qint32 saniye = -1;    // seconds since midnight; -1 when there is none

@@ -26,6 +26,16 @@ QString yeniVeritabanı() {
         }
         // The database of the previous test goes once the new one is open.
         static std::unique_ptr<SunucuTest::GeçiciVeritabanı> sunucu;
+        // The last one goes with the application, while the TLS library still works (at the
+        // process's exit it has been torn down already).
+        static const bool kayıtlı = [] {
+            qAddPostRoutine([] {
+                AçıkVeritabanı::kapat();
+                sunucu.reset();
+            });
+            return true;
+        }();
+        Q_UNUSED(kayıtlı);
         auto yeni = std::make_unique<SunucuTest::GeçiciVeritabanı>();
         AçıkVeritabanı::ayarla(Veritabanı::OpenDatabase(yeni->adres()));
         sunucu = std::move(yeni);
