@@ -2,8 +2,8 @@
 
 #include <QList>
 #include <QString>
-#include <QVariant>
 #include <QStringList>
+#include <QVariant>
 
 // moc cannot read Turkish identifiers; it needs nothing from this header.
 #ifndef Q_MOC_RUN

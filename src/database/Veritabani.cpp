@@ -94,6 +94,117 @@ AlanTürü alanTürü(const QString& ad) {
 
 namespace {
 
+// The stored forms "YYYY-MM-DD" and "HH:MM:SS" read directly: Qt's general parsers cost more
+// than everything else of a row. Anything else is left to them (an invalid result here).
+bool rakam(char c) {
+    return c >= '0' && c <= '9';
+}
+int sayı(const char* m, int n) {
+    int s = 0;
+    for (int i = 0; i < n; ++i)
+        s = s * 10 + (m[i] - '0');
+    return s;
+}
+QDate saklananTarih(const char* m, int n) {
+    if (n < 10 || m[4] != '-' || m[7] != '-')
+        return QDate();
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (!rakam(m[i]))
+            return QDate();
+    return QDate(sayı(m, 4), sayı(m + 5, 2), sayı(m + 8, 2));
+}
+QTime saklananSaat(const char* m, int n) {
+    if (n != 8 || m[2] != ':' || m[5] != ':')
+        return QTime();
+    for (int i : {0, 1, 3, 4, 6, 7})
+        if (!rakam(m[i]))
+            return QTime();
+    return QTime(sayı(m, 2), sayı(m + 3, 2), sayı(m + 6, 2));
+}
+
+// The text the engine gives for a stored value (a number in its decimal form); `yer` holds
+// the number's text.
+QByteArrayView metinHali(const HamSatırlar& r, const HamSatırlar::Hücre& h, QByteArray& yer) {
+    if (h.tür() != HamSatırlar::Tür::Tamsayı)
+        return r.bayt(h);
+    yer = QByteArray::number(h.tamsayı);
+    return yer;
+}
+
+// The leading whole number of a text, as the engine reads a text as a number ("12 a" is 12).
+qint64 baştakiSayı(QByteArrayView m) {
+    qsizetype i = 0;
+    while (i < m.size() && (m[i] == ' ' || m[i] == '\t'))
+        ++i;
+    qsizetype j = i;
+    if (j < m.size() && (m[j] == '-' || m[j] == '+'))
+        ++j;
+    while (j < m.size() && rakam(m[j]))
+        ++j;
+    return QByteArray(m.data() + i, j - i).toLongLong();
+}
+
+} // namespace
+
+QVariant okunan(AlanTürü tür, const HamSatırlar& r, const HamSatırlar::Hücre& h) {
+    using T = HamSatırlar::Tür;
+    if (tür == AlanTürü::EvetHayır) {
+        switch (h.tür()) {
+        case T::Boş:
+            return false;
+        case T::Tamsayı:
+            return h.tamsayı != 0;
+        case T::Kesirli:
+            return qint64(h.kesirli) != 0;
+        default: {
+            const QString m = QString::fromUtf8(r.bayt(h));
+            return m.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
+                   m.toLongLong() != 0;
+        }
+        }
+    }
+    if (h.tür() == T::Boş)
+        return QVariant();
+    switch (tür) {
+    case AlanTürü::Sayaç:
+        if (h.tür() == T::Tamsayı)
+            return h.tamsayı;
+        if (h.tür() == T::Kesirli)
+            return qint64(h.kesirli);
+        return baştakiSayı(r.bayt(h));
+    case AlanTürü::Tarih: {
+        QByteArray yer;
+        const QByteArrayView m = metinHali(r, h, yer);
+        const QDate hızlı = saklananTarih(m.data(), int(m.size()));
+        if (hızlı.isValid())
+            return hızlı;
+        const QDate t = QDate::fromString(QString::fromUtf8(m).left(10), Qt::ISODate);
+        return t.isValid() ? QVariant(t) : QVariant();
+    }
+    case AlanTürü::Saat: {
+        QByteArray yer;
+        const QByteArrayView m8 = metinHali(r, h, yer);
+        const QTime hızlı = saklananSaat(m8.data(), int(m8.size()));
+        if (hızlı.isValid())
+            return hızlı;
+        const QString m = QString::fromUtf8(m8);
+        QTime z = QTime::fromString(m, QStringLiteral("HH:mm:ss"));
+        if (!z.isValid())
+            z = QTime::fromString(m, QStringLiteral("H:mm:ss"));
+        if (!z.isValid())
+            z = QTime::fromString(m, QStringLiteral("H:mm"));
+        return z.isValid() ? QVariant(z) : QVariant();
+    }
+    default:
+        // Straight from the stored UTF-8: one conversion, no copy in between.
+        if (h.tür() == T::Tamsayı)
+            return QString::number(h.tamsayı);
+        return QString::fromUtf8(r.bayt(h));
+    }
+}
+
+namespace {
+
 [[noreturn]] void dönüştürülemez(const QString& alan, const QVariant& değer) {
     throw Hata(VeritabanıHataNo::TürDönüşümü,
                QStringLiteral("Veri türü dönüştürme hatası: '%1' değeri %2 alanına yazılamaz.")
@@ -198,7 +309,12 @@ struct KayıtKümesi::İç {
     bool değiştirilebilir = false;
     QStringList adlar;
     QHash<QString, int> sıralar; // lower-case name -> column
+    // The rows as typed values, or as the engine stores them (`ham` has columns then).
     std::vector<QVariant> hücreler;
+    HamSatırlar ham;
+    std::vector<AlanTürü> türler;
+    // Values this recordset wrote over stored ones since reading (row * width + column).
+    QHash<qsizetype, QVariant> yazılan;
     std::vector<qint64> satırNo;
     std::vector<bool> silindi;
     qsizetype satırSayısı = 0;
@@ -217,6 +333,18 @@ struct KayıtKümesi::İç {
             throw Hata(VeritabanıHataNo::GeçerliKayıtYok, QStringLiteral("Geçerli kayıt yok."));
         if (silindi[konum])
             throw Hata(VeritabanıHataNo::KayıtSilinmiş, QStringLiteral("Kayıt silinmiş."));
+    }
+    // The value in the row and column as the program reads it.
+    QVariant değer(qsizetype satır, int sütun) const {
+        const qsizetype yer = satır * adlar.size() + sütun;
+        if (ham.genişlik() == 0)
+            return hücreler[size_t(yer)];
+        if (!yazılan.isEmpty()) {
+            const auto bulunan = yazılan.constFind(yer);
+            if (bulunan != yazılan.constEnd())
+                return *bulunan;
+        }
+        return okunan(türler[size_t(sütun)], ham, ham.hücre(satır, sütun));
     }
     int sütun(const QString& ad) const {
         açıkMı();
@@ -278,7 +406,11 @@ void satırlarıAl(KayıtKümesi::İç& iç, OkunanSatırlar&& o) {
     iç.sıralar.clear();
     for (int s = 0; s < iç.adlar.size(); ++s)
         iç.sıralar.insert(iç.adlar[s].toLower(), s);
+    iç.türler.clear();
+    for (const QString& ad : iç.adlar)
+        iç.türler.push_back(alanTürü(ad));
     iç.hücreler = std::move(o.hücreler);
+    iç.ham = std::move(o.ham);
     iç.satırNo = std::move(o.satırNo);
 }
 } // namespace
@@ -314,8 +446,11 @@ void KayıtKümesi::İç::kalanıOku() {
     baş = std::min(baş, yeni.satırNo.size());
     const size_t genişlik = size_t(adlar.size());
     satırNo.insert(satırNo.end(), yeni.satırNo.begin() + qsizetype(baş), yeni.satırNo.end());
-    hücreler.insert(hücreler.end(), yeni.hücreler.begin() + qsizetype(baş * genişlik),
-                    yeni.hücreler.end());
+    if (ham.genişlik() > 0)
+        ham.ekle(yeni.ham, qsizetype(baş));
+    else
+        hücreler.insert(hücreler.end(), yeni.hücreler.begin() + qsizetype(baş * genişlik),
+                        yeni.hücreler.end());
     satırSayısı = qsizetype(satırNo.size());
     silindi.resize(size_t(satırSayısı), false);
 }
@@ -361,7 +496,21 @@ QVariant KayıtKümesi::alan(int no) const {
     if (iç_->kip == İç::Kip::Ekle)
         return alanTürü(iç_->adlar[no]) == AlanTürü::EvetHayır ? QVariant(false) : QVariant();
     iç_->geçerliSatır();
-    return iç_->hücreler[size_t(iç_->konum * iç_->adlar.size() + no)];
+    return iç_->değer(iç_->konum, no);
+}
+
+void KayıtKümesi::utf8Ekle(int no, QByteArray& hedef) const {
+    const İç& iç = *iç_;
+    if (iç.kip == İç::Kip::Yok && iç.yazılan.isEmpty() && iç.ham.genişlik() > 0 && no >= 0 &&
+        no < iç.adlar.size() && iç.türler[size_t(no)] == AlanTürü::Metin) {
+        iç.geçerliSatır();
+        const HamSatırlar::Hücre& h = iç.ham.hücre(iç.konum, no);
+        if (h.tür() == HamSatırlar::Tür::Metin) {
+            hedef.append(iç.ham.bayt(h));
+            return;
+        }
+    }
+    hedef.append(alan(no).toString().toUtf8());
 }
 
 void KayıtKümesi::alanYaz(const QString& ad, const QVariant& değer) {
@@ -436,7 +585,7 @@ void KayıtKümesi::Update() {
                 silinmiş();
             const qsizetype genişlik = iç_->adlar.size();
             for (int s = 0; s < genişlik; ++s)
-                if ((*şimdiki)[size_t(s)] != iç_->hücreler[size_t(iç_->konum * genişlik + s)])
+                if ((*şimdiki)[size_t(s)] != iç_->değer(iç_->konum, s))
                     throw Hata(VeritabanıHataNo::VeriDeğişti,
                                QStringLiteral("Kayıt, okunduktan sonra başka bir kullanıcı "
                                               "tarafından değiştirilmiş. Lütfen, listeyi "
@@ -444,8 +593,13 @@ void KayıtKümesi::Update() {
             if (motor.güncelle(iç_->tablo, satır, adlar, değerler) == 0)
                 silinmiş();
         });
-        for (int s : sütunlar)
-            iç_->hücreler[size_t(iç_->konum * iç_->adlar.size() + s)] = iç_->tampon.value(s);
+        for (int s : sütunlar) {
+            const qsizetype yer = iç_->konum * iç_->adlar.size() + s;
+            if (iç_->ham.genişlik() > 0)
+                iç_->yazılan.insert(yer, iç_->tampon.value(s));
+            else
+                iç_->hücreler[size_t(yer)] = iç_->tampon.value(s);
+        }
     }
     iç_->kip = İç::Kip::Yok;
     iç_->tampon.clear();
@@ -470,6 +624,8 @@ void KayıtKümesi::Close() {
     iç_->kapalı = true;
     iç_->hücreler.clear();
     iç_->hücreler.shrink_to_fit();
+    iç_->ham = HamSatırlar();
+    iç_->yazılan.clear();
     iç_->motor.reset();
 }
 

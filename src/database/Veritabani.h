@@ -131,6 +131,9 @@ public:
     // The same by column number, for reading many rows fast.
     int alanNo(const QString& ad) const;
     QVariant alan(int no) const;
+    // Appends the value of a field as UTF-8 text to `hedef`, straight from what is stored, so
+    // that a long list can keep its texts as they come and convert only what it shows.
+    void utf8Ekle(int no, QByteArray& hedef) const;
     // Writes into the edit buffer; converted to the field's type on Update (a date text is
     // read in the user's date format).
     void alanYaz(const QString& ad, const QVariant& değer);

@@ -524,6 +524,35 @@ private slots:
         }
     }
 
+    // A list of every job is read in table order and sorted by the program: it must give the
+    // rows, values and order the engine's own ORDER BY gives, also for empty dates, numbers
+    // and odd texts in the date field, and rows that tie.
+    void wholeTableListsSortAsTheEngine() {
+        auto vt = Veritabanı::OpenDatabase(vtDosyası());
+        for (const char* atama :
+             {"IsinTarihi=NULL WHERE IsNo IN (3, 40)", "IsinTarihi=20261206 WHERE IsNo=9",
+              "IsinTarihi=2026.5 WHERE IsNo=11", "IsinTarihi='2026-1-5' WHERE IsNo=12",
+              "IsinTarihi='2026-12-06x' WHERE IsNo=13", "IsinSaati=NULL WHERE IsNo > 100",
+              "IsinTarihi=#12/6/2026#, IsinSaati='10:00:00' WHERE IsNo IN (30, 8, 77)"})
+            vt->Execute(QStringLiteral("UPDATE YapilacakIslerTablosu SET ") + atama);
+        const auto oku = [&](const QString& deyim) {
+            QStringList satırlar;
+            auto rs = vt->OpenRecordset(deyim, Veritabanı::Okuma::Tamamı);
+            for (; !rs->Eof(); rs->MoveNext()) {
+                QStringList s;
+                for (int i = 0; i < 10; ++i)
+                    s << rs->alan(i).toString();
+                satırlar << s.join('|');
+            }
+            return satırlar;
+        };
+        for (const QString& deyim : {Deyim::J2(), Deyim::J13(Deyim::Liste::Hepsi)}) {
+            const QStringList kendi = oku(deyim);
+            QVERIFY(kendi.size() > 100);
+            QCOMPARE(kendi, oku(QString(deyim).replace("ORDER BY", "WHERE IsNo > 0 ORDER BY")));
+        }
+    }
+
     // Objects others added, and extra fields the program can leave empty, are accepted;
     // missing fields, fields that cannot hold the program's values and extra fields that
     // must be filled are refused.

@@ -21,84 +21,33 @@ using namespace Veritabanıİç;
 
 namespace {
 
-// The stored forms "YYYY-MM-DD" and "HH:MM:SS" read directly: Qt's general parsers cost more
-// than everything else of a row. Anything else is left to them (an invalid result here).
-bool rakam(char c) {
-    return c >= '0' && c <= '9';
-}
-int sayı(const char* m, int n) {
-    int s = 0;
-    for (int i = 0; i < n; ++i)
-        s = s * 10 + (m[i] - '0');
-    return s;
-}
-QDate saklananTarih(const char* m, int n) {
-    if (n < 10 || m[4] != '-' || m[7] != '-')
-        return QDate();
-    for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (!rakam(m[i]))
-            return QDate();
-    return QDate(sayı(m, 4), sayı(m + 5, 2), sayı(m + 8, 2));
-}
-QTime saklananSaat(const char* m, int n) {
-    if (n != 8 || m[2] != ':' || m[5] != ':')
-        return QTime();
-    for (int i : {0, 1, 3, 4, 6, 7})
-        if (!rakam(m[i]))
-            return QTime();
-    return QTime(sayı(m, 2), sayı(m + 3, 2), sayı(m + 6, 2));
-}
-
-// A stored value as the program reads it.
-QVariant okunan(AlanTürü tür, sqlite3_stmt* d, int sütun) {
-    const int değerTürü = sqlite3_column_type(d, sütun);
-    if (tür == AlanTürü::EvetHayır) {
-        if (değerTürü == SQLITE_NULL)
-            return false;
-        if (değerTürü == SQLITE_TEXT) {
-            const QString m =
-                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, sütun)));
-            return m.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
-                   m.toLongLong() != 0;
+// Reads the statement's current row into the rows, value by value from column `ilk` on, as
+// the file stores each value.
+void hamSatırEkle(HamSatırlar& r, sqlite3_stmt* d, int ilk, int sütunSayısı) {
+    for (int s = ilk; s < sütunSayısı; ++s) {
+        switch (sqlite3_column_type(d, s)) {
+        case SQLITE_NULL:
+            r.boş();
+            break;
+        case SQLITE_INTEGER:
+            r.tamsayı(sqlite3_column_int64(d, s));
+            break;
+        case SQLITE_FLOAT: {
+            const double değer = sqlite3_column_double(d, s);
+            const auto* m = reinterpret_cast<const char*>(sqlite3_column_text(d, s));
+            r.kesirli(değer, m, sqlite3_column_bytes(d, s));
+            break;
         }
-        return sqlite3_column_int64(d, sütun) != 0;
-    }
-    if (değerTürü == SQLITE_NULL)
-        return QVariant();
-    switch (tür) {
-    case AlanTürü::Sayaç:
-        return qint64(sqlite3_column_int64(d, sütun));
-    case AlanTürü::Tarih: {
-        const QDate hızlı =
-            saklananTarih(reinterpret_cast<const char*>(sqlite3_column_text(d, sütun)),
-                          sqlite3_column_bytes(d, sütun));
-        if (hızlı.isValid())
-            return hızlı;
-        const QString m =
-            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, sütun)));
-        const QDate t = QDate::fromString(m.left(10), Qt::ISODate);
-        return t.isValid() ? QVariant(t) : QVariant();
-    }
-    case AlanTürü::Saat: {
-        const QTime hızlı =
-            saklananSaat(reinterpret_cast<const char*>(sqlite3_column_text(d, sütun)),
-                         sqlite3_column_bytes(d, sütun));
-        if (hızlı.isValid())
-            return hızlı;
-        const QString m =
-            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, sütun)));
-        QTime z = QTime::fromString(m, QStringLiteral("HH:mm:ss"));
-        if (!z.isValid())
-            z = QTime::fromString(m, QStringLiteral("H:mm:ss"));
-        if (!z.isValid())
-            z = QTime::fromString(m, QStringLiteral("H:mm"));
-        return z.isValid() ? QVariant(z) : QVariant();
-    }
-    default: {
-        // Straight from the stored UTF-8: one conversion instead of the engine's and a copy.
-        const auto* veri = reinterpret_cast<const char*>(sqlite3_column_text(d, sütun));
-        return QString::fromUtf8(veri, sqlite3_column_bytes(d, sütun));
-    }
+        case SQLITE_BLOB: {
+            const auto* v = static_cast<const char*>(sqlite3_column_blob(d, s));
+            r.metin(v, sqlite3_column_bytes(d, s), true);
+            break;
+        }
+        default: {
+            const auto* m = reinterpret_cast<const char*>(sqlite3_column_text(d, s));
+            r.metin(m, sqlite3_column_bytes(d, s));
+        }
+        }
     }
 }
 
@@ -202,7 +151,9 @@ void aç(Bağlantı& b) {
     const QByteArray yerel = QFile::encodeName(b.dosya);
     sqlite3* db = nullptr;
     // Read-write and never create: a missing file stays missing.
-    int sonuç = sqlite3_open_v2(yerel.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // A connection is used by one thread only, so the engine need not lock it on every call.
+    int sonuç = sqlite3_open_v2(yerel.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                                nullptr);
     if (sonuç != SQLITE_OK) {
         const Hata h = hata(db, sonuç, b.dosya);
         sqlite3_close_v2(db);
@@ -223,6 +174,9 @@ void aç(Bağlantı& b) {
         içeriğiDenetle(db, b.dosya);
         // Durable commits with a rollback journal beside the file.
         çalıştır(db, "PRAGMA synchronous=FULL", b.dosya);
+        // 32 MB of pages: an office's whole file stays decrypted in memory between reads for
+        // as long as no other computer writes (the default 2 MB holds a fraction of it).
+        çalıştır(db, "PRAGMA cache_size=-32768", b.dosya);
         sqlite3_stmt* g = nullptr;
         if (sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &g, nullptr) == SQLITE_OK &&
             sqlite3_step(g) == SQLITE_ROW &&
@@ -451,6 +405,28 @@ void adımAt(Bağlantı& b, sqlite3_stmt* d) {
         throw hata(b.db, sonuç, b.dosya);
 }
 
+// Puts the rows in the order of the named fields, ties in the order read (row id); false
+// when a name is not one of the columns.
+bool sırala(OkunanSatırlar& o, const QStringList& alanlar) {
+    std::vector<int> sütunlar;
+    for (const QString& ad : alanlar) {
+        qsizetype bulunan = -1;
+        for (qsizetype s = 0; s < o.adlar.size() && bulunan < 0; ++s)
+            if (o.adlar[s].compare(ad, Qt::CaseInsensitive) == 0)
+                bulunan = s;
+        if (bulunan < 0)
+            return false;
+        sütunlar.push_back(int(bulunan));
+    }
+    const std::vector<qsizetype>& sıra = o.ham.sırala(sütunlar);
+    std::vector<qint64> satırNo;
+    satırNo.reserve(o.satırNo.size());
+    for (qsizetype eski : sıra)
+        satırNo.push_back(o.satırNo[size_t(eski)]);
+    o.satırNo = std::move(satırNo);
+    return true;
+}
+
 class Dosya final : public VeritabanıMotoru {
 public:
     explicit Dosya(std::shared_ptr<Bağlantı> b) : b_(std::move(b)) {}
@@ -471,21 +447,21 @@ public:
             *değiştirilebilir = çeviri.değiştirilebilir;
         if (tablo)
             *tablo = çeviri.tablo;
+        // Every row of a whole table is read in the table's own order and sorted here:
+        // walking the date index across the table visits its pages out of order.
+        bool kendimiz = hepsi && !çeviri.tabloSırasıyla.isEmpty();
         QElapsedTimer süre;
         süre.start();
         OkunanSatırlar o;
         while (true) {
-            sqlite3_stmt* d = hazırlaDeyim(b, çeviri.sql);
+            sqlite3_stmt* d = hazırlaDeyim(b, kendimiz ? çeviri.tabloSırasıyla : çeviri.sql);
             DeyimSilici silici{d};
             const int ilk = çeviri.değiştirilebilir ? 1 : 0;
             const int sütunSayısı = sqlite3_column_count(d);
             o = OkunanSatırlar();
-            std::vector<AlanTürü> türler;
-            for (int s = ilk; s < sütunSayısı; ++s) {
-                const QString ad = QString::fromUtf8(sqlite3_column_name(d, s));
-                o.adlar << ad;
-                türler.push_back(alanTürü(ad));
-            }
+            for (int s = ilk; s < sütunSayısı; ++s)
+                o.adlar << QString::fromUtf8(sqlite3_column_name(d, s));
+            o.ham = HamSatırlar(sütunSayısı - ilk);
             int sonuç;
             qsizetype okunanSatır = 0;
             while ((sonuç = sqlite3_step(d)) == SQLITE_ROW) {
@@ -496,11 +472,16 @@ public:
                 }
                 ++okunanSatır;
                 o.satırNo.push_back(ilk ? sqlite3_column_int64(d, 0) : 0);
-                for (int s = ilk; s < sütunSayısı; ++s)
-                    o.hücreler.push_back(okunan(türler[s - ilk], d, s));
+                hamSatırEkle(o.ham, d, ilk, sütunSayısı);
             }
-            if (sonuç == SQLITE_DONE)
+            if (sonuç == SQLITE_DONE) {
+                if (kendimiz && !sırala(o, çeviri.sıralamaAlanları)) {
+                    // An order by something that is no column of its own: the engine sorts.
+                    kendimiz = false;
+                    continue;
+                }
                 return o;
+            }
             if ((sonuç & 0xff) == SQLITE_BUSY && süre.elapsed() < beklemeSüresi()) {
                 QThread::msleep(20);
                 continue;
@@ -557,9 +538,11 @@ public:
             return std::nullopt;
         if (sonuç != SQLITE_ROW)
             throw hata(b_->db, sonuç, b_->dosya);
+        HamSatırlar şimdiki(int(adlar.size()));
+        hamSatırEkle(şimdiki, d, 0, int(adlar.size()));
         std::vector<QVariant> değerler;
         for (int s = 0; s < adlar.size(); ++s)
-            değerler.push_back(okunan(alanTürü(adlar[s]), d, s));
+            değerler.push_back(okunan(alanTürü(adlar[s]), şimdiki, şimdiki.hücre(0, s)));
         return değerler;
     }
 
