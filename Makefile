@@ -48,6 +48,7 @@ bench: build
 	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaBench
 	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaHatirlatmaBench
 	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaYazdirmaBench
+	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaBaslangicBench
 
 # libFuzzer under ASan/UBSan (clang): the Jet-to-SQLite translator, the typed-date reader
 # (Turkish and English locales) and the settings number reader. test-fuzz runs each for
