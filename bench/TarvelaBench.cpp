@@ -210,6 +210,9 @@ double çıplakBenzer(const QString& desen, bool türkçe = false, bool işlemci
     sqlite3* db = nullptr;
     sqlite3_open_v2(dosya.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_key(db, "KMZ1994", 7);
+    // The same page cache as the program's connection, so that both scans read decrypted
+    // pages from memory after the first run.
+    sqlite3_exec(db, "PRAGMA cache_size=-32768", nullptr, nullptr, nullptr);
     if (türkçe)
         TürkçeBenzer::kaydet(db);
     const QByteArray sql = QStringLiteral("SELECT IsinKonusu FROM YapilacakIslerTablosu WHERE "
