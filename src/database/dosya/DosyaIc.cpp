@@ -437,4 +437,40 @@ void yarımYedekleriTemizle(const QString& klasör) {
     }
 }
 
+sqlite3* mevcutAç(const QString& dosya, const QString& parola, bool yazılabilir) {
+    QString açıklama;
+    const int yolHatası = yolDenetle(dosya, &açıklama);
+    // Checking a read-only file is allowed; everything else must be openable.
+    if (yolHatası != 0 && (yazılabilir || yolHatası != HataNo::DosyaAçılamıyor))
+        throw Hata(yolHatası, açıklama);
+    sqlite3* db = nullptr;
+    const int bayrak = yazılabilir ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+    int sonuç = sqlite3_open_v2(QFile::encodeName(dosya).constData(), &db, bayrak, nullptr);
+    if (sonuç != SQLITE_OK) {
+        const Hata h = hata(db, sonuç, dosya);
+        sqlite3_close_v2(db);
+        throw h;
+    }
+    try {
+        hazırla(db, parola);
+        sonuç = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        // A journal left by a write that was cut off must be played back before the file
+        // can be read; a read-only check cannot do that.
+        if (sonuç == SQLITE_READONLY_ROLLBACK)
+            throw Hata(
+                HataNo::DosyaAçılamıyor,
+                QStringLiteral("Sıcak günlük: %1-journal dosyası, yarıda kalmış bir "
+                               "yazmanın geri alınması için bekliyor. Günlük dosyasını "
+                               "silmeyiniz ya da taşımayınız; veritabanını Tarvela ile "
+                               "bir kez açmak yarım yazmayı geri alır. Sonra tekrar denetleyiniz.")
+                    .arg(QFileInfo(dosya).fileName()));
+        if (sonuç != SQLITE_OK)
+            throw hata(db, sonuç, dosya);
+    } catch (...) {
+        sqlite3_close_v2(db);
+        throw;
+    }
+    return db;
+}
+
 } // namespace Veritabanıİç

@@ -53,6 +53,11 @@ QString kimlik(sqlite3* db, const char* şema, const QString& dosya);
 // Stores the identity in the schema unless it has one (makes the table when missing).
 void kimliğiSakla(sqlite3* db, const char* şema, const QString& kimlik, const QString& dosya);
 
+// Opens an existing file with the key (read-only unless `yazılabilir`) and checks that it
+// decrypts. A read-only open is allowed on a file that cannot be written; one that needs a
+// journal played back first is refused with advice.
+sqlite3* mevcutAç(const QString& dosya, const QString& parola, bool yazılabilir);
+
 // This computer's name as it goes into the names of half-made copies.
 QString bilgisayarAdı();
 // Removes the daily copies left half-made by processes that no longer run.
