@@ -4,6 +4,7 @@
 //   LodraVt olustur postgresql://...
 //   LodraVt ornek KLASÖR|DOSYA [--klasor N] [--is N] [--tohum N]
 //   LodraVt denetle KLASÖR|DOSYA|postgresql://...
+//   LodraVt tasi KLASÖR|DOSYA postgresql://...
 //   LodraVt dizin-ekle KLASÖR|DOSYA
 //   LodraVt geri-yukle YEDEK KLASÖR|DOSYA
 //   LodraVt anahtar-degistir KLASÖR|DOSYA [--yeni-anahtar-dosyasi DOSYA]
@@ -15,6 +16,7 @@
 #include "database/VeritabaniKurulumu.h"
 #include "database/sunucu/SunucuIc.h"
 #include "database/sunucu/SunucuKurulumu.h"
+#include "database/sunucu/SunucuTasima.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -56,6 +58,13 @@ const char* const Yardım =
     "  geri-yukle YEDEK YER    YEDEK dosyayı denetler ve veritabanının yerine koyar; eski dosya\n"
     "                          \"Lodra.vtb.eski-\" ve geri yükleme zamanıyla saklanır (hiçbiri\n"
     "                          silinmez). Önce programları kapatınız.\n"
+    "  tasi YER ADRES          YER'deki dosyanın bütün klasör ve işlerini, sunucudaki boş bir\n"
+    "                          veritabanına (ADRES, olustur ile yapılmış) tek işlemde taşır: iş\n"
+    "                          numaraları, klasör anahtarları ve veritabanının kimliği aynı "
+    "kalır.\n"
+    "                          Yazılanları geri okuyup dosyayla karşılaştırır; fark varsa geri\n"
+    "                          alır. Dosya değişmez. İçinde klasör ya da iş olan veritabanına\n"
+    "                          taşımaz.\n"
     "  anahtar-degistir YER    Dosyayı yeni bir büro anahtarıyla şifreler (sabit paroladan ya da\n"
     "                          eski anahtardan). Kesilirse dosya eski anahtarla açılır kalır.\n"
     "                          Önce programları kapatınız.\n"
@@ -271,6 +280,20 @@ int main(int argc, char** argv) {
             VeritabanıKurulumu::geriYükle(konumlar[0], dosya,
                                           AraçAnahtarı::anahtarıBul(konumlar[0], anahtar));
             çıkış() << "Geri yüklendi: " << konumlar[0] << " -> " << dosya << "\n";
+            return 0;
+        }
+        if (komut == "tasi") {
+            if (konumlar.size() != 2 || !Sunucuİç::adresMi(konumlar[1]))
+                return kullanımHatası(QStringLiteral(
+                    "tasi bir klasör ya da dosya ve bir sunucu adresi (postgresql://...) ister."));
+            const QString dosya = dosyaYolu(konumlar[0]);
+            if (!QFileInfo(dosya).isFile())
+                throw Hata(HataNo::DosyaBulunamadı,
+                           QStringLiteral("Veritabanı dosyası bulunamadı: %1").arg(dosya));
+            const SunucuTaşıma::Sonuç sonuç =
+                SunucuTaşıma::taşı(dosya, AraçAnahtarı::anahtarıBul(dosya, anahtar), konumlar[1]);
+            çıkış() << sonuç.klasörSayısı << " klasör ve " << sonuç.işSayısı
+                    << " iş taşındı: " << Sunucuİç::gösterilenAdres(konumlar[1]) << "\n";
             return 0;
         }
         if (komut == "anahtar-degistir") {
