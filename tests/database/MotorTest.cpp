@@ -338,6 +338,50 @@ private slots:
         QCOMPARE(hataNumarası([&] { Veritabanı::OpenDatabase(sunucu.adres()); }),
                  HataNo::VeritabanıDeğil);
     }
+    // Moving an office to a server: every row as in the file with its job number, the counter
+    // past the largest one, the same identity, the file untouched; a full target is refused.
+    void toolMovesAFileToAServer() {
+        if (SunucuTest::yöneticiAdresi().isEmpty())
+            QSKIP(SunucuTest::YokNedeni);
+        VeritabanıKurulumu::oluştur(vtDosyası());
+        VeritabanıKurulumu::örnekVeriDoldur(vtDosyası(), {3, 8, Bugün, 5});
+        {
+            auto vt = Veritabanı::OpenDatabase(vtDosyası());
+            işEkle(*vt, "Av. O'Neil'ın 'İSTİNAF' dilekçesi; ğüşıöç");
+            auto k = vt->OpenRecordset(Deyim::J7());
+            k->AddNew(); // no date, no time, no texts
+            k->alanYaz("Anahtari", "2-Anahtar");
+            k->alanYaz("Hatirlatma", true);
+            k->alanYaz("IsYapildi", true);
+            k->Update();
+            vt->Execute("DELETE FROM YapilacakIslerTablosu WHERE IsNo = 4");
+        }
+        QFile f(vtDosyası());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray önce = f.readAll();
+        f.close();
+        SunucuTest::GeçiciVeritabanı sunucu;
+        QString çıktı;
+        QCOMPARE(araç({"tasi", vtKökü(), sunucu.adres()}, &çıktı), 0);
+        QVERIFY2(çıktı.contains("3 klasör ve 9 iş taşındı: postgresql://"), qPrintable(çıktı));
+        auto dosya = Veritabanı::OpenDatabase(vtDosyası());
+        auto ağ = Veritabanı::OpenDatabase(sunucu.adres());
+        for (const QString& d : {Deyim::F1(), Deyim::J2(), Deyim::J7()})
+            QVERIFY2(satırlar(*dosya, d) == satırlar(*ağ, d), qPrintable(d));
+        QVERIFY(satırlar(*ağ, Deyim::J7()).join('\n').contains("O'Neil'ın 'İSTİNAF'"));
+        QCOMPARE(işSayısı(*ağ, "WHERE IsNo = 4"), 0);
+        QCOMPARE(işEkle(*ağ, "Sonraki"), 11);
+        QCOMPARE(ağ->kimlik(), dosya->kimlik());
+        dosya.reset();
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), önce);
+
+        const QStringList sonra = satırlar(*ağ, Deyim::J7());
+        QCOMPARE(araç({"tasi", vtKökü(), sunucu.adres()}, &çıktı), 1);
+        QVERIFY2(çıktı.contains("3204") && çıktı.contains("hiçbir şey yazılmadı"),
+                 qPrintable(çıktı));
+        QCOMPARE(satırlar(*ağ, Deyim::J7()), sonra);
+    }
 };
 
 TARVELA_TEST_MAIN(MotorTest)
