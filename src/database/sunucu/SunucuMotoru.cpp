@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <QTime>
+#include <algorithm>
 
 #include <poll.h>
 
@@ -56,7 +57,7 @@ public:
 
     QString yol() const override { return adres_; }
 
-    OkunanSatırlar oku(const QString& deyim, bool, bool* değiştirilebilir,
+    OkunanSatırlar oku(const QString& deyim, bool hepsi, bool* değiştirilebilir,
                        QString* tablo) override {
         const JetÇevirici::Sonuç çeviri = JetÇevirici::çevir(deyim, JetÇevirici::Lehçe::Sunucu);
         if (!yazmada_) {
@@ -67,8 +68,12 @@ public:
             *değiştirilebilir = çeviri.değiştirilebilir;
         if (tablo)
             *tablo = çeviri.tablo;
-        // Every row at once: the server sends the whole result in one answer anyway.
-        const Sonuç r = gönder(çeviri.sql, çeviri.parametreler);
+        // A recordset opened to add or change one row asks for two rows (the first, and
+        // whether more follow), so that adding a job does not fetch the whole table; the
+        // rest comes in one answer when it is read.
+        const bool ikiSatır = !hepsi && çeviri.seçim;
+        const Sonuç r = gönder(ikiSatır ? çeviri.sql + QStringLiteral(" LIMIT 2") : çeviri.sql,
+                               çeviri.parametreler);
         const int ilk = çeviri.değiştirilebilir ? 1 : 0;
         const int sütunSayısı = PQnfields(r.get());
         const int satırSayısı = PQntuples(r.get());
@@ -80,7 +85,9 @@ public:
         }
         o.hücreler.reserve(size_t(satırSayısı) * türler.size());
         o.satırNo.reserve(size_t(satırSayısı));
-        for (int i = 0; i < satırSayısı; ++i) {
+        const int okunacak = ikiSatır ? std::min(satırSayısı, 1) : satırSayısı;
+        o.dahaVar = ikiSatır && satırSayısı > 1;
+        for (int i = 0; i < okunacak; ++i) {
             o.satırNo.push_back(ilk ? QByteArray(PQgetvalue(r.get(), i, 0)).toLongLong() : 0);
             for (int s = ilk; s < sütunSayısı; ++s)
                 o.hücreler.push_back(okunan(türler[size_t(s - ilk)], r.get(), i, s));
