@@ -42,13 +42,14 @@ screenshots: build
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
-# Measures the job list and the reminder check on databases of 10,000 and 100,000 jobs, and
-# printing 10,000 jobs into a PDF file.
+# Measures the job list and the reminder check on databases of 10,000 and 100,000 jobs,
+# printing 10,000 jobs into a PDF file, start-up, and the same on a private PostgreSQL server.
 bench: build
 	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaBench
 	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaHatirlatmaBench
 	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaYazdirmaBench
 	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaBaslangicBench
+	cd $(BUILD) && $(TEST_ENV) ./bin/TarvelaSunucuBench
 
 # libFuzzer under ASan/UBSan (clang): the Jet-to-SQLite translator, the typed-date reader
 # (Turkish and English locales) and the settings number reader. test-fuzz runs each for
