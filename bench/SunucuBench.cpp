@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <cstdio>
+#include <exception>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -48,6 +49,18 @@ void satır(const char* ne, double değer, double taban, double hedefOran) {
     std::printf("  %-38s %9.4f s   taban %8.4f s   oran %6.3f   hedef <= %.3f  %s\n", ne, değer,
                 taban, oran, hedefOran, oran <= hedefOran ? "tamam" : "AŞILDI");
     std::fflush(stdout);
+}
+
+// A watchman beside the run: once this process is gone, however it ended (an error, Ctrl+C,
+// a kill), it stops the server and removes the run's folder. After a normal end it finds
+// nothing left to do and ends within a second.
+void kesilinceTemizle(const QString& klasör, const QString& kök) {
+    QProcess::startDetached(
+        QStringLiteral("bash"),
+        {QStringLiteral("-c"),
+         QStringLiteral("while kill -0 \"$0\" 2>/dev/null; do sleep 1; done; "
+                        "bash \"$1\" durdur \"$2\" >/dev/null 2>&1; rm -rf \"$3\""),
+         QString::number(QCoreApplication::applicationPid()), BetikYolu, klasör, kök});
 }
 
 // The private server of the run: started in a folder of its own, stopped and removed with
@@ -334,7 +347,9 @@ int main(int argc, char** argv) {
     try {
         QElapsedTimer hazırlık;
         hazırlık.start();
-        ÖzelSunucu sunucu(kök.path() + QStringLiteral("/pg"));
+        const QString sunucuKlasörü = kök.path() + QStringLiteral("/pg");
+        kesilinceTemizle(sunucuKlasörü, kök.path());
+        ÖzelSunucu sunucu(sunucuKlasörü);
         std::printf("PostgreSQL sunucusunda (özel sunucu, %.1f s)\n", hazırlık.elapsed() / 1000.0);
         std::fflush(stdout);
 
@@ -360,6 +375,9 @@ int main(int argc, char** argv) {
         eşZamanlıYazarlar(QStringLiteral("dosya"), dosya);
     } catch (const Hata& h) {
         std::printf("HATA %d: %s\n", h.numara(), qPrintable(h.açıklama()));
+        return 1;
+    } catch (const std::exception& e) {
+        std::printf("HATA: %s\n", e.what());
         return 1;
     }
     return 0;
