@@ -5,10 +5,8 @@
 #include "database/VeritabaniIc.h"
 #include "database/sunucu/SunucuIc.h"
 
-#include <QDate>
 #include <QElapsedTimer>
 #include <QThread>
-#include <QTime>
 #include <algorithm>
 
 #include <poll.h>
@@ -17,28 +15,34 @@ using namespace Sunucuİç;
 
 namespace {
 
-// A cell of a text-format result as the program reads it (see KayıtKümesi::alan).
-QVariant okunan(AlanTürü tür, PGresult* r, int satır, int sütun) {
-    if (PQgetisnull(r, satır, sütun))
-        return tür == AlanTürü::EvetHayır ? QVariant(false) : QVariant();
-    const char* m = PQgetvalue(r, satır, sütun);
-    const int n = PQgetlength(r, satır, sütun);
-    switch (tür) {
-    case AlanTürü::EvetHayır:
-        return n > 0 && (m[0] == 't' || (m[0] >= '1' && m[0] <= '9'));
-    case AlanTürü::Sayaç:
-        return QByteArray(m, n).toLongLong();
-    case AlanTürü::Tarih: {
-        const QDate t = QDate::fromString(QString::fromLatin1(m, std::min(n, 10)), Qt::ISODate);
-        return t.isValid() ? QVariant(t) : QVariant();
-    }
-    case AlanTürü::Saat: {
-        const QTime z =
-            QTime::fromString(QString::fromLatin1(m, std::min(n, 8)), QStringLiteral("HH:mm:ss"));
-        return z.isValid() ? QVariant(z) : QVariant();
-    }
-    default:
-        return QString::fromUtf8(m, n);
+// Adds a row of a text-format result to the rows, from column `ilk` on, in the form the
+// face types values from (see okunan): yes/no fields and numbers as whole numbers, every
+// other value as its text (dates as YYYY-MM-DD, times as HH:MM:SS).
+void hamSatırEkle(HamSatırlar& satırlar, const PGresult* r, int satır, int ilk,
+                  const std::vector<AlanTürü>& türler) {
+    for (int s = ilk; s < ilk + int(türler.size()); ++s) {
+        if (PQgetisnull(r, satır, s)) {
+            satırlar.boş();
+            continue;
+        }
+        const char* m = PQgetvalue(r, satır, s);
+        const int n = PQgetlength(r, satır, s);
+        switch (türler[size_t(s - ilk)]) {
+        case AlanTürü::EvetHayır:
+            satırlar.tamsayı(n > 0 && (m[0] == 't' || (m[0] >= '1' && m[0] <= '9')));
+            break;
+        case AlanTürü::Sayaç:
+            satırlar.tamsayı(QByteArrayView(m, n).toLongLong());
+            break;
+        case AlanTürü::Tarih:
+            satırlar.metin(m, std::min(n, 10));
+            break;
+        case AlanTürü::Saat:
+            satırlar.metin(m, std::min(n, 8));
+            break;
+        default:
+            satırlar.metin(m, n);
+        }
     }
 }
 
@@ -83,14 +87,13 @@ public:
             o.adlar << QString::fromUtf8(PQfname(r.get(), s));
             türler.push_back(alanTürü(o.adlar.last()));
         }
-        o.hücreler.reserve(size_t(satırSayısı) * türler.size());
+        o.ham = HamSatırlar(int(türler.size()));
         o.satırNo.reserve(size_t(satırSayısı));
         const int okunacak = ikiSatır ? std::min(satırSayısı, 1) : satırSayısı;
         o.dahaVar = ikiSatır && satırSayısı > 1;
         for (int i = 0; i < okunacak; ++i) {
-            o.satırNo.push_back(ilk ? QByteArray(PQgetvalue(r.get(), i, 0)).toLongLong() : 0);
-            for (int s = ilk; s < sütunSayısı; ++s)
-                o.hücreler.push_back(okunan(türler[size_t(s - ilk)], r.get(), i, s));
+            o.satırNo.push_back(ilk ? QByteArrayView(PQgetvalue(r.get(), i, 0)).toLongLong() : 0);
+            hamSatırEkle(o.ham, r.get(), i, ilk, türler);
         }
         return o;
     }
@@ -170,9 +173,15 @@ public:
                                {satır});
         if (PQntuples(r.get()) == 0)
             return std::nullopt;
+        // Typed as the rows read before were, so that an unchanged value compares equal.
+        std::vector<AlanTürü> türler;
+        for (const QString& ad : adlar)
+            türler.push_back(alanTürü(ad));
+        HamSatırlar satırlar(int(türler.size()));
+        hamSatırEkle(satırlar, r.get(), 0, 0, türler);
         std::vector<QVariant> değerler;
-        for (int s = 0; s < adlar.size(); ++s)
-            değerler.push_back(okunan(alanTürü(adlar[s]), r.get(), 0, s));
+        for (int s = 0; s < int(türler.size()); ++s)
+            değerler.push_back(okunan(türler[size_t(s)], satırlar, satırlar.hücre(0, s)));
         return değerler;
     }
 
