@@ -51,6 +51,10 @@ public:
         setWindowTitle(soru_.başlık);
         setFixedSize(twipten(5520), twipten(1800));
         tasarımYazısıKullan(this);
+        // Centred on the window that asks (the smaller connect window), so that it covers it
+        // wholly, title bar included, instead of leaving an empty edge of it showing.
+        if (sahip && sahip->isVisible())
+            setGeometry(QRect(sahip->geometry().center() - rect().center(), size()));
 
         auto* açıklama = new QLabel(soru_.açıklama, this);
         açıklama->setObjectName(QStringLiteral("Etiket"));

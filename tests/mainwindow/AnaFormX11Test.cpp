@@ -3,14 +3,19 @@
 
 // moc cannot read names with Turkish letters; it needs none of these.
 #ifndef Q_MOC_RUN
+#include "controls/Modal.h"
 #include "database/Veritabani.h"
+#include "database/VeritabaniKurulumu.h"
+#include "database/VeritabaninaBaglanFormu.h"
 #include "mainwindow/AnaForm.h"
 #include "settings/AyarDeposu.h"
 #include "settings/ProgramDegerleri.h"
 #endif
 
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
@@ -166,6 +171,42 @@ private slots:
         form->programıKapat();
         for (int i = 0; i < adlar.size(); ++i)
             QCOMPARE(AyarDeposu::GetSetting("Ayarlar", adlar[i]), değerler[i]);
+    }
+
+    // The office key is asked over the connect window and hides it wholly, frame included:
+    // no empty edge of the connect window shows around the question.
+    void keyQuestionCoversTheConnectWindow() {
+        TestOrtami::sıfırla();
+        QTemporaryDir klasör;
+        const QString anahtar = "buro-anahtari-2026";
+        VeritabanıKurulumu::oluştur(klasör.path() + "/Lodra.vtb", anahtar);
+        AyarDeposu::SaveSetting("Sunucular", "Sunucu-1", klasör.path());
+        QRect soru, bağlantı;
+        ModalTest::sıradaki([](QDialog*) { QCoreApplication::processEvents(); });
+        ModalTest::sıradaki([&](QDialog* d) {
+            QWidget* sahip = d->parentWidget();
+            QVERIFY(sahip && QTest::qWaitForWindowExposed(d));
+            QTRY_VERIFY_WITH_TIMEOUT(d->frameGeometry() != d->geometry() &&
+                                         sahip->frameGeometry() != sahip->geometry(),
+                                     10000);
+            soru = d->frameGeometry();
+            bağlantı = sahip->frameGeometry();
+            QTest::keyClicks(d->findChild<QLineEdit*>("AnahtarKutusu"), anahtar);
+            QTest::mouseClick(d->findChild<QPushButton*>("TamamDüğmesi"), Qt::LeftButton);
+        });
+        QVERIFY(VeritabanınaBağlan());
+        QCOMPARE(ModalTest::gösterilenler(),
+                 QStringList({"VeritabanınaBağlanFormu", "BüroAnahtarıFormu"}));
+        QVERIFY2(soru.contains(bağlantı), qPrintable(QStringLiteral("%1,%2 %3x%4 / %5,%6 %7x%8")
+                                                         .arg(soru.x())
+                                                         .arg(soru.y())
+                                                         .arg(soru.width())
+                                                         .arg(soru.height())
+                                                         .arg(bağlantı.x())
+                                                         .arg(bağlantı.y())
+                                                         .arg(bağlantı.width())
+                                                         .arg(bağlantı.height())));
+        AçıkVeritabanı::kapat();
     }
 };
 
