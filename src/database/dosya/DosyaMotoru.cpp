@@ -12,7 +12,13 @@
 #include <QFileInfo>
 #include <QThread>
 #include <atomic>
+#include <condition_variable>
+#include <cstdlib>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <utility>
+#include <vector>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -90,6 +96,133 @@ int yetkiDenetimi(void*, int işlem, const char* a, const char*, const char*, co
     }
 }
 
+// Every page of the file read once after it is opened, on a connection of its own beside
+// the program's, so that a damaged page is found within a moment of the start without
+// holding up the first window. Writes wait for the answer: nothing is written into a
+// damaged file, and no daily copy of it pushes out a sound one.
+class SayfaDenetimi {
+public:
+    SayfaDenetimi(const QString& dosya, const QString& parola)
+        : iş_((kaydet(this), [this, dosya, parola] {
+              çalış(dosya, parola);
+              kaydıSil(this);
+          })) {}
+    ~SayfaDenetimi() {
+        durdur();
+        iş_.join();
+    }
+    SayfaDenetimi(const SayfaDenetimi&) = delete;
+    SayfaDenetimi& operator=(const SayfaDenetimi&) = delete;
+
+    // Waits for the answer; a damaged page gives Bozuk. A check that could not run (the
+    // file busy for long, a read error) lets the work go on: the program's own reads and
+    // writes meet such faults themselves.
+    void bekle() {
+        std::unique_lock kilit(m_);
+        bitti_.wait(kilit, [this] { return bittiMi_; });
+        if (bozukluk_)
+            throw Hata(VeritabanıHataNo::Bozuk, *bozukluk_);
+    }
+
+private:
+    void durdur() {
+        std::lock_guard kilit(m_);
+        durdur_ = true;
+        if (db_)
+            sqlite3_interrupt(db_);
+    }
+
+    // Checks still running when the process ends are stopped and waited for before the
+    // crypto library's clean-up at exit frees what their key derivation uses. The handler
+    // is registered after the first open has used the library, so it runs before that
+    // clean-up.
+    struct Çalışanlar {
+        std::mutex m;
+        std::condition_variable boşaldı;
+        std::vector<SayfaDenetimi*> hepsi;
+    };
+    static Çalışanlar& çalışanlar() {
+        static auto* ç = new Çalışanlar; // outlives every thread
+        return *ç;
+    }
+    static void kaydet(SayfaDenetimi* d) {
+        static std::once_flag bir;
+        std::call_once(bir, [] { std::atexit(hepsiniBitir); });
+        std::lock_guard kilit(çalışanlar().m);
+        çalışanlar().hepsi.push_back(d);
+    }
+    static void kaydıSil(SayfaDenetimi* d) {
+        std::lock_guard kilit(çalışanlar().m);
+        std::erase(çalışanlar().hepsi, d);
+        çalışanlar().boşaldı.notify_all();
+    }
+    static void hepsiniBitir() {
+        std::unique_lock kilit(çalışanlar().m);
+        for (SayfaDenetimi* d : çalışanlar().hepsi)
+            d->durdur();
+        çalışanlar().boşaldı.wait(kilit, [] { return çalışanlar().hepsi.empty(); });
+    }
+
+    // Another computer's write is waited for up to ten seconds, unless the check is to stop.
+    static int kilitBekle(void* bu, int kaçıncı) {
+        if (static_cast<SayfaDenetimi*>(bu)->durdur_ || kaçıncı >= 500)
+            return 0;
+        sqlite3_sleep(20);
+        return 1;
+    }
+
+    void çalış(const QString& dosya, const QString& parola) {
+        std::optional<QString> bozukluk;
+        sqlite3* db = nullptr;
+        int sonuç = sqlite3_open_v2(QFile::encodeName(dosya).constData(), &db,
+                                    SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+        {
+            std::lock_guard kilit(m_);
+            db_ = db;
+            if (durdur_)
+                sonuç = SQLITE_INTERRUPT;
+        }
+        if (sonuç == SQLITE_OK && !parola.isEmpty()) {
+            const QByteArray anahtar = parola.toUtf8();
+            sonuç = sqlite3_key(db, anahtar.constData(), int(anahtar.size()));
+        }
+        sqlite3_stmt* d = nullptr;
+        if (sonuç == SQLITE_OK) {
+            sqlite3_busy_handler(db, &SayfaDenetimi::kilitBekle, this);
+            sonuç = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &d, nullptr);
+        }
+        if (sonuç == SQLITE_OK)
+            sonuç = sqlite3_step(d);
+        if (sonuç == SQLITE_ROW) {
+            const QString durum =
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(d, 0)));
+            if (durum != QLatin1String("ok"))
+                bozukluk = QStringLiteral("Veritabanı dosyası bozuk: ") + durum.left(200);
+        } else if ((sonuç & 0xff) == SQLITE_CORRUPT || (sonuç & 0xff) == SQLITE_NOTADB) {
+            // The program's connection has proven the key: an unreadable page is damage.
+            bozukluk = QStringLiteral("Veritabanı dosyası bozuk.");
+        } else if ((sonuç & 0xff) != SQLITE_INTERRUPT) {
+            qWarning().noquote() << "Veritabanının sayfaları denetlenemedi:"
+                                 << (db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString());
+        }
+        sqlite3_finalize(d);
+        std::lock_guard kilit(m_);
+        db_ = nullptr;
+        sqlite3_close_v2(db);
+        bozukluk_ = bozukluk;
+        bittiMi_ = true;
+        bitti_.notify_all();
+    }
+
+    std::mutex m_;
+    std::condition_variable bitti_;
+    sqlite3* db_ = nullptr;
+    std::atomic<bool> durdur_ = false;
+    bool bittiMi_ = false;
+    std::optional<QString> bozukluk_;
+    std::thread iş_; // last: started once the members above are made
+};
+
 struct Bağlantı {
     sqlite3* db = nullptr;
     QString dosya;
@@ -103,8 +236,11 @@ struct Bağlantı {
     // file (a file opened afresh starts its counter anew).
     sqlite3_stmt* sürüm = nullptr;
     quint64 kuşak = 0;
+    // The reading of every page since this opening; writes wait for it.
+    std::unique_ptr<SayfaDenetimi> sayfalar;
     ~Bağlantı() { kapat(); }
     void kapat() {
+        sayfalar.reset();
         sqlite3_finalize(sürüm);
         sürüm = nullptr;
         if (db)
@@ -121,8 +257,8 @@ QString yedekKlasörü(const QString& dosya) {
 
 constexpr int SaklananYedekSayısı = 7;
 
-// The checks after the password has been proven: the tables and every page. A failure here
-// is the file's, not the folder's.
+// The check after the password has been proven: the tables (every page is read beside the
+// work, see SayfaDenetimi). A failure here is the file's, not the folder's.
 void içeriğiDenetle(sqlite3* db, const QString& dosya) {
     try {
         const QStringList sorunlar = şemaSorunları(db, dosya);
@@ -130,12 +266,6 @@ void içeriğiDenetle(sqlite3* db, const QString& dosya) {
             throw Hata(HataNo::VeritabanıDeğil,
                        QStringLiteral("Dosya bir Tarvela veritabanı değil: ") +
                            sorunlar.join("; "));
-        // Every page is read once, so that a damaged page is found now and not in the
-        // middle of the work.
-        const QString durum = tekSatır(db, "PRAGMA quick_check", dosya);
-        if (durum != QLatin1String("ok"))
-            throw Hata(VeritabanıHataNo::Bozuk,
-                       QStringLiteral("Veritabanı dosyası bozuk: ") + durum.left(200));
     } catch (const Hata& h) {
         if (h.numara() != HataNo::VeritabanıDeğil && h.numara() != VeritabanıHataNo::Bozuk)
             throw;
@@ -198,6 +328,7 @@ void aç(Bağlantı& b) {
     }
     b.db = db;
     b.kuşak = ++açılışSayısı;
+    b.sayfalar = std::make_unique<SayfaDenetimi>(b.dosya, b.parola);
 }
 
 // Before every statement: the file must still be the one that was opened. A file that is
@@ -361,6 +492,8 @@ template <class İş> void yazma(Bağlantı& b, İş&& iş) {
     QString açıklama;
     if (const int yolHatası = yolDenetle(b.dosya, &açıklama))
         throw Hata(yolHatası, açıklama);
+    if (b.sayfalar)
+        b.sayfalar->bekle();
     günlükYedek(b);
     QElapsedTimer süre;
     süre.start();
