@@ -19,24 +19,6 @@ using namespace Veritabanıİç;
 
 namespace VeritabanıKurulumu {
 
-const QStringList& klasörAlanları() {
-    static const QStringList alanlar = {"Anahtari", "Bagi", "Adi"};
-    return alanlar;
-}
-
-const QStringList& işAlanları() {
-    static const QStringList alanlar = {"IsNo",       "Anahtari", "IsinTarihi", "IsinSaati",
-                                        "IsinKonusu", "IsinYeri", "IsinSayisi", "Aciklama",
-                                        "Hatirlatma", "IsYapildi"};
-    return alanlar;
-}
-
-bool metinAlanıMı(const QString& alan) {
-    static const QStringList alanlar = {"Anahtari", "Bagi",       "Adi",     "IsinKonusu",
-                                        "IsinYeri", "IsinSayisi", "Aciklama"};
-    return alanlar.contains(alan, Qt::CaseInsensitive);
-}
-
 namespace {
 
 const char* const Şema = R"(
