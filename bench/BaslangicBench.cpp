@@ -85,13 +85,16 @@ int main(int argc, char** argv) {
                        .toUtf8());
         ayar.close();
         const double süre = ortancaBaşlangıç(program("Lodra"), ortam);
+        // A start that never connected is a fault; a target missed is only reported, as the
+        // other benchmarks do, so that the ones after this still run.
+        if (süre < 0)
+            sonuç = 1;
         const double oran = süre / boş;
         char ne[64];
         std::snprintf(ne, sizeof ne, "bağlı ana pencere (%d iş)", işSayısı);
         std::printf("  %-38s %9.4f s   taban %8.4f s   oran %6.3f", ne, süre, boş, oran);
         if (işSayısı >= 100000) {
             std::printf("   hedef <= 3,000  %s", oran <= 3 ? "tamam" : "AŞILDI");
-            sonuç = oran <= 3 ? sonuç : 1;
         }
         std::printf("\n");
         std::fflush(stdout);
