@@ -284,7 +284,7 @@ QVariant sayıDeğeri(const QString& metin) {
 // The text for the server of the tokens, `tablo` being the one table of a changeable
 // recordset (empty otherwise) and `kaynak` the table after the top-level FROM.
 QString sunucuMetni(const std::vector<Belirteç>& b, const QString& tablo, const QString& kaynak,
-                    QList<QVariant>& parametreler) {
+                    QList<QVariant>& parametreler, bool sırasız = false) {
     QStringList parçalar;
     const auto yer = [&](const QVariant& değer) {
         parametreler << değer;
@@ -386,7 +386,7 @@ QString sunucuMetni(const std::vector<Belirteç>& b, const QString& tablo, const
         }
     }
     terimiBitir();
-    if (!tablo.isEmpty()) {
+    if (!tablo.isEmpty() && !sırasız) {
         // Rows without an order of their own come in the order they were added, and rows that
         // tie on the given order keep that order too.
         parçalar << (sıralamada ? QStringLiteral(",") : QStringLiteral("ORDER BY"))
@@ -511,12 +511,6 @@ Sonuç çevir(const QString& jet, Lehçe lehçe) {
         sonuç.tablo = tabloAdı(2);
     }
 
-    if (lehçe == Lehçe::Sunucu) {
-        sonuç.değiştirilebilir = tekTablo;
-        sonuç.sql = sunucuMetni(b, tekTablo ? sonuç.tablo : QString(), kaynak, sonuç.parametreler);
-        return sonuç;
-    }
-
     // A whole table in an order of plain field names, ascending: the terms, for an engine that
     // reads the table in its own order and sorts the rows itself.
     if (tekTablo && sıralama >= 2 && anahtarSözcük(b[sıralama - 2], "FROM")) {
@@ -534,6 +528,20 @@ Sonuç çevir(const QString& jet, Lehçe lehçe) {
         }
         if (düz && !alanlar.isEmpty())
             sonuç.sıralamaAlanları = alanlar;
+    }
+
+    if (lehçe == Lehçe::Sunucu) {
+        sonuç.değiştirilebilir = tekTablo;
+        sonuç.sql = sunucuMetni(b, tekTablo ? sonuç.tablo : QString(), kaynak, sonuç.parametreler);
+        // The table in no order at all: the server need not sort it; the rows' numbers put
+        // them in the order of addition, and the fields in the order asked for.
+        if (!sonuç.sıralamaAlanları.isEmpty()) {
+            QList<QVariant> yok;
+            sonuç.tabloSırasıyla =
+                sunucuMetni(std::vector<Belirteç>(b.begin(), b.begin() + sıralama), sonuç.tablo,
+                            kaynak, yok, true);
+        }
+        return sonuç;
     }
 
     QStringList parçalar;

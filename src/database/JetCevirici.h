@@ -30,9 +30,10 @@ struct Sonuç {
     // with a time as QDateTime, whole numbers as qint64, others as double.
     QList<QVariant> parametreler;
     // A changeable SELECT of every row of its table in the order of plain field names,
-    // ascending: those names, and the same statement in the table's own order (by row id). An
-    // engine may read that and sort the rows itself (ties in row id order), which gives the
-    // same rows in the same order without walking an index across the whole table.
+    // ascending: those names, and the same statement in the table's own order (the file: by
+    // row id; the server: in no order, each row with its number). An engine may read that and
+    // sort the rows itself (ties in row number order), which gives the same rows in the same
+    // order without walking an index across the whole table or sorting it on the server.
     QStringList sıralamaAlanları;
     QString tabloSırasıyla;
 };

@@ -203,6 +203,26 @@ QVariant okunan(AlanTürü tür, const HamSatırlar& r, const HamSatırlar::Hüc
     }
 }
 
+bool satırlarıSırala(OkunanSatırlar& o, const QStringList& alanlar) {
+    std::vector<int> sütunlar;
+    for (const QString& ad : alanlar) {
+        qsizetype bulunan = -1;
+        for (qsizetype s = 0; s < o.adlar.size() && bulunan < 0; ++s)
+            if (o.adlar[s].compare(ad, Qt::CaseInsensitive) == 0)
+                bulunan = s;
+        if (bulunan < 0)
+            return false;
+        sütunlar.push_back(int(bulunan));
+    }
+    const std::vector<qsizetype>& sıra = o.ham.sırala(sütunlar);
+    std::vector<qint64> satırNo;
+    satırNo.reserve(o.satırNo.size());
+    for (qsizetype eski : sıra)
+        satırNo.push_back(o.satırNo[size_t(eski)]);
+    o.satırNo = std::move(satırNo);
+    return true;
+}
+
 namespace {
 
 [[noreturn]] void dönüştürülemez(const QString& alan, const QVariant& değer) {

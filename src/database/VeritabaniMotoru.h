@@ -39,6 +39,10 @@ struct OkunanSatırlar {
     bool dahaVar = false;
 };
 
+// Puts the rows in the order of the named fields, ties in the order read; false when a name
+// is not one of the columns.
+bool satırlarıSırala(OkunanSatırlar& o, const QStringList& alanlar);
+
 class VeritabanıMotoru {
 public:
     virtual ~VeritabanıMotoru() = default;

@@ -538,28 +538,6 @@ void adımAt(Bağlantı& b, sqlite3_stmt* d) {
         throw hata(b.db, sonuç, b.dosya);
 }
 
-// Puts the rows in the order of the named fields, ties in the order read (row id); false
-// when a name is not one of the columns.
-bool sırala(OkunanSatırlar& o, const QStringList& alanlar) {
-    std::vector<int> sütunlar;
-    for (const QString& ad : alanlar) {
-        qsizetype bulunan = -1;
-        for (qsizetype s = 0; s < o.adlar.size() && bulunan < 0; ++s)
-            if (o.adlar[s].compare(ad, Qt::CaseInsensitive) == 0)
-                bulunan = s;
-        if (bulunan < 0)
-            return false;
-        sütunlar.push_back(int(bulunan));
-    }
-    const std::vector<qsizetype>& sıra = o.ham.sırala(sütunlar);
-    std::vector<qint64> satırNo;
-    satırNo.reserve(o.satırNo.size());
-    for (qsizetype eski : sıra)
-        satırNo.push_back(o.satırNo[size_t(eski)]);
-    o.satırNo = std::move(satırNo);
-    return true;
-}
-
 class Dosya final : public VeritabanıMotoru {
 public:
     explicit Dosya(std::shared_ptr<Bağlantı> b) : b_(std::move(b)) {}
@@ -608,7 +586,7 @@ public:
                 hamSatırEkle(o.ham, d, ilk, sütunSayısı);
             }
             if (sonuç == SQLITE_DONE) {
-                if (kendimiz && !sırala(o, çeviri.sıralamaAlanları)) {
+                if (kendimiz && !satırlarıSırala(o, çeviri.sıralamaAlanları)) {
                     // An order by something that is no column of its own: the engine sorts.
                     kendimiz = false;
                     continue;

@@ -72,12 +72,20 @@ public:
             *değiştirilebilir = çeviri.değiştirilebilir;
         if (tablo)
             *tablo = çeviri.tablo;
+        // Every row of a whole table comes in no order and is sorted here, so that the
+        // server does not sort the table for each computer's list.
+        return satırlar(çeviri, hepsi, hepsi && !çeviri.tabloSırasıyla.isEmpty());
+    }
+
+    OkunanSatırlar satırlar(const JetÇevirici::Sonuç& çeviri, bool hepsi, bool kendimiz) {
         // A recordset opened to add or change one row asks for two rows (the first, and
         // whether more follow), so that adding a job does not fetch the whole table; the
         // rest comes in one answer when it is read.
         const bool ikiSatır = !hepsi && çeviri.seçim;
-        const Sonuç r = gönder(ikiSatır ? çeviri.sql + QStringLiteral(" LIMIT 2") : çeviri.sql,
-                               çeviri.parametreler);
+        const Sonuç r = gönder(kendimiz   ? çeviri.tabloSırasıyla
+                               : ikiSatır ? çeviri.sql + QStringLiteral(" LIMIT 2")
+                                          : çeviri.sql,
+                               kendimiz ? QList<QVariant>() : çeviri.parametreler);
         const int ilk = çeviri.değiştirilebilir ? 1 : 0;
         const int sütunSayısı = PQnfields(r.get());
         const int satırSayısı = PQntuples(r.get());
@@ -91,10 +99,20 @@ public:
         o.satırNo.reserve(size_t(satırSayısı));
         const int okunacak = ikiSatır ? std::min(satırSayısı, 1) : satırSayısı;
         o.dahaVar = ikiSatır && satırSayısı > 1;
-        for (int i = 0; i < okunacak; ++i) {
-            o.satırNo.push_back(ilk ? QByteArrayView(PQgetvalue(r.get(), i, 0)).toLongLong() : 0);
+        // The rows by their numbers first: ties of the order asked for keep that order.
+        std::vector<std::pair<qint64, int>> sıra;
+        sıra.reserve(size_t(okunacak));
+        for (int i = 0; i < okunacak; ++i)
+            sıra.emplace_back(ilk ? QByteArrayView(PQgetvalue(r.get(), i, 0)).toLongLong() : 0, i);
+        if (kendimiz)
+            std::sort(sıra.begin(), sıra.end());
+        for (const auto& [no, i] : sıra) {
+            o.satırNo.push_back(no);
             hamSatırEkle(o.ham, r.get(), i, ilk, türler);
         }
+        if (kendimiz && !satırlarıSırala(o, çeviri.sıralamaAlanları))
+            // An order by something that is no column of its own: the server sorts.
+            return satırlar(çeviri, hepsi, false);
         return o;
     }
 
