@@ -1,5 +1,6 @@
 // Cost of the reminder check on large job files: the due-job query alone and the whole list
 // refill that every 32-second tick does, on databases of 100,000 and 1,000,000 jobs.
+#include "BosAnaForm.h"
 #include "Olcum.h"
 #include "controls/AnaFormArayuzu.h"
 #include "controls/ProgramSaati.h"
@@ -17,26 +18,7 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-class BoşAnaForm : public AnaFormArayüzü {
-public:
-    QWidget* pencere() override { return nullptr; }
-    void KlasörleriYükle() override {}
-    void klasörAğacınıBoşalt() override {}
-    QString seçiliKlasörAnahtarı() const override { return {}; }
-    QString seçiliKlasörAdı() const override { return {}; }
-    void seçiliKlasörüTıkla() override {}
-    int işSatırSayısı() const override { return 0; }
-    void işSatırıSeç(int) override {}
-    bool klasörüSeçipListele(const QString&) override { return false; }
-    bool işiSeç(qint64) override { return false; }
-    void durumYaz(int, const QString&) override {}
-    void BildirimAlanınaSimgeEkle() override {}
-    void BildirimAlanındanSimgeyiSil() override {}
-    void programıKapat() override {}
-};
-
-} // namespace
+namespace {} // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

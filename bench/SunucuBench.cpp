@@ -6,6 +6,7 @@
 //   TarvelaSunucuBench                        the whole run
 //   TarvelaSunucuBench yazar ADRES N ETİKET   one writer: connects, says HAZIR, waits for a
 //                                             line on its input, adds N jobs, exits
+#include "BosAnaForm.h"
 #include "Olcum.h"
 #include "controls/AnaFormArayuzu.h"
 #include "controls/Hata.h"
@@ -203,24 +204,6 @@ void anaListe(const QString& adres) {
     satır(ne, tümü, kopya, 1.5);
     AçıkVeritabanı::kapat();
 }
-
-class BoşAnaForm : public AnaFormArayüzü {
-public:
-    QWidget* pencere() override { return nullptr; }
-    void KlasörleriYükle() override {}
-    void klasörAğacınıBoşalt() override {}
-    QString seçiliKlasörAnahtarı() const override { return {}; }
-    QString seçiliKlasörAdı() const override { return {}; }
-    void seçiliKlasörüTıkla() override {}
-    int işSatırSayısı() const override { return 0; }
-    void işSatırıSeç(int) override {}
-    bool klasörüSeçipListele(const QString&) override { return false; }
-    bool işiSeç(qint64) override { return false; }
-    void durumYaz(int, const QString&) override {}
-    void BildirimAlanınaSimgeEkle() override {}
-    void BildirimAlanındanSimgeyiSil() override {}
-    void programıKapat() override {}
-};
 
 // The reminder check every 32 seconds before the day's first job: nothing is due, and the
 // tick is the due-job query's trip to the server and back.
