@@ -329,8 +329,7 @@ struct KayıtKümesi::İç {
     bool değiştirilebilir = false;
     QStringList adlar;
     QHash<QString, int> sıralar; // lower-case name -> column
-    // The rows as typed values, or as the engine stores them (`ham` has columns then).
-    std::vector<QVariant> hücreler;
+    // The rows as the engine stores them.
     HamSatırlar ham;
     std::vector<AlanTürü> türler;
     // Values this recordset wrote over stored ones since reading (row * width + column).
@@ -357,8 +356,6 @@ struct KayıtKümesi::İç {
     // The value in the row and column as the program reads it.
     QVariant değer(qsizetype satır, int sütun) const {
         const qsizetype yer = satır * adlar.size() + sütun;
-        if (ham.genişlik() == 0)
-            return hücreler[size_t(yer)];
         if (!yazılan.isEmpty()) {
             const auto bulunan = yazılan.constFind(yer);
             if (bulunan != yazılan.constEnd())
@@ -429,7 +426,6 @@ void satırlarıAl(KayıtKümesi::İç& iç, OkunanSatırlar&& o) {
     iç.türler.clear();
     for (const QString& ad : iç.adlar)
         iç.türler.push_back(alanTürü(ad));
-    iç.hücreler = std::move(o.hücreler);
     iç.ham = std::move(o.ham);
     iç.satırNo = std::move(o.satırNo);
 }
@@ -464,13 +460,8 @@ void KayıtKümesi::İç::kalanıOku() {
         baş = bulunan == yeni.satırNo.end() ? 0 : size_t(bulunan - yeni.satırNo.begin()) + 1;
     }
     baş = std::min(baş, yeni.satırNo.size());
-    const size_t genişlik = size_t(adlar.size());
     satırNo.insert(satırNo.end(), yeni.satırNo.begin() + qsizetype(baş), yeni.satırNo.end());
-    if (ham.genişlik() > 0)
-        ham.ekle(yeni.ham, qsizetype(baş));
-    else
-        hücreler.insert(hücreler.end(), yeni.hücreler.begin() + qsizetype(baş * genişlik),
-                        yeni.hücreler.end());
+    ham.ekle(yeni.ham, qsizetype(baş));
     satırSayısı = qsizetype(satırNo.size());
     silindi.resize(size_t(satırSayısı), false);
 }
@@ -521,8 +512,8 @@ QVariant KayıtKümesi::alan(int no) const {
 
 void KayıtKümesi::utf8Ekle(int no, QByteArray& hedef) const {
     const İç& iç = *iç_;
-    if (iç.kip == İç::Kip::Yok && iç.yazılan.isEmpty() && iç.ham.genişlik() > 0 && no >= 0 &&
-        no < iç.adlar.size() && iç.türler[size_t(no)] == AlanTürü::Metin) {
+    if (iç.kip == İç::Kip::Yok && iç.yazılan.isEmpty() && no >= 0 && no < iç.adlar.size() &&
+        iç.türler[size_t(no)] == AlanTürü::Metin) {
         iç.geçerliSatır();
         const HamSatırlar::Hücre& h = iç.ham.hücre(iç.konum, no);
         if (h.tür() == HamSatırlar::Tür::Metin) {
@@ -614,11 +605,7 @@ void KayıtKümesi::Update() {
                 silinmiş();
         });
         for (int s : sütunlar) {
-            const qsizetype yer = iç_->konum * iç_->adlar.size() + s;
-            if (iç_->ham.genişlik() > 0)
-                iç_->yazılan.insert(yer, iç_->tampon.value(s));
-            else
-                iç_->hücreler[size_t(yer)] = iç_->tampon.value(s);
+            iç_->yazılan.insert(iç_->konum * iç_->adlar.size() + s, iç_->tampon.value(s));
         }
     }
     iç_->kip = İç::Kip::Yok;
@@ -642,8 +629,6 @@ void KayıtKümesi::Delete() {
 
 void KayıtKümesi::Close() {
     iç_->kapalı = true;
-    iç_->hücreler.clear();
-    iç_->hücreler.shrink_to_fit();
     iç_->ham = HamSatırlar();
     iç_->yazılan.clear();
     iç_->motor.reset();

@@ -24,15 +24,12 @@ AlanTürü alanTürü(const QString& ad);
 // A value as stored (by the file: its storage class and bytes) typed as the program reads it.
 QVariant okunan(AlanTürü tür, const HamSatırlar& satırlar, const HamSatırlar::Hücre& hücre);
 
-// The rows a statement gave: the names of its columns, the values row after row (typed as
-// the program reads them: QString, QDate, QTime, bool, qint64; null as an invalid QVariant)
-// and, for a statement over one table, the number the engine knows each row by.
-// An engine may instead hand the values as it stores them (`ham`, when it has columns): the
-// face then types each value only when it is read, which spares a long list an object per
-// value.
+// The rows a statement gave: the names of its columns, the values row after row as the
+// engine stores them (the face types each value only when it is read, see okunan, which
+// spares a long list an object per value) and, for a statement over one table, the number
+// the engine knows each row by.
 struct OkunanSatırlar {
     QStringList adlar;
-    std::vector<QVariant> hücreler;
     HamSatırlar ham;
     std::vector<qint64> satırNo;
     // More rows follow those read (only when not every row was asked for).

@@ -77,45 +77,6 @@ public:
         return satırlar(çeviri, hepsi, hepsi && !çeviri.tabloSırasıyla.isEmpty());
     }
 
-    OkunanSatırlar satırlar(const JetÇevirici::Sonuç& çeviri, bool hepsi, bool kendimiz) {
-        // A recordset opened to add or change one row asks for two rows (the first, and
-        // whether more follow), so that adding a job does not fetch the whole table; the
-        // rest comes in one answer when it is read.
-        const bool ikiSatır = !hepsi && çeviri.seçim;
-        const Sonuç r = gönder(kendimiz   ? çeviri.tabloSırasıyla
-                               : ikiSatır ? çeviri.sql + QStringLiteral(" LIMIT 2")
-                                          : çeviri.sql,
-                               kendimiz ? QList<QVariant>() : çeviri.parametreler);
-        const int ilk = çeviri.değiştirilebilir ? 1 : 0;
-        const int sütunSayısı = PQnfields(r.get());
-        const int satırSayısı = PQntuples(r.get());
-        OkunanSatırlar o;
-        std::vector<AlanTürü> türler;
-        for (int s = ilk; s < sütunSayısı; ++s) {
-            o.adlar << QString::fromUtf8(PQfname(r.get(), s));
-            türler.push_back(alanTürü(o.adlar.last()));
-        }
-        o.ham = HamSatırlar(int(türler.size()));
-        o.satırNo.reserve(size_t(satırSayısı));
-        const int okunacak = ikiSatır ? std::min(satırSayısı, 1) : satırSayısı;
-        o.dahaVar = ikiSatır && satırSayısı > 1;
-        // The rows by their numbers first: ties of the order asked for keep that order.
-        std::vector<std::pair<qint64, int>> sıra;
-        sıra.reserve(size_t(okunacak));
-        for (int i = 0; i < okunacak; ++i)
-            sıra.emplace_back(ilk ? QByteArrayView(PQgetvalue(r.get(), i, 0)).toLongLong() : 0, i);
-        if (kendimiz)
-            std::sort(sıra.begin(), sıra.end());
-        for (const auto& [no, i] : sıra) {
-            o.satırNo.push_back(no);
-            hamSatırEkle(o.ham, r.get(), i, ilk, türler);
-        }
-        if (kendimiz && !satırlarıSırala(o, çeviri.sıralamaAlanları))
-            // An order by something that is no column of its own: the server sorts.
-            return satırlar(çeviri, hepsi, false);
-        return o;
-    }
-
     // One transaction; a lock held by another computer longer than the wait gives Meşgul.
     // A deadlock or a serialization failure (the server chose this write to give way) is
     // tried again while the wait lasts.
@@ -263,6 +224,45 @@ public:
     }
 
 private:
+    OkunanSatırlar satırlar(const JetÇevirici::Sonuç& çeviri, bool hepsi, bool kendimiz) {
+        // A recordset opened to add or change one row asks for two rows (the first, and
+        // whether more follow), so that adding a job does not fetch the whole table; the
+        // rest comes in one answer when it is read.
+        const bool ikiSatır = !hepsi && çeviri.seçim;
+        const Sonuç r = gönder(kendimiz   ? çeviri.tabloSırasıyla
+                               : ikiSatır ? çeviri.sql + QStringLiteral(" LIMIT 2")
+                                          : çeviri.sql,
+                               kendimiz ? QList<QVariant>() : çeviri.parametreler);
+        const int ilk = çeviri.değiştirilebilir ? 1 : 0;
+        const int sütunSayısı = PQnfields(r.get());
+        const int satırSayısı = PQntuples(r.get());
+        OkunanSatırlar o;
+        std::vector<AlanTürü> türler;
+        for (int s = ilk; s < sütunSayısı; ++s) {
+            o.adlar << QString::fromUtf8(PQfname(r.get(), s));
+            türler.push_back(alanTürü(o.adlar.last()));
+        }
+        o.ham = HamSatırlar(int(türler.size()));
+        o.satırNo.reserve(size_t(satırSayısı));
+        const int okunacak = ikiSatır ? std::min(satırSayısı, 1) : satırSayısı;
+        o.dahaVar = ikiSatır && satırSayısı > 1;
+        // The rows by their numbers first: ties of the order asked for keep that order.
+        std::vector<std::pair<qint64, int>> sıra;
+        sıra.reserve(size_t(okunacak));
+        for (int i = 0; i < okunacak; ++i)
+            sıra.emplace_back(ilk ? QByteArrayView(PQgetvalue(r.get(), i, 0)).toLongLong() : 0, i);
+        if (kendimiz)
+            std::sort(sıra.begin(), sıra.end());
+        for (const auto& [no, i] : sıra) {
+            o.satırNo.push_back(no);
+            hamSatırEkle(o.ham, r.get(), i, ilk, türler);
+        }
+        if (kendimiz && !satırlarıSırala(o, çeviri.sıralamaAlanları))
+            // An order by something that is no column of its own: the server sorts.
+            return satırlar(çeviri, hepsi, false);
+        return o;
+    }
+
     void bağlantıKur() {
         c_.reset();
         Bağlantı c = bağlan(adres_, parola_);
