@@ -12,6 +12,7 @@
 #include "settings/ProgramDegerleri.h"
 #endif
 
+#include <QDebug>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -197,15 +198,8 @@ private slots:
         QVERIFY(VeritabanınaBağlan());
         QCOMPARE(ModalTest::gösterilenler(),
                  QStringList({"VeritabanınaBağlanFormu", "BüroAnahtarıFormu"}));
-        QVERIFY2(soru.contains(bağlantı), qPrintable(QStringLiteral("%1,%2 %3x%4 / %5,%6 %7x%8")
-                                                         .arg(soru.x())
-                                                         .arg(soru.y())
-                                                         .arg(soru.width())
-                                                         .arg(soru.height())
-                                                         .arg(bağlantı.x())
-                                                         .arg(bağlantı.y())
-                                                         .arg(bağlantı.width())
-                                                         .arg(bağlantı.height())));
+        QVERIFY2(soru.contains(bağlantı),
+                 qPrintable(QDebug::toString(soru) + " / " + QDebug::toString(bağlantı)));
         AçıkVeritabanı::kapat();
     }
 };
