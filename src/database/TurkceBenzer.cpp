@@ -3,6 +3,8 @@
 #include <sqlcipher/sqlite3.h>
 
 #include <QString>
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -24,6 +26,21 @@ const char16_t* katlamaTablosu() {
     return tablo.data();
 }
 
+// Every character whose lower-case form is another one, by that form (I under ı, İ under i):
+// with the form itself, all that can stand for a letter of a pattern.
+const std::vector<std::pair<char16_t, char16_t>>& katlananlar() {
+    static const auto liste = [] {
+        std::vector<std::pair<char16_t, char16_t>> l;
+        const char16_t* t = katlamaTablosu();
+        for (char32_t c = 0; c < 0x10000; ++c)
+            if (t[c] != c && (c < 0xD800 || c > 0xDFFF))
+                l.emplace_back(t[c], char16_t(c));
+        std::sort(l.begin(), l.end());
+        return l;
+    }();
+    return liste;
+}
+
 // A pattern made ready for many texts: letters already in lower case, the escapes resolved.
 constexpr int32_t Çok = -1; // %
 constexpr int32_t Tek = -2; // _
@@ -32,7 +49,38 @@ struct Desen {
     std::vector<int32_t> öğeler;
     char16_t kaçış = 0;
     bool kaçışlı = false;
+    // A pattern of the shape %text% (what a search sends): the text, and the bytes of a UTF-8
+    // text that can begin a character folding to its first unit. Only rows holding one of
+    // those bytes are decoded, and only from there.
+    bool içerirMi = false;
+    std::vector<char16_t> parça;
+    std::array<bool, 256> başlar{};
 };
+
+void içerirHazırla(Desen& d) {
+    const auto& ö = d.öğeler;
+    if (ö.size() < 3 || ö.front() != Çok || ö.back() != Çok ||
+        !std::all_of(ö.begin() + 1, ö.end() - 1, [](int32_t c) { return c >= 0; }))
+        return;
+    const char16_t ilk = char16_t(ö[1]);
+    // A bad byte of the text reads as U+FFFD and a character beyond the 16-bit range as two
+    // surrogates: neither has one lead byte, so those patterns take the general way.
+    if (ilk == 0xFFFD || (ilk >= 0xD800 && ilk <= 0xDFFF))
+        return;
+    const auto başlatır = [&d](char32_t c) {
+        d.başlar[c < 0x80 ? c : c < 0x800 ? 0xC0 | (c >> 6) : 0xE0 | (c >> 12)] = true;
+    };
+    if (katlamaTablosu()[ilk] == ilk)
+        başlatır(ilk);
+    const auto& başkaları = katlananlar();
+    const auto [ilkBaşka, sonBaşka] =
+        std::equal_range(başkaları.begin(), başkaları.end(), std::pair(ilk, char16_t(0)),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto i = ilkBaşka; i != sonBaşka; ++i)
+        başlatır(i->second);
+    d.parça.assign(ö.begin() + 1, ö.end() - 1);
+    d.içerirMi = true;
+}
 
 Desen derle(QStringView desen, QChar kaçış) {
     const char16_t* katla = katlamaTablosu();
@@ -54,6 +102,7 @@ Desen derle(QStringView desen, QChar kaçış) {
             d.öğeler.push_back(katla[c]);
         }
     }
+    içerirHazırla(d);
     return d;
 }
 
@@ -98,61 +147,97 @@ void katla(QStringView metin, std::vector<char16_t>& tampon) {
         tampon[size_t(i)] = tablo[metin[i].unicode()];
 }
 
-// The same from the engine's UTF-8 text, decoded on the way; a byte that is not part of a
-// valid sequence stands for U+FFFD.
+// One character of a UTF-8 text from byte `i` on, in lower case, as one or two UTF-16 units
+// into `birim`; `i` moves past it. A byte that is not part of a valid sequence stands for
+// U+FFFD and is passed alone.
+int birKarakter(const char16_t* tablo, const unsigned char* s, size_t n, size_t& i,
+                char16_t* birim) {
+    const unsigned char b = s[i];
+    if (b < 0x80) {
+        birim[0] = tablo[b];
+        ++i;
+        return 1;
+    }
+    int uzunluk = 0;
+    char32_t kod = 0;
+    char32_t enAz = 0;
+    if ((b & 0xE0) == 0xC0) {
+        uzunluk = 2;
+        kod = b & 0x1F;
+        enAz = 0x80;
+    } else if ((b & 0xF0) == 0xE0) {
+        uzunluk = 3;
+        kod = b & 0x0F;
+        enAz = 0x800;
+    } else if ((b & 0xF8) == 0xF0) {
+        uzunluk = 4;
+        kod = b & 0x07;
+        enAz = 0x10000;
+    }
+    bool geçerli = uzunluk > 0 && i + size_t(uzunluk) <= n;
+    for (int k = 1; geçerli && k < uzunluk; ++k) {
+        const unsigned char d = s[i + size_t(k)];
+        if ((d & 0xC0) != 0x80)
+            geçerli = false;
+        else
+            kod = (kod << 6) | (d & 0x3F);
+    }
+    if (geçerli && (kod < enAz || kod > 0x10FFFF || (kod >= 0xD800 && kod <= 0xDFFF)))
+        geçerli = false;
+    if (!geçerli) {
+        birim[0] = 0xFFFD;
+        ++i;
+        return 1;
+    }
+    i += size_t(uzunluk);
+    if (kod >= 0x10000) {
+        kod -= 0x10000;
+        birim[0] = char16_t(0xD800 + (kod >> 10));
+        birim[1] = char16_t(0xDC00 + (kod & 0x3FF));
+        return 2;
+    }
+    birim[0] = tablo[kod];
+    return 1;
+}
+
+// The same for a whole UTF-8 text.
 void katla(const unsigned char* s, size_t n, std::vector<char16_t>& tampon) {
     const char16_t* tablo = katlamaTablosu();
     tampon.resize(n); // UTF-16 never takes more units than UTF-8 takes bytes
     size_t yaz = 0;
-    size_t i = 0;
-    while (i < n) {
-        const unsigned char b = s[i];
-        if (b < 0x80) {
-            tampon[yaz++] = tablo[b];
-            ++i;
-            continue;
-        }
-        int uzunluk = 0;
-        char32_t kod = 0;
-        char32_t enAz = 0;
-        if ((b & 0xE0) == 0xC0) {
-            uzunluk = 2;
-            kod = b & 0x1F;
-            enAz = 0x80;
-        } else if ((b & 0xF0) == 0xE0) {
-            uzunluk = 3;
-            kod = b & 0x0F;
-            enAz = 0x800;
-        } else if ((b & 0xF8) == 0xF0) {
-            uzunluk = 4;
-            kod = b & 0x07;
-            enAz = 0x10000;
-        }
-        bool geçerli = uzunluk > 0 && i + size_t(uzunluk) <= n;
-        for (int k = 1; geçerli && k < uzunluk; ++k) {
-            const unsigned char d = s[i + size_t(k)];
-            if ((d & 0xC0) != 0x80)
-                geçerli = false;
-            else
-                kod = (kod << 6) | (d & 0x3F);
-        }
-        if (geçerli && (kod < enAz || kod > 0x10FFFF || (kod >= 0xD800 && kod <= 0xDFFF)))
-            geçerli = false;
-        if (!geçerli) {
-            tampon[yaz++] = 0xFFFD;
-            ++i;
-            continue;
-        }
-        i += size_t(uzunluk);
-        if (kod >= 0x10000) {
-            kod -= 0x10000;
-            tampon[yaz++] = char16_t(0xD800 + (kod >> 10));
-            tampon[yaz++] = char16_t(0xDC00 + (kod & 0x3FF));
-        } else {
-            tampon[yaz++] = tablo[kod];
-        }
-    }
+    for (size_t i = 0; i < n;)
+        yaz += size_t(birKarakter(tablo, s, n, i, tampon.data() + yaz));
     tampon.resize(yaz);
+}
+
+// %text% over a UTF-8 text: tried only where a character that can begin the text begins (a
+// lead byte is never inside another character), decoding from there until it differs.
+bool içerir(const Desen& d, const unsigned char* s, size_t n) {
+    const char16_t* tablo = katlamaTablosu();
+    const size_t uzunluk = d.parça.size();
+    for (size_t baş = 0; baş < n; ++baş) {
+        if (!d.başlar[s[baş]])
+            continue;
+        size_t i = baş;
+        size_t k = 0;
+        bool aynı = true;
+        while (aynı && k < uzunluk && i < n) {
+            char16_t birim[2];
+            const int adet = birKarakter(tablo, s, n, i, birim);
+            for (int u = 0; aynı && u < adet && k < uzunluk; ++u, ++k)
+                aynı = birim[u] == d.parça[k];
+        }
+        if (aynı)
+            return k == uzunluk; // else the text ended first, and a later start is shorter
+    }
+    return false;
+}
+
+bool eşle(const Desen& d, const unsigned char* s, size_t n, std::vector<char16_t>& t) {
+    if (d.içerirMi)
+        return içerir(d, s, n);
+    katla(s, n, t);
+    return eşle(d, t.data(), t.size());
 }
 
 std::vector<char16_t>& tampon() {
@@ -173,7 +258,14 @@ bool eşleşir(QStringView desen, QStringView metin, QChar kaçış) {
     return eşle(d, t.data(), t.size());
 }
 
+bool eşleşir(QStringView desen, QByteArrayView metin, QChar kaçış) {
+    return eşle(derle(desen, kaçış), reinterpret_cast<const unsigned char*>(metin.data()),
+                size_t(metin.size()), tampon());
+}
+
 namespace {
+char kaçışİşareti;
+
 void desenSil(void* p) {
     delete static_cast<Desen*>(p);
 }
@@ -185,20 +277,21 @@ void benzer(sqlite3_context* bağlam, int sayı, sqlite3_value** değerler) {
         sqlite3_result_null(bağlam);
         return;
     }
-    QChar kaçış;
-    if (sayı == 3) {
-        const auto* k = static_cast<const char16_t*>(sqlite3_value_text16(değerler[2]));
-        if (!k || sqlite3_value_bytes16(değerler[2]) != 2) {
-            sqlite3_result_error(bağlam, "ESCAPE expression must be a single character", -1);
-            return;
-        }
-        kaçış = QChar(k[0]);
-    }
     // The pattern of a statement is the same for every row: it is made ready once and kept
-    // with the statement.
+    // with the statement. A mark kept with the escape argument says the escape is the one it
+    // was made with (the engine drops either when its argument changes from row to row).
     auto* desen = static_cast<Desen*>(sqlite3_get_auxdata(bağlam, 0));
     std::unique_ptr<Desen> yeni;
-    if (!desen || desen->kaçış != kaçış.unicode() || desen->kaçışlı != !kaçış.isNull()) {
+    if (!desen || (sayı == 3 && !sqlite3_get_auxdata(bağlam, 2))) {
+        QChar kaçış;
+        if (sayı == 3) {
+            const auto* k = static_cast<const char16_t*>(sqlite3_value_text16(değerler[2]));
+            if (!k || sqlite3_value_bytes16(değerler[2]) != 2) {
+                sqlite3_result_error(bağlam, "ESCAPE expression must be a single character", -1);
+                return;
+            }
+            kaçış = QChar(k[0]);
+        }
         const auto* d = static_cast<const char16_t*>(sqlite3_value_text16(değerler[0]));
         const int bayt = sqlite3_value_bytes16(değerler[0]);
         yeni = std::make_unique<Desen>(derle(QStringView(d, d ? bayt / 2 : 0), kaçış));
@@ -206,12 +299,13 @@ void benzer(sqlite3_context* bağlam, int sayı, sqlite3_value** değerler) {
     }
     const auto* metin = sqlite3_value_text(değerler[1]);
     const int bayt = sqlite3_value_bytes(değerler[1]);
-    std::vector<char16_t>& t = tampon();
-    katla(metin, metin ? size_t(bayt) : 0, t);
-    sqlite3_result_int(bağlam, eşle(*desen, t.data(), t.size()) ? 1 : 0);
+    sqlite3_result_int(bağlam, eşle(*desen, metin, metin ? size_t(bayt) : 0, tampon()) ? 1 : 0);
     // The engine may drop the pattern at once, so it is handed over only after its last use.
-    if (yeni)
+    if (yeni) {
         sqlite3_set_auxdata(bağlam, 0, yeni.release(), desenSil);
+        if (sayı == 3)
+            sqlite3_set_auxdata(bağlam, 2, &kaçışİşareti, nullptr);
+    }
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QChar>
 #include <QStringView>
 
@@ -16,6 +17,9 @@ QChar küçük(QChar c);
 // % any run, _ one character, `kaçış` makes the next character literal. Works in time
 // proportional to the lengths' product at worst.
 bool eşleşir(QStringView desen, QStringView metin, QChar kaçış = QChar());
+// The same over the engine's UTF-8 text, the way the engine's like() compares each row: a
+// byte that is not part of a valid sequence stands for U+FFFD.
+bool eşleşir(QStringView desen, QByteArrayView metin, QChar kaçış = QChar());
 // Replaces the engine's like() with the one above on this connection.
 int kaydet(sqlite3* bağlantı);
 } // namespace TürkçeBenzer

@@ -174,6 +174,34 @@ private slots:
         QVERIFY(!eşleşir(u"_", u""));
         // Many wildcards over a long text stay fast (a backtracking matcher never ends).
         QVERIFY(!eşleşir(QString("%a%a%a%a%a%a%a%a%b"), QString(20000, u'a')));
+
+        // The engine's UTF-8 path, which looks for "%text%" only where a character that can
+        // fold to its first letter begins, answers as the general matcher for every pattern
+        // and text of up to three letters among the Turkish pairs, the Kelvin sign (folds to
+        // k), a letter beyond 16 bits and a plain one.
+        const QStringList harfler = {"i", "I", "ı", "İ", "k", "\u212A", "ş", "Ş", "😀", "a"};
+        QStringList metinler = {QString()};
+        for (int uzunluk = 1; uzunluk <= 3; ++uzunluk)
+            for (const QString& m : QStringList(metinler))
+                if (m.size() >= uzunluk - 1) // adds a letter to the longest ones only
+                    for (const QString& h : harfler)
+                        metinler << m + h;
+        metinler.removeDuplicates();
+        const QStringList ikinciler = QStringList(harfler) << QString();
+        int farklı = 0;
+        for (const QString& a : harfler)
+            for (const QString& b : ikinciler)
+                for (const QString& desen : {"%" + a + b + "%", a + b + "%", "%" + a + "_" + b})
+                    for (const QString& m : metinler)
+                        farklı += eşleşir(desen, m) != eşleşir(desen, QByteArrayView(m.toUtf8()));
+        QCOMPARE(farklı, 0);
+        // A byte outside any valid sequence stands for one U+FFFD and never hides the
+        // letters after it.
+        QVERIFY(eşleşir(u"%i%", QByteArrayView("\xC4i")));
+        QVERIFY(!eşleşir(u"%i%", QByteArrayView("\xC4")));
+        QVERIFY(eşleşir(u"%ka%", QByteArrayView("\xE2\x84ka")));
+        QVERIFY(eşleşir(u"%haciz%", QByteArrayView("\xFFHAC\xC4\xB0Z")));
+        QVERIFY(!eşleşir(u"%haciz%", QByteArrayView("HAC\xFFIZ")));
     }
 
     void keyCounter() {

@@ -40,6 +40,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boyut) {
     // The LIKE matcher on the two halves of the same input.
     TürkçeBenzer::eşleşir(QStringView(jet).left(jet.size() / 2),
                           QStringView(jet).mid(jet.size() / 2), u'\\');
+    // The engine's UTF-8 path on the raw bytes of the second half; on a valid UTF-8 text it
+    // must answer as the general matcher does.
+    {
+        const QByteArrayView ham(veri, qsizetype(boyut));
+        const QString desen = QString::fromUtf8(ham.first(ham.size() / 2));
+        const QByteArrayView metin = ham.sliced(ham.size() / 2);
+        const bool utf8 = TürkçeBenzer::eşleşir(desen, metin, u'\\');
+        const QString çözülen = QString::fromUtf8(metin);
+        if (çözülen.toUtf8() == metin && utf8 != TürkçeBenzer::eşleşir(desen, çözülen, u'\\'))
+            std::abort();
+    }
     JetÇevirici::Sonuç sonuç;
     try {
         sonuç = JetÇevirici::çevir(jet);
