@@ -205,38 +205,34 @@ void işListeleri(const Ortam& o) {
 // SQLite's own LIKE over the same field of the same file, on a bare connection without the
 // program's Turkish comparison: the baseline of a search. With `türkçe` the same scan uses the
 // program's comparison, which shows its own cost.
-double çıplakBenzer(const QString& desen, bool türkçe = false, bool işlemci = false) {
-    const QByteArray dosya = QFile::encodeName(AçıkVeritabanı::al().yol());
+struct ÇıplakBenzer {
     sqlite3* db = nullptr;
-    sqlite3_open_v2(dosya.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_key(db, "KMZ1994", 7);
-    // The same page cache as the program's connection, so that both scans read decrypted
-    // pages from memory after the first run.
-    sqlite3_exec(db, "PRAGMA cache_size=-32768", nullptr, nullptr, nullptr);
-    if (türkçe)
-        TürkçeBenzer::kaydet(db);
-    const QByteArray sql = QStringLiteral("SELECT IsinKonusu FROM YapilacakIslerTablosu WHERE "
-                                          "IsinKonusu LIKE '%%1%'")
-                               .arg(desen)
-                               .toUtf8();
-    int bulunan = 0;
-    const auto tara = [&] {
+    explicit ÇıplakBenzer(bool türkçe) {
+        const QByteArray dosya = QFile::encodeName(AçıkVeritabanı::al().yol());
+        sqlite3_open_v2(dosya.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_key(db, "KMZ1994", 7);
+        // The same page cache as the program's connection, so that both scans read decrypted
+        // pages from memory after the first run.
+        sqlite3_exec(db, "PRAGMA cache_size=-32768", nullptr, nullptr, nullptr);
+        if (türkçe)
+            TürkçeBenzer::kaydet(db);
+    }
+    ~ÇıplakBenzer() { sqlite3_close(db); }
+    void tara(const QString& desen) const {
+        const QByteArray sql = QStringLiteral("SELECT IsinKonusu FROM YapilacakIslerTablosu "
+                                              "WHERE IsinKonusu LIKE '%%1%'")
+                                   .arg(desen)
+                                   .toUtf8();
         sqlite3_stmt* d = nullptr;
         sqlite3_prepare_v2(db, sql.constData(), -1, &d, nullptr);
-        bulunan = 0;
-        while (sqlite3_step(d) == SQLITE_ROW) {
+        while (sqlite3_step(d) == SQLITE_ROW)
             (void)sqlite3_column_text(d, 0);
-            ++bulunan;
-        }
         sqlite3_finalize(d);
-    };
-    const double süre = işlemci ? ortancaİşlemci(5, tara) : ortanca(5, tara);
-    sqlite3_close(db);
-    return süre;
-}
+    }
+};
 
 // A search of the subject in the search window: the statement, the Turkish comparison on
-// every row, the lines found into the list on screen.
+// every row, the lines found into the list on screen. Search and baseline run by turns.
 void arama(const Ortam& o) {
     // A search that finds nothing answers its box at once instead of waiting for a user.
     MesajKutusuTest::etkinleştir();
@@ -255,6 +251,7 @@ void arama(const Ortam& o) {
         k->Update();
         k->Close();
     }
+    const ÇıplakBenzer sqlite(false);
     for (const char* aranan : {"haciz", "İSTİNAF", "seyrek"}) {
         const QString metin = QString::fromUtf8(aranan);
         form.AranacakYerKutusu->setCurrentIndex(0);
@@ -263,15 +260,20 @@ void arama(const Ortam& o) {
             form.AraDüğmesi_Click();
             form.AramaSonuçlarıListesi->viewport()->repaint();
         };
-        const double süre = ortanca(5, ara);
-        char ne[64];
-        std::snprintf(ne, sizeof ne, "konu \"%s\" (%d iş)", aranan, form.sonuçSayısı());
-        satır(ne, süre, çıplakBenzer(metin), 1.3);
-        std::snprintf(ne, sizeof ne, "konu \"%s\" (işlemci)", aranan);
-        satır(ne, ortancaİşlemci(5, ara), çıplakBenzer(metin, false, true), 1.3);
+        const auto taban = [&] { sqlite.tara(metin); };
+        for (bool işlemci : {false, true}) {
+            const auto [süre, tabanSüresi] = sırayla(9, işlemci, ara, taban);
+            char ne[64];
+            std::snprintf(ne, sizeof ne, işlemci ? "konu \"%s\" (işlemci)" : "konu \"%s\" (%d iş)",
+                          aranan, form.sonuçSayısı());
+            satır(ne, süre, tabanSüresi, 1.3);
+        }
     }
-    satır("Türkçe LIKE, çıplak tarama (işlemci)", çıplakBenzer(QStringLiteral("haciz"), true, true),
-          çıplakBenzer(QStringLiteral("haciz"), false, true), 1.3);
+    const ÇıplakBenzer türkçe(true);
+    const auto [tr, yerleşik] = sırayla(
+        9, true, [&] { türkçe.tara(QStringLiteral("haciz")); },
+        [&] { sqlite.tara(QStringLiteral("haciz")); });
+    satır("Türkçe LIKE, çıplak tarama (işlemci)", tr, yerleşik, 1.3);
 }
 
 // One look of the main window for other computers' changes when nothing has changed (what
