@@ -49,14 +49,7 @@ QString deyim(int sıra, const QString& metin) {
 }
 
 void ara(Veritabanı& vt, int sıra, const QString& metin, QList<Sonuç>& sonuçlar) {
-    // The same statement, reading only the three fields the result list keeps: the same
-    // rows in the same order, without copying the other seven fields of every job found.
-    const QString tümü = deyim(sıra, metin);
-    const QLatin1String yıldız("SELECT * ");
-    Q_ASSERT(tümü.startsWith(yıldız));
-    const QString okunan = QStringLiteral("SELECT IsNo, Anahtari, ") + alan(sıra) +
-                           QLatin1Char(' ') + tümü.mid(yıldız.size());
-    auto kayıtlar = vt.OpenRecordset(okunan, Veritabanı::Okuma::Tamamı);
+    auto kayıtlar = vt.OpenRecordset(deyim(sıra, metin), Veritabanı::Okuma::Tamamı);
     const int değerNo = kayıtlar->alanNo(alan(sıra));
     const int isNoNo = kayıtlar->alanNo(QStringLiteral("IsNo"));
     const int anahtarNo = kayıtlar->alanNo(QStringLiteral("Anahtari"));
