@@ -50,35 +50,48 @@ struct Desen {
     char16_t kaçış = 0;
     bool kaçışlı = false;
     // A pattern of the shape %text% (what a search sends): the text, and the bytes of a UTF-8
-    // text that can begin a character folding to its first unit. Only rows holding one of
-    // those bytes are decoded, and only from there.
+    // text that can begin a character folding to its first unit (and to its second, looked
+    // at after a one-byte first letter). Only rows holding one of those bytes are decoded,
+    // and only from there.
     bool içerirMi = false;
     std::vector<char16_t> parça;
     std::array<bool, 256> başlar{};
+    std::array<bool, 256> ikinciler{};
 };
+
+// The bytes that can begin a character whose lower-case form starts with `birim`. A bad byte
+// of the text reads as U+FFFD and a character beyond the 16-bit range as two surrogates:
+// neither has one lead byte, so for those every byte is allowed and false is returned.
+bool başlatanlar(char16_t birim, std::array<bool, 256>& baytlar) {
+    if (birim == 0xFFFD || (birim >= 0xD800 && birim <= 0xDFFF)) {
+        baytlar.fill(true);
+        return false;
+    }
+    const auto başlatır = [&baytlar](char32_t c) {
+        baytlar[c < 0x80 ? c : c < 0x800 ? 0xC0 | (c >> 6) : 0xE0 | (c >> 12)] = true;
+    };
+    if (katlamaTablosu()[birim] == birim)
+        başlatır(birim);
+    const auto& başkaları = katlananlar();
+    const auto [ilk, son] =
+        std::equal_range(başkaları.begin(), başkaları.end(), std::pair(birim, char16_t(0)),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto i = ilk; i != son; ++i)
+        başlatır(i->second);
+    return true;
+}
 
 void içerirHazırla(Desen& d) {
     const auto& ö = d.öğeler;
     if (ö.size() < 3 || ö.front() != Çok || ö.back() != Çok ||
         !std::all_of(ö.begin() + 1, ö.end() - 1, [](int32_t c) { return c >= 0; }))
         return;
-    const char16_t ilk = char16_t(ö[1]);
-    // A bad byte of the text reads as U+FFFD and a character beyond the 16-bit range as two
-    // surrogates: neither has one lead byte, so those patterns take the general way.
-    if (ilk == 0xFFFD || (ilk >= 0xD800 && ilk <= 0xDFFF))
+    // A first unit without lead bytes of its own takes the general way.
+    if (!başlatanlar(char16_t(ö[1]), d.başlar))
         return;
-    const auto başlatır = [&d](char32_t c) {
-        d.başlar[c < 0x80 ? c : c < 0x800 ? 0xC0 | (c >> 6) : 0xE0 | (c >> 12)] = true;
-    };
-    if (katlamaTablosu()[ilk] == ilk)
-        başlatır(ilk);
-    const auto& başkaları = katlananlar();
-    const auto [ilkBaşka, sonBaşka] =
-        std::equal_range(başkaları.begin(), başkaları.end(), std::pair(ilk, char16_t(0)),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (auto i = ilkBaşka; i != sonBaşka; ++i)
-        başlatır(i->second);
     d.parça.assign(ö.begin() + 1, ö.end() - 1);
+    if (d.parça.size() > 1)
+        başlatanlar(d.parça[1], d.ikinciler);
     d.içerirMi = true;
 }
 
@@ -217,6 +230,9 @@ bool içerir(const Desen& d, const unsigned char* s, size_t n) {
     const size_t uzunluk = d.parça.size();
     for (size_t baş = 0; baş < n; ++baş) {
         if (!d.başlar[s[baş]])
+            continue;
+        // After a one-byte letter the next character begins at the next byte.
+        if (s[baş] < 0x80 && uzunluk > 1 && (baş + 1 == n || !d.ikinciler[s[baş + 1]]))
             continue;
         size_t i = baş;
         size_t k = 0;
