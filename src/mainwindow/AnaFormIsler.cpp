@@ -31,7 +31,7 @@ bool AnaForm::İşleriListele(const QString& anahtar) {
                               : (sadeceBugün ? Deyim::J3(bugün, anahtar) : Deyim::J1(anahtar));
     bool okundu = false;
     Adım([&] {
-        auto kayıtlar = AçıkVeritabanı::al().OpenRecordset(deyim);
+        auto kayıtlar = AçıkVeritabanı::al().OpenRecordset(deyim, Veritabanı::Okuma::Tamamı);
         işModeli->doldur(*kayıtlar, tümKlasörler, bugün);
         kayıtlar->Close();
         okundu = true;

@@ -48,7 +48,7 @@ void AnaForm::KlasörleriYükle() {
     QHash<QString, QTreeWidgetItem*> düğümler{{ProgramAnahtarı, kök},
                                               {KlasörAnahtarı, klasörlerim}};
     Adım([&] {
-        auto kayıtlar = AçıkVeritabanı::al().OpenRecordset(Deyim::F1());
+        auto kayıtlar = AçıkVeritabanı::al().OpenRecordset(Deyim::F1(), Veritabanı::Okuma::Tamamı);
         const int anahtarNo = kayıtlar->alanNo(QStringLiteral("Anahtari"));
         const int bağNo = kayıtlar->alanNo(QStringLiteral("Bagi"));
         const int adNo = kayıtlar->alanNo(QStringLiteral("Adi"));
