@@ -39,12 +39,17 @@
 
 namespace {
 
+struct Zemin;
+
 struct Ortam {
     int işSayısı = 0;
     double çıplakOkuma = 0;  // seconds: the bare read of every job
     double zemin = 0;        // seconds: the plain SQLite read of every job (the floor)
     QString kalabalıkKlasör; // a folder key with about 500 jobs
     int kalabalıkSayı = 0;
+    const Zemin* zeminOkuyucu = nullptr;
+    // The floor's read, to be run by turns with a measured one.
+    void zeminOku() const;
 };
 
 // The targets are set for an office's 100,000 jobs; smaller runs show the ratio only.
@@ -94,17 +99,22 @@ double çıplakOku() {
 }
 
 // The floor: every job read through the plain SQLite C API in table order, every column as
-// text, with a 32 MB page cache, on the same file and key. The key's derivation runs before
-// the clock starts.
-double zeminOku(bool işlemci = false) {
-    const QByteArray dosya = QFile::encodeName(AçıkVeritabanı::al().yol());
+// text, with a 32 MB page cache, on the same file and key, on a connection kept open (the
+// key's derivation is not measured).
+struct Zemin {
     sqlite3* db = nullptr;
-    sqlite3_open_v2(dosya.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_key(db, "KMZ1994", 7);
-    sqlite3_exec(db, "PRAGMA cache_size=-32768; SELECT count(*) FROM sqlite_master", nullptr,
-                 nullptr, nullptr);
-    std::size_t bayt = 0;
-    const auto oku = [&] {
+    mutable std::size_t bayt = 0;
+    Zemin() {
+        const QByteArray dosya = QFile::encodeName(AçıkVeritabanı::al().yol());
+        sqlite3_open_v2(dosya.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_key(db, "KMZ1994", 7);
+        sqlite3_exec(db, "PRAGMA cache_size=-32768; SELECT count(*) FROM sqlite_master", nullptr,
+                     nullptr, nullptr);
+    }
+    ~Zemin() { sqlite3_close(db); }
+    Zemin(const Zemin&) = delete;
+    Zemin& operator=(const Zemin&) = delete;
+    void oku() const {
         sqlite3_stmt* d = nullptr;
         sqlite3_prepare_v2(db, "SELECT * FROM YapilacakIslerTablosu", -1, &d, nullptr);
         const int sütunlar = sqlite3_column_count(d);
@@ -114,10 +124,11 @@ double zeminOku(bool işlemci = false) {
                 bayt += std::size_t(sqlite3_column_bytes(d, s));
             }
         sqlite3_finalize(d);
-    };
-    const double süre = işlemci ? ortancaİşlemci(3, oku) : ortanca(3, oku);
-    sqlite3_close(db);
-    return bayt > 0 ? süre : -1;
+    }
+};
+
+void Ortam::zeminOku() const {
+    zeminOkuyucu->oku();
 }
 
 // The folder whose job count is nearest to 500.
@@ -146,12 +157,16 @@ void anaListe(const Ortam& o) {
     // All folders: the statement, the rows into the model and the list drawn on screen.
     form.TümKlasörlerOnayı->setChecked(true);
     const qint64 önce = yığın();
-    const double tümü = ortanca(3, [&] {
-        form.İşleriListele(QString());
-        form.YapılacakİşlerListesi->viewport()->repaint();
-    });
+    // By turns with the floor, so that a change of machine speed falls on both.
+    const auto [tümü, zemin] = sırayla(
+        3, false,
+        [&] {
+            form.İşleriListele(QString());
+            form.YapılacakİşlerListesi->viewport()->repaint();
+        },
+        [&] { o.zeminOku(); });
     satır("tüm klasörler listesi", tümü, o.çıplakOkuma, 1.5);
-    zeminSatırı("tüm klasörler listesi", tümü, o.zemin, 3);
+    zeminSatırı("tüm klasörler listesi", tümü, zemin, 3);
 
     // Memory the listed rows take beyond their own text.
     form.İşleriListele(QString());
@@ -174,13 +189,16 @@ void anaListe(const Ortam& o) {
     // One folder's list, as a click on the folder gives it.
     form.TümKlasörlerOnayı->setChecked(false);
     QTreeWidgetItem* klasör = form.KlasörListesi->anahtarlıDüğüm(o.kalabalıkKlasör);
-    const double birKlasör = ortanca(5, [&] {
-        form.KlasörListesi_NodeClick(klasör);
-        form.YapılacakİşlerListesi->viewport()->repaint();
-    });
+    const auto [birKlasör, çıplak] = sırayla(
+        3, false,
+        [&] {
+            form.KlasörListesi_NodeClick(klasör);
+            form.YapılacakİşlerListesi->viewport()->repaint();
+        },
+        çıplakOkumaİşi);
     char ne[64];
     std::snprintf(ne, sizeof ne, "bir klasörün listesi (%d iş)", form.işModeli->satırSayısı());
-    satır(ne, birKlasör, o.çıplakOkuma, 0.02);
+    satır(ne, birKlasör, çıplak, 0.02);
 }
 
 // The job lists window's list of all jobs, on screen.
@@ -193,13 +211,15 @@ void işListeleri(const Ortam& o) {
         form.TümİşleriListeleDüğmesi_Click();
         form.YapılacakİşlerListesi->viewport()->repaint();
     };
-    const double süre = ortanca(3, liste);
+    const auto zemin = [&] { o.zeminOku(); };
+    const auto [süre, zeminSüresi] = sırayla(3, false, liste, zemin);
     satır("tüm işler listesi", süre, o.çıplakOkuma, 1.5);
-    zeminSatırı("tüm işler listesi", süre, o.zemin, 3);
+    zeminSatırı("tüm işler listesi", süre, zeminSüresi, 3);
     // The same in processor time, which other work on the machine does not stretch.
-    const double işlemci = ortancaİşlemci(3, liste);
-    satır("tüm işler listesi (işlemci)", işlemci, ortancaİşlemci(3, çıplakOkumaİşi), 1.5);
-    zeminSatırı("tüm işler listesi (işlemci)", işlemci, zeminOku(true), 3);
+    const auto [işlemci, zeminİşlemci] = sırayla(3, true, liste, zemin);
+    const auto [işlemci2, çıplakİşlemci] = sırayla(3, true, liste, çıplakOkumaİşi);
+    satır("tüm işler listesi (işlemci)", işlemci2, çıplakİşlemci, 1.5);
+    zeminSatırı("tüm işler listesi (işlemci)", işlemci, zeminİşlemci, 3);
 }
 
 // SQLite's own LIKE over the same field of the same file, on a bare connection without the
@@ -368,7 +388,13 @@ int main(int argc, char** argv) {
         kalabalıkKlasörüBul(o);
         o.çıplakOkuma = çıplakOku();
         std::printf("  %-38s %9.4f s\n", "çıplak okuma (taban)", o.çıplakOkuma);
-        o.zemin = zeminOku();
+        const Zemin zemin;
+        o.zeminOkuyucu = &zemin;
+        o.zemin = ortanca(3, [&] { zemin.oku(); });
+        if (zemin.bayt == 0) {
+            std::printf("  zemin okunamadı\n");
+            return 1;
+        }
         std::printf("  %-38s %9.4f s\n", "SQLite döngüsü, tablo sırası (zemin)", o.zemin);
         for (const auto& [ad, ölç] : ölçümler) {
             if (!seçilen.isEmpty() &&
