@@ -47,8 +47,6 @@ constexpr int32_t Tek = -2; // _
 
 struct Desen {
     std::vector<int32_t> öğeler;
-    char16_t kaçış = 0;
-    bool kaçışlı = false;
     // A pattern of the shape %text% (what a search sends): the text, and the bytes of a UTF-8
     // text that can begin a character folding to its first unit (and to its second, looked
     // at after a one-byte first letter). Only rows holding one of those bytes are decoded,
@@ -98,8 +96,6 @@ void içerirHazırla(Desen& d) {
 Desen derle(QStringView desen, QChar kaçış) {
     const char16_t* katla = katlamaTablosu();
     Desen d;
-    d.kaçış = kaçış.unicode();
-    d.kaçışlı = !kaçış.isNull();
     d.öğeler.reserve(desen.size());
     for (qsizetype i = 0; i < desen.size(); ++i) {
         const char16_t c = desen[i].unicode();
@@ -109,7 +105,7 @@ Desen derle(QStringView desen, QChar kaçış) {
                 d.öğeler.push_back(Çok);
         } else if (c == u'_') {
             d.öğeler.push_back(Tek);
-        } else if (d.kaçışlı && c == d.kaçış && i + 1 < desen.size()) {
+        } else if (!kaçış.isNull() && c == kaçış.unicode() && i + 1 < desen.size()) {
             d.öğeler.push_back(katla[desen[++i].unicode()]);
         } else {
             d.öğeler.push_back(katla[c]);

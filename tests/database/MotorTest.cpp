@@ -14,7 +14,6 @@
 #include "database/Klasorler.h"
 #include "database/VeritabaniIc.h"
 #include "database/sunucu/SunucuIc.h"
-#include "search/Arama.h"
 
 namespace {
 
@@ -141,18 +140,6 @@ private slots:
         QCOMPARE(konular("ILIKĞ"), (QStringList{"ılıkğ", "ILIKĞ"}));
         QCOMPARE(konular("İLİKĞ"), QStringList{"ilikğ"});
         QCOMPARE(konular("%100 'tırnak'"), QStringList{"%100 'tırnak' _x_"});
-        // The search window's read (three fields of the same statement) finds the same jobs.
-        const auto ara = [](Veritabanı& vt, int yer, const QString& aranan) {
-            QList<Arama::Sonuç> bulunan;
-            Arama::ara(vt, yer, aranan, bulunan);
-            QStringList s;
-            for (const Arama::Sonuç& b : bulunan)
-                s << QStringLiteral("%1|%2|%3").arg(b.isNo).arg(b.anahtar, b.değer);
-            return s;
-        };
-        QCOMPARE(ara(*ağ, 0, "istinafç").size(), 1);
-        for (int yer : {0, 1, 2})
-            QCOMPARE(ara(*dosya, yer, "ş"), ara(*ağ, yer, "ş"));
     }
 
     // The recordset's rules are the face's: the same numbers on either engine.
