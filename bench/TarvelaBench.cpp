@@ -39,17 +39,14 @@
 
 namespace {
 
-struct Zemin;
-
 struct Ortam {
     int işSayısı = 0;
     double çıplakOkuma = 0;  // seconds: the bare read of every job
     double zemin = 0;        // seconds: the plain SQLite read of every job (the floor)
     QString kalabalıkKlasör; // a folder key with about 500 jobs
     int kalabalıkSayı = 0;
-    const Zemin* zeminOkuyucu = nullptr;
     // The floor's read, to be run by turns with a measured one.
-    void zeminOku() const;
+    std::function<void()> zeminOku;
 };
 
 // The targets are set for an office's 100,000 jobs; smaller runs show the ratio only.
@@ -98,19 +95,26 @@ double çıplakOku() {
     return ortanca(3, çıplakOkumaİşi);
 }
 
+// A connection of its own to the open database, through the plain SQLite C API, keyed, with
+// the same 32 MB page cache as the program's connection (the key is derived here, outside any
+// measurement).
+sqlite3* çıplakBağlantı() {
+    const QByteArray dosya = QFile::encodeName(AçıkVeritabanı::al().yol());
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(dosya.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_key(db, "KMZ1994", 7);
+    sqlite3_exec(db, "PRAGMA cache_size=-32768; SELECT count(*) FROM sqlite_master", nullptr,
+                 nullptr, nullptr);
+    return db;
+}
+
 // The floor: every job read through the plain SQLite C API in table order, every column as
 // text, with a 32 MB page cache, on the same file and key, on a connection kept open (the
 // key's derivation is not measured).
 struct Zemin {
     sqlite3* db = nullptr;
     mutable std::size_t bayt = 0;
-    Zemin() {
-        const QByteArray dosya = QFile::encodeName(AçıkVeritabanı::al().yol());
-        sqlite3_open_v2(dosya.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-        sqlite3_key(db, "KMZ1994", 7);
-        sqlite3_exec(db, "PRAGMA cache_size=-32768; SELECT count(*) FROM sqlite_master", nullptr,
-                     nullptr, nullptr);
-    }
+    Zemin() : db(çıplakBağlantı()) {}
     ~Zemin() { sqlite3_close(db); }
     Zemin(const Zemin&) = delete;
     Zemin& operator=(const Zemin&) = delete;
@@ -126,10 +130,6 @@ struct Zemin {
         sqlite3_finalize(d);
     }
 };
-
-void Ortam::zeminOku() const {
-    zeminOkuyucu->oku();
-}
 
 // The folder whose job count is nearest to 500.
 void kalabalıkKlasörüBul(Ortam& o) {
@@ -164,7 +164,7 @@ void anaListe(const Ortam& o) {
             form.İşleriListele(QString());
             form.YapılacakİşlerListesi->viewport()->repaint();
         },
-        [&] { o.zeminOku(); });
+        o.zeminOku);
     satır("tüm klasörler listesi", tümü, o.çıplakOkuma, 1.5);
     zeminSatırı("tüm klasörler listesi", tümü, zemin, 3);
 
@@ -211,7 +211,7 @@ void işListeleri(const Ortam& o) {
         form.TümİşleriListeleDüğmesi_Click();
         form.YapılacakİşlerListesi->viewport()->repaint();
     };
-    const auto zemin = [&] { o.zeminOku(); };
+    const auto& zemin = o.zeminOku;
     const auto [süre, zeminSüresi] = sırayla(3, false, liste, zemin);
     satır("tüm işler listesi", süre, o.çıplakOkuma, 1.5);
     zeminSatırı("tüm işler listesi", süre, zeminSüresi, 3);
@@ -227,13 +227,7 @@ void işListeleri(const Ortam& o) {
 // program's comparison, which shows its own cost.
 struct ÇıplakBenzer {
     sqlite3* db = nullptr;
-    explicit ÇıplakBenzer(bool türkçe) {
-        const QByteArray dosya = QFile::encodeName(AçıkVeritabanı::al().yol());
-        sqlite3_open_v2(dosya.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-        sqlite3_key(db, "KMZ1994", 7);
-        // The same page cache as the program's connection, so that both scans read decrypted
-        // pages from memory after the first run.
-        sqlite3_exec(db, "PRAGMA cache_size=-32768", nullptr, nullptr, nullptr);
+    explicit ÇıplakBenzer(bool türkçe) : db(çıplakBağlantı()) {
         if (türkçe)
             TürkçeBenzer::kaydet(db);
     }
@@ -389,7 +383,7 @@ int main(int argc, char** argv) {
         o.çıplakOkuma = çıplakOku();
         std::printf("  %-38s %9.4f s\n", "çıplak okuma (taban)", o.çıplakOkuma);
         const Zemin zemin;
-        o.zeminOkuyucu = &zemin;
+        o.zeminOku = [&zemin] { zemin.oku(); };
         o.zemin = ortanca(3, [&] { zemin.oku(); });
         if (zemin.bayt == 0) {
             std::printf("  zemin okunamadı\n");
